@@ -1,0 +1,46 @@
+# Native build: host unit tests, fuzz corpus replays, benchmarks, the artwork generator,
+# and the Windows build as an external project whose tests run under Wine.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+option(HUEX_FUZZ "Build libFuzzer targets (clang)" OFF)
+option(HUEX_WINDOWS "Cross-build huex.exe and its Windows tests" ON)
+
+# Host unit tests: every tests/host/*.cpp in one executable.
+file(GLOB HUEX_HOST_TESTS CONFIGURE_DEPENDS tests/host/*.cpp)
+add_executable(huex_host_tests ${HUEX_HOST_TESTS})
+target_link_libraries(huex_host_tests PRIVATE huex_core GTest::gtest_main)
+gtest_discover_tests(huex_host_tests PROPERTIES LABELS host DISCOVERY_TIMEOUT 60)
+
+# Fuzz targets: replayed over their checked-in corpora by every test run.
+file(GLOB HUEX_FUZZ_TARGETS CONFIGURE_DEPENDS tests/fuzz/*_fuzz.cpp)
+foreach(src IN LISTS HUEX_FUZZ_TARGETS)
+  get_filename_component(name ${src} NAME_WE)
+  if(HUEX_FUZZ)
+    add_executable(${name} ${src})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE huex_core)
+  else()
+    add_executable(${name}_replay ${src} tests/fuzz/replay_main.cpp)
+    target_link_libraries(${name}_replay PRIVATE huex_core)
+    add_test(NAME host.fuzz_replay.${name}
+             COMMAND ${name}_replay ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${name})
+    set_tests_properties(host.fuzz_replay.${name} PROPERTIES LABELS host)
+  endif()
+endforeach()
+if(HUEX_FUZZ)
+  target_compile_options(huex_core PRIVATE -fsanitize=fuzzer-no-link,address,undefined -g)
+endif()
+
+# Benchmarks (make bench).
+find_package(benchmark QUIET)
+file(GLOB HUEX_BENCH_SOURCES CONFIGURE_DEPENDS bench/*_bench.cpp)
+if(benchmark_FOUND AND HUEX_BENCH_SOURCES)
+  add_executable(huex_bench ${HUEX_BENCH_SOURCES})
+  target_link_libraries(huex_bench PRIVATE huex_core benchmark::benchmark_main)
+endif()
+
+if(HUEX_WINDOWS AND NOT HUEX_FUZZ)
+  include(cmake/WindowsExternal.cmake)
+endif()
