@@ -8,9 +8,11 @@ option(HUEX_WINDOWS "Cross-build huex.exe and its Windows tests" ON)
 
 # Host unit tests: every tests/host/*.cpp in one executable.
 file(GLOB HUEX_HOST_TESTS CONFIGURE_DEPENDS tests/host/*.cpp)
-add_executable(huex_host_tests ${HUEX_HOST_TESTS})
-target_link_libraries(huex_host_tests PRIVATE huex_core GTest::gtest_main)
-gtest_discover_tests(huex_host_tests PROPERTIES LABELS host DISCOVERY_TIMEOUT 60)
+if(HUEX_HOST_TESTS)
+  add_executable(huex_host_tests ${HUEX_HOST_TESTS})
+  target_link_libraries(huex_host_tests PRIVATE huex_core GTest::gtest_main)
+  gtest_discover_tests(huex_host_tests PROPERTIES LABELS host DISCOVERY_TIMEOUT 60)
+endif()
 
 # Fuzz targets: replayed over their checked-in corpora by every test run.
 file(GLOB HUEX_FUZZ_TARGETS CONFIGURE_DEPENDS tests/fuzz/*_fuzz.cpp)
