@@ -1,4 +1,11 @@
 # Files of src/app, src/picker and src/settings that include no platform header.
 # They join the core library and are tested natively.
 set(HUEX_PURE_SOURCES
+  src/picker/Layout.cpp
+  src/picker/Magnifier.cpp
+  src/picker/Marquee.cpp
+  src/picker/Frames.cpp
+  src/picker/PaintGeometry.cpp
+  src/app/SystemVersion.cpp
+  src/picker/PaletteSelection.cpp
 )

@@ -1,0 +1,263 @@
+#include "picker/ColorPickerDialog.h"
+
+#include "app/ProcessValues.h"
+#include "app/SingleInstance.h"
+#include "app/TrayIcon.h"
+#include "picker/Marquee.h"
+#include "picker/PaletteSelection.h"
+#include "resource.h"
+
+#include <commctrl.h>
+
+namespace huex {
+
+namespace {
+constexpr UINT_PTR marqueeTimer = 4;
+constexpr UINT_PTR flashTimer = 5;
+constexpr int refreshHotKey = 1;
+constexpr int toggleHotKey = 2;
+constexpr int markerId = 2;
+
+HICON loadIcon(int id, int size) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
+}
+
+HCURSOR loadCursor(int id) {
+    return static_cast<HCURSOR>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+}
+
+HFONT createPointFont(int tenthsOfPoint, const wchar_t* face) {
+    const win::WindowDc screen(nullptr);
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(tenthsOfPoint, GetDeviceCaps(screen.get(), LOGPIXELSY), 720);
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+    return CreateFontIndirectW(&font);
+}
+
+bool keyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
+} // namespace
+
+ColorPickerDialog::ColorPickerDialog() : win::Dialog(IDD_PICKER) {
+    labelFont_.reset(createPointFont(70, L"MS Sans Serif"));
+    pipetteHolderIcon_.reset(loadIcon(IDI_PIPETTE_HOLDER, 32));
+    pipetteIcon_.reset(loadIcon(IDI_PIPETTE, 32));
+    dividerIcon_.reset(loadIcon(IDI_DIVIDER, 32));
+    // Cell 0 starts selected exactly as a click on it would leave it.
+    SelectionMarks marks{state.selectionAnchor, state.selectionCursor};
+    selectPaletteCell(state.palette, marks, 0, keyDown(VK_CONTROL), keyDown(VK_SHIFT));
+    state.selectionAnchor = marks.anchor;
+    state.selectionCursor = marks.cursor;
+}
+
+ColorPickerDialog::~ColorPickerDialog() {
+    // The window goes first, so that no message reaches members being torn down.
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
+BOOL ColorPickerDialog::onInitDialog() {
+    HWND self = hwnd();
+    const ProcessValues& process = processValues();
+    RegisterHotKey(self, refreshHotKey, MOD_ALT, VK_F5);
+    RegisterHotKey(self, toggleHotKey, MOD_ALT | MOD_CONTROL, 0x45);
+    state.backgroundColor = GetSysColor(COLOR_BTNFACE);
+
+    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, self, nullptr, GetModuleHandleW(nullptr),
+                               nullptr);
+    if (toolTip_) {
+        SendMessageW(toolTip_, TTM_SETMAXTIPWIDTH, 0, 0xFFFFFF);
+        if (SendMessageW(toolTip_, TTM_GETTOOLCOUNT, 0, 0) == 0) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = self;
+            tool.uId = reinterpret_cast<UINT_PTR>(self);
+            tool.lpszText = const_cast<wchar_t*>(L"");
+            SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+
+    static const wchar_t* const markerClass = L"HUEXInstanceMarker";
+    win::Window::registerClass(markerClass);
+    instanceMarker_.create(markerClass, 0, WS_CHILD | WS_VISIBLE, instanceMarkerText, RECT{0, 0, 1, 1}, self,
+                           markerId);
+    SetFocus(instanceMarker_.hwnd());
+
+    // Each copy button sits on top of its edit's right-hand strip.
+    BringWindowToTop(GetDlgItem(self, IDC_COPY1));
+    BringWindowToTop(GetDlgItem(self, IDC_COPY2));
+
+    pipetteCursor_.reset(loadCursor(IDCUR_PIPETTE));
+    dragCursor_.reset(loadCursor(IDCUR_DRAG));
+    dropCursor_.reset(loadCursor(IDCUR_DROP));
+    const int small = GetSystemMetrics(SM_CXSMICON);
+    trayIconShown_.reset(loadIcon(process.preXpSystem ? IDI_TRAY_SHOWN_CLASSIC : IDI_TRAY_SHOWN, small));
+    trayIconHidden_.reset(loadIcon(process.preXpSystem ? IDI_TRAY_HIDDEN_CLASSIC : IDI_TRAY_HIDDEN, small));
+
+    loadMenus();
+    changeSystemMenu();
+    trayIconAdded_ = huex::addTrayIcon(self, trayIconShown_.get(), L"HUEX");
+
+    // Until a settings file is read, the window starts from its constructor values.
+    captureImage_.create(CaptureBitmap::side, CaptureBitmap::side);
+    loadSampleIcon();
+    updateCaption();
+    applyLayout();
+    startMarqueeTimer();
+    return TRUE;
+}
+
+bool ColorPickerDialog::preTranslateMessage(MSG& msg) {
+    if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) {
+        if (msg.wParam == refreshHotKey) refresh();
+        return true;
+    }
+    if (msg.message == WM_COMMAND && msg.hwnd == hwnd() && msg.lParam == 0) {
+        const int id = LOWORD(msg.wParam);
+        if (id >= ID_ZOOM_X15 && id <= ID_ZOOM_X3) {
+            setZoomLevel(id - ID_ZOOM_X15);
+            RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+            return true;
+        }
+        if (id >= ID_SAMPLE_1X1 && id <= ID_SAMPLE_5X5) {
+            setSampleSize(id);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ColorPickerDialog::onMessage(win::Message& m) {
+    switch (m.id) {
+    case WM_PAINT: {
+        const win::PaintDc dc(hwnd());
+        paint(dc.get());
+        return true;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(m.wParam));
+        return true;
+    case WM_ERASEBKGND:
+        m.result = 1; // every pixel is painted by the paint routine
+        return true;
+    case WM_SIZE:
+        onSize();
+        return false;
+    case WM_GETMINMAXINFO: {
+        RECT window{}, client{};
+        if (!hwnd() || !GetWindowRect(hwnd(), &window) || !GetClientRect(hwnd(), &client)) return false;
+        const int nonClientHeight = (window.bottom - window.top) - (client.bottom - client.top);
+        const TrackingLimits limits = trackingLimits(state.layout, nonClientHeight);
+        auto* info = reinterpret_cast<MINMAXINFO*>(m.lParam);
+        info->ptMinTrackSize = {limits.minTrack.width, limits.minTrack.height};
+        info->ptMaxTrackSize = {limits.maxTrack.width, limits.maxTrack.height};
+        return true;
+    }
+    case WM_TIMER:
+        onTimer(m.wParam);
+        return true;
+    case WM_COMMAND:
+        if (HIWORD(m.wParam) == 0 || HIWORD(m.wParam) == 1) onCommand(LOWORD(m.wParam));
+        return false;
+    case WM_SYSCOMMAND: {
+        const UINT command = static_cast<UINT>(m.wParam & 0xFFF0);
+        if (m.wParam == ID_HELP_CONTENTS || m.wParam == ID_ABOUT || m.wParam == ID_EXIT ||
+            m.wParam == ID_SETTINGS || m.wParam == ID_TOGGLE_WINDOW) {
+            SendMessageW(hwnd(), WM_COMMAND, m.wParam, 0);
+            return !hwnd(); // an exit leaves nothing for the default processing
+        }
+        if (command == SC_CLOSE) { // the caption's close button
+            exitProgram();
+            return true;
+        }
+        return false;
+    }
+    case WM_CLOSE:
+        exitProgram();
+        return true;
+    case WM_SHOWWINDOW:
+        if (m.wParam == activationRequest) {
+            DefWindowProcW(hwnd(), m.id, m.wParam, m.lParam);
+            showOnRequest();
+            return true;
+        }
+        return false;
+    case WM_QUERYDRAGICON:
+        m.result = reinterpret_cast<LRESULT>(trayIconShown_.get());
+        return true;
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        applyLayout();
+        state.backgroundColor = GetSysColor(COLOR_BTNFACE);
+        m.result = m.id == WM_THEMECHANGED ? 1 : 0;
+        return m.id == WM_THEMECHANGED;
+    case trayCallbackMessage:
+        return true;
+    case WM_DESTROY:
+        UnregisterHotKey(hwnd(), refreshHotKey);
+        UnregisterHotKey(hwnd(), toggleHotKey);
+        if (trayIconAdded_) huex::deleteTrayIcon(hwnd());
+        trayIconAdded_ = false;
+        return false;
+    default:
+        return false;
+    }
+}
+
+void ColorPickerDialog::onCommand(int id) {
+    switch (id) {
+    case ID_EXIT:
+        exitProgram();
+        break;
+    case ID_REFRESH:
+        refresh();
+        break;
+    default:
+        if ((id >= ID_ZOOM_X15 && id <= ID_ZOOM_X3) || (id >= ID_SAMPLE_1X1 && id <= ID_SAMPLE_5X5)) {
+            // Normally taken by the pre-translation; a command sent straight to the window lands here.
+            MSG msg{hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0, 0, {}};
+            preTranslateMessage(msg);
+        }
+        break;
+    }
+}
+
+void ColorPickerDialog::onTimer(UINT_PTR id) {
+    const win::WindowDc dc(hwnd());
+    if (!dc) return;
+    if (id == marqueeTimer) {
+        drawMarquee(dc.get());
+        state.marqueePhase = nextMarqueePhase(state.marqueePhase, state.period);
+    } else if (id == flashTimer) {
+        const FlashTick tick = nextFlashStep(state.flashStep);
+        state.flashStep = tick.step;
+        if (tick.finished) KillTimer(hwnd(), flashTimer);
+        drawZoomFrame(dc.get());
+    }
+}
+
+void ColorPickerDialog::startFlash(int kind) {
+    state.flashKind = kind;
+    state.flashStep = 1;
+    SetTimer(hwnd(), flashTimer, 70, nullptr);
+    const win::WindowDc dc(hwnd());
+    if (dc) drawZoomFrame(dc.get());
+}
+
+void ColorPickerDialog::exitProgram() {
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
+void ColorPickerDialog::showOnRequest() {
+    HWND self = hwnd();
+    state.windowShowState = SW_SHOW;
+    ShowWindow(self, IsIconic(self) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(self);
+}
+
+HWND ColorPickerDialog::slotEdit(int slot) const { return GetDlgItem(hwnd(), slot == 1 ? IDC_EDIT1 : IDC_EDIT2); }
+HWND ColorPickerDialog::slotCheck(int slot) const { return GetDlgItem(hwnd(), slot == 1 ? IDC_CHECK1 : IDC_CHECK2); }
+
+} // namespace huex

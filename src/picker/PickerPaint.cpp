@@ -1,0 +1,203 @@
+// Painting of the picker window: one routine for WM_PAINT and WM_PRINTCLIENT, and the pieces
+// that mouse, keyboard and timer handlers repaint on their own.
+#include "color/Modifiers.h"
+#include "picker/ColorPickerDialog.h"
+#include "picker/Marquee.h"
+#include "picker/PaintGeometry.h"
+#include "win/Text.h"
+
+namespace huex {
+
+namespace {
+// Solid fill without creating a brush (the background colour of the DC does the work).
+void fill(HDC dc, const Rect& r, ColorRef color) {
+    if (r.empty()) return;
+    const COLORREF previous = SetBkColor(dc, color);
+    const RECT rect{r.left, r.top, r.right, r.bottom};
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    SetBkColor(dc, previous);
+}
+
+// A one-pixel outline on the rectangle's own edge pixels.
+void outline(HDC dc, const Rect& r, ColorRef color) {
+    if (r.empty()) return;
+    fill(dc, {r.left, r.top, r.right, r.top + 1}, color);
+    fill(dc, {r.left, r.bottom - 1, r.right, r.bottom}, color);
+    fill(dc, {r.left, r.top + 1, r.left + 1, r.bottom - 1}, color);
+    fill(dc, {r.right - 1, r.top + 1, r.right, r.bottom - 1}, color);
+}
+
+void focusRect(HDC dc, const Rect& r) {
+    const RECT rect{r.left, r.top, r.right, r.bottom};
+    DrawFocusRect(dc, &rect);
+}
+
+ColorRef screenColor(const RgbColor& c) { return rgbToColorref(c); }
+
+Point cursorInClient(HWND window) {
+    POINT p{};
+    GetCursorPos(&p);
+    ScreenToClient(window, &p);
+    return {p.x, p.y};
+}
+
+Rect clientRectOf(HWND child, HWND parent) {
+    RECT r{};
+    if (!child || !GetWindowRect(child, &r)) return {};
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
+}
+} // namespace
+
+void ColorPickerDialog::drawFrame(HDC dc, const Rect& inner, const Frame& frame) {
+    const FramePaint paint = framePaint(inner, frame, state.backgroundColor);
+    for (const FrameRing& ring : paint.rings) outline(dc, ring.outline, ring.color);
+    if (paint.focusRect) focusRect(dc, paint.rings[1].outline);
+    for (const Point& p : paint.backgroundCorners) SetPixelV(dc, p.x, p.y, state.backgroundColor);
+}
+
+void ColorPickerDialog::paint(HDC dc) {
+    if (!dc || IsIconic(hwnd())) return;
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const SlotControlRects controls{clientRectOf(slotEdit(2), hwnd()), clientRectOf(slotCheck(2), hwnd()),
+                                    clientRectOf(slotEdit(1), hwnd()), clientRectOf(slotCheck(1), hwnd())};
+    for (const Rect& r : backgroundFills(state.layout, controls, {client.right, client.bottom}))
+        fill(dc, r, state.backgroundColor);
+    drawZoomView(dc, state.dragMode == DragMode::pipette);
+    drawZoomFrame(dc);
+    drawAllButZoom(dc);
+}
+
+void ColorPickerDialog::drawZoomFrame(HDC dc) {
+    drawFrame(dc, state.layout.zoomRect,
+              zoomFrame(state.flashStep, static_cast<FlashKind>(state.flashKind), state.zoomActive != 0));
+    drawMarquee(dc);
+}
+
+void ColorPickerDialog::drawMarquee(HDC dc) {
+    const MarqueeRects rects = marqueeRects(state.magnifier);
+    for (const MarqueePixel& p : marqueePixels(rects.picked, state.period, state.marqueePhase))
+        SetPixelV(dc, p.at.x, p.at.y, p.color);
+    if (rects.block) {
+        for (const MarqueePixel& p : marqueePixels(*rects.block, state.period, state.marqueePhase))
+            SetPixelV(dc, p.at.x, p.at.y, p.color);
+    }
+}
+
+void ColorPickerDialog::drawColorSwatch(HDC dc) {
+    const Rect& swatch = state.layout.colorSwatch;
+    drawFrame(dc, swatch, colorSwatchFrame(state.focusOnColor1 != 0));
+    const bool preview = state.dragMode == DragMode::color && state.focusOnColor2 &&
+                         swatch.contains(cursorInClient(hwnd()));
+    if (!preview) {
+        fill(dc, swatch, screenColor(state.currentColor));
+        return;
+    }
+    const DropPreview drop = swatchDropPreview(swatch);
+    fill(dc, drop.ownColor, screenColor(state.currentColor));
+    fill(dc, drop.droppedColor, screenColor(modifiedColor(modifier(), state.currentColor)));
+    fill(dc, drop.divider, screenColor(contrastColor(state.currentColor)));
+    outline(dc, drop.focusFrame, kWhite);
+    focusRect(dc, drop.focusFrame);
+}
+
+void ColorPickerDialog::drawModifiedSwatch(HDC dc) {
+    const Rect& swatch = state.layout.modifiedSwatch;
+    drawFrame(dc, swatch, modifiedSwatchFrame(state.focusOnColor2 != 0));
+    const ColorMode mode = modifier();
+    const RgbColor modified = modifiedColor(mode, state.currentColor);
+    fill(dc, swatch, screenColor(modified));
+    const win::SelectGuard font(dc, labelFont_.get());
+    const COLORREF previousText = SetTextColor(dc, screenColor(contrastColor(modified)));
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    const std::wstring label = win::widen(colorModeName(mode));
+    RECT rect{swatch.left, swatch.top, swatch.right, swatch.bottom};
+    DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &rect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+    SetBkMode(dc, previousMode);
+    SetTextColor(dc, previousText);
+}
+
+void ColorPickerDialog::drawSwatchMarker(HDC dc) {
+    const bool equal = sameScreenColor(state.currentColor, modifiedColor(modifier(), state.currentColor));
+    const SwatchMarker marker = swatchMarker(state.layout, equal);
+    if (!marker.equalSign) {
+        fill(dc, marker.background, state.backgroundColor);
+        return;
+    }
+    fill(dc, marker.box, kWhite);
+    outline(dc, marker.boxOutline, kSlate);
+    // The equals sign is drawn with whatever pen the DC holds: the default black one.
+    for (int y : marker.lineYs) {
+        MoveToEx(dc, marker.lineFromX, y, nullptr);
+        LineTo(dc, marker.lineToX, y);
+    }
+    for (const Rect& strip : marker.backgroundStrips) fill(dc, strip, state.backgroundColor);
+}
+
+void ColorPickerDialog::drawPipetteBar(HDC dc) {
+    const PipetteBarPaint bar = pipetteBarPaint(state.layout);
+    outline(dc, bar.outline, 0x000000);
+    for (const Point& p : bar.backgroundCorners) SetPixelV(dc, p.x, p.y, state.backgroundColor);
+    fill(dc, bar.whiteArea, kWhite);
+    HICON pipette = state.dragMode == DragMode::pipette ? pipetteHolderIcon_.get() : pipetteIcon_.get();
+    if (pipette) DrawIcon(dc, bar.pipetteIcon.x, bar.pipetteIcon.y, pipette);
+    if (dividerIcon_) DrawIcon(dc, bar.dividerIcon.x, bar.dividerIcon.y, dividerIcon_.get());
+    drawSampleButton(dc, static_cast<int>(SampleButtonMode::byCursor));
+}
+
+void ColorPickerDialog::drawSampleButton(HDC dc, int mode) {
+    const SampleButtonPaint button =
+        sampleButtonPaint(state.layout, static_cast<SampleButtonMode>(mode), cursorInClient(hwnd()));
+    fill(dc, button.face, button.faceColor);
+    if (sampleIcon_) DrawIcon(dc, button.icon.x, button.icon.y, sampleIcon_.get());
+}
+
+void ColorPickerDialog::drawPaletteCell(HDC dc, int index) {
+    const Palette& palette = state.palette;
+    if (index < 0 || index >= palette.count || index >= Palette::capacity) return;
+    if (const auto gap = paletteGapRow(state.layout, index, palette.count)) fill(dc, *gap, state.backgroundColor);
+    const Rect cell = paletteCell(state.layout, index, palette.count);
+    const RgbColor& color = palette.colors[static_cast<std::size_t>(index)];
+    fill(dc, cell, screenColor(color));
+    if (state.dragMode == DragMode::color &&
+        paletteHitTest(state.layout, palette.count, cursorInClient(hwnd())) == index) {
+        const RgbColor dragged =
+            state.focusOnColor1 ? state.currentColor : modifiedColor(modifier(), state.currentColor);
+        const DropPreview drop = paletteDropPreview(cell);
+        fill(dc, drop.droppedColor, screenColor(dragged));
+        fill(dc, drop.divider, screenColor(contrastColor(color)));
+        outline(dc, drop.focusFrame, kWhite);
+        focusRect(dc, drop.focusFrame);
+    }
+    drawFrame(dc, cell,
+              paletteCellFrame(palette.selected[static_cast<std::size_t>(index)], state.paletteActive != 0));
+}
+
+void ColorPickerDialog::drawPaletteCells(HDC dc) {
+    for (int i = 0; i < state.palette.count; ++i) drawPaletteCell(dc, i);
+}
+
+void ColorPickerDialog::drawSeparator(HDC dc) {
+    const SeparatorLines lines = separatorLines(state.layout);
+    const win::UniquePen grey(CreatePen(PS_SOLID, 1, kSeparatorGrey));
+    const win::UniquePen white(CreatePen(PS_SOLID, 1, kWhite));
+    const win::SelectGuard keep(dc, grey.get());
+    MoveToEx(dc, lines.greyFrom.x, lines.greyFrom.y, nullptr);
+    LineTo(dc, lines.greyTo.x, lines.greyTo.y);
+    SelectObject(dc, white.get());
+    MoveToEx(dc, lines.whiteFrom.x, lines.whiteFrom.y, nullptr);
+    LineTo(dc, lines.whiteTo.x, lines.whiteTo.y);
+}
+
+void ColorPickerDialog::drawAllButZoom(HDC dc) {
+    drawColorSwatch(dc);
+    drawModifiedSwatch(dc);
+    drawPipetteBar(dc);
+    drawPaletteCells(dc);
+    drawSwatchMarker(dc);
+    drawSeparator(dc);
+}
+
+} // namespace huex

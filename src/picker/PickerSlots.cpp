@@ -1,0 +1,49 @@
+// Keeping the two slots' texts and captions in step with the colours.
+#include "pattern/Formatter.h"
+#include "picker/ColorPickerDialog.h"
+#include "win/Text.h"
+
+#include <algorithm>
+
+namespace huex {
+
+namespace {
+const ColorPattern& slotPattern(const PickerState& state, int slot) {
+    const int index = slot == 1 ? state.pattern1 : state.pattern2;
+    const int last = static_cast<int>(state.patterns.size()) - 1;
+    return state.patterns[static_cast<std::size_t>(std::clamp(index, 0, last))];
+}
+} // namespace
+
+void ColorPickerDialog::renderSlotText(int slot) {
+    HWND edit = slotEdit(slot);
+    if (!edit || state.patterns.empty()) return;
+    const RgbColor modified = modifiedColor(modifier(), state.currentColor);
+    const bool checked = IsDlgButtonChecked(hwnd(), GetDlgCtrlID(slotCheck(slot))) == BST_CHECKED;
+    const RgbColor shown = checked || !state.focusOnColor1 ? modified : state.currentColor;
+    const std::string text = formatColor(slotPattern(state, slot), shown, rgbToHsb(shown));
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SetWindowTextW(edit, win::widen(text).c_str());
+    SendMessageW(edit, EM_SETSEL, start, end);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
+void ColorPickerDialog::renderSlotTexts() {
+    renderSlotText(1);
+    renderSlotText(2);
+}
+
+void ColorPickerDialog::setSlotCaption(int slot) {
+    HWND check = slotCheck(slot);
+    if (!check || state.patterns.empty()) return;
+    std::string caption = slotPattern(state, slot).name;
+    if (IsDlgButtonChecked(hwnd(), GetDlgCtrlID(check)) == BST_CHECKED) {
+        caption += "  [";
+        caption += colorModeName(modifier());
+        caption += "]";
+    }
+    SetWindowTextW(check, win::widen(caption).c_str());
+}
+
+} // namespace huex

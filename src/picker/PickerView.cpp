@@ -1,0 +1,163 @@
+// Layout application, screen capture, the zoom view, sampling, zoom and sample-size changes.
+#include "picker/ColorPickerDialog.h"
+#include "resource.h"
+#include "win/Text.h"
+
+#include <span>
+
+namespace huex {
+
+namespace {
+constexpr UINT_PTR marqueeTimerId = 4;
+
+RECT toRect(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+void moveControl(HWND control, const Rect& r) {
+    if (control) MoveWindow(control, r.left, r.top, r.width(), r.height(), FALSE);
+}
+} // namespace
+
+void ColorPickerDialog::placeSlotControls() {
+    HWND check2 = slotCheck(2);
+    RECT checkRect{};
+    if (!check2 || !GetWindowRect(check2, &checkRect)) return;
+    const SlotControlRects rects = slotControlRects(state.layout, checkRect.bottom - checkRect.top);
+    moveControl(slotEdit(2), rects.edit2);
+    moveControl(check2, rects.check2);
+    moveControl(slotEdit(1), rects.edit1);
+    moveControl(slotCheck(1), rects.check1);
+}
+
+void ColorPickerDialog::applyLayout() {
+    state.layout = computeLayout(state.magnifier.viewSize, state.magnifier.zoomFactor, state.layout);
+    placeSlotControls();
+    RECT window{}, client{};
+    if (!GetWindowRect(hwnd(), &window) || !GetClientRect(hwnd(), &client)) return;
+    const Size nonClient{(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+    const Size size = windowSizeFor(state.layout, nonClient);
+    MoveWindow(hwnd(), window.left, window.top, size.width, size.height, TRUE);
+}
+
+void ColorPickerDialog::onSize() {
+    RECT window{};
+    if (!hwnd() || !slotEdit(1) || !slotEdit(2) || !GetWindowRect(hwnd(), &window)) return;
+    if (const auto changed = applyWindowWidth(state.layout, window.right - window.left)) {
+        placeSlotControls();
+        const RECT invalid = toRect(*changed);
+        InvalidateRect(hwnd(), &invalid, FALSE);
+    }
+}
+
+void ColorPickerDialog::updateCaption() {
+    const Point picked = pickedScreenPixel(state.magnifier, state.captureCenter);
+    SetWindowTextW(hwnd(), win::widen(magnifierCaption(picked, state.magnifier.zoomFactor)).c_str());
+}
+
+void ColorPickerDialog::setZoomLevel(int index) {
+    const MagnifierState next = withZoomLevel(state.magnifier, index);
+    const int level = zoomLevelIndex(next.viewSize);
+    CheckMenuRadioItem(menuPopup(IDM_ZOOM), ID_ZOOM_X15, ID_ZOOM_X3, static_cast<UINT>(ID_ZOOM_X15 + level),
+                       MF_BYCOMMAND);
+    state.magnifier = next;
+    applyLayout();
+    updateCaption();
+    if (state.zoomActive) {
+        sampleFromImage();
+        renderSlotTexts();
+    }
+}
+
+void ColorPickerDialog::stepZoomLevel(int step) { setZoomLevel(steppedZoomLevel(state.magnifier.viewSize, step)); }
+
+void ColorPickerDialog::loadSampleIcon() {
+    sampleIcon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                    MAKEINTRESOURCEW(sampleIconFor(state.magnifier.sampleSize)),
+                                                    IMAGE_ICON, 32, 32, 0)));
+}
+
+void ColorPickerDialog::setSampleSize(int commandId) {
+    if (commandId < ID_SAMPLE_1X1 || commandId > ID_SAMPLE_5X5) return;
+    CheckMenuRadioItem(menuPopup(IDM_SAMPLE), ID_SAMPLE_1X1, ID_SAMPLE_5X5, static_cast<UINT>(commandId),
+                       MF_BYCOMMAND);
+    state.magnifier = withSampleCommand(state.magnifier, commandId);
+    loadSampleIcon();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    SetFocus(instanceMarker());
+    state.zoomActive = 1;
+    state.paletteActive = 0;
+    sampleFromImage();
+    renderSlotTexts();
+    if (const win::WindowDc dc(hwnd()); dc) {
+        drawColorSwatch(dc.get());
+        drawModifiedSwatch(dc.get());
+        drawSwatchMarker(dc.get());
+        drawZoomView(dc.get(), false);
+        drawZoomFrame(dc.get());
+        drawSampleButton(dc.get(), 0);
+    }
+    updateCaption();
+}
+
+void ColorPickerDialog::captureScreen() {
+    if (captureImage_.empty()) return;
+    const win::WindowDc desktop(GetDesktopWindow());
+    const win::UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
+    if (!desktop || !memory) return;
+    {
+        const win::SelectGuard select(memory.get(), captureImage_.bitmap());
+        const int half = CaptureBitmap::side / 2;
+        BitBlt(memory.get(), 0, 0, CaptureBitmap::side, CaptureBitmap::side, desktop.get(),
+               state.captureCenter.x - half, state.captureCenter.y - half, SRCCOPY);
+    }
+    GdiFlush(); // the pixels are read straight from the section's memory
+}
+
+void ColorPickerDialog::sampleFromImage() {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(captureImage_.bits());
+    const std::span<const std::uint8_t> capture(bytes, bytes ? captureImage_.imageBytes() : 0);
+    state.currentColor = sampleFromCapture(capture, state.magnifier);
+}
+
+void ColorPickerDialog::sampleLive(HDC windowDc) {
+    std::vector<ColorRef> colors;
+    for (const Point& p : liveSamplePoints(state.magnifier)) colors.push_back(GetPixel(windowDc, p.x, p.y));
+    state.currentColor = meanColor(colors);
+}
+
+void ColorPickerDialog::drawZoomView(HDC dc, bool live) {
+    const Rect& zoom = state.layout.zoomRect;
+    const int side = state.magnifier.viewSize;
+    if (live) {
+        const win::WindowDc desktop(GetDesktopWindow());
+        const Rect source = liveSourceRect(state.magnifier, state.captureCenter);
+        StretchBlt(dc, zoom.left, zoom.top, zoom.width(), zoom.height(), desktop.get(), source.left, source.top,
+                   source.width(), source.height(), SRCCOPY);
+        return;
+    }
+    if (captureImage_.empty()) return;
+    const Point origin = captureSourceOrigin(state.magnifier);
+    StretchDIBits(dc, zoom.left, zoom.top, zoom.width(), zoom.height(), origin.x, origin.y, side, side,
+                  captureImage_.bits(), captureImage_.info(), DIB_RGB_COLORS, SRCCOPY);
+}
+
+void ColorPickerDialog::refresh() {
+    captureScreen();
+    const win::WindowDc dc(hwnd());
+    if (!dc) return;
+    drawZoomView(dc.get(), false);
+    if (state.zoomActive) {
+        sampleFromImage();
+        drawColorSwatch(dc.get());
+        drawModifiedSwatch(dc.get());
+        drawSwatchMarker(dc.get());
+        renderSlotTexts();
+    }
+    startFlash(static_cast<int>(FlashKind::refresh));
+}
+
+void ColorPickerDialog::startMarqueeTimer() {
+    if (state.animation) SetTimer(hwnd(), marqueeTimerId, static_cast<UINT>(state.interval), nullptr);
+    else KillTimer(hwnd(), marqueeTimerId);
+}
+
+} // namespace huex

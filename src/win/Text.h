@@ -1,0 +1,11 @@
+#pragma once
+// UTF-8 <-> UTF-16 at the platform boundary: the core speaks UTF-8, every Win32 call is a W call.
+#include <string>
+#include <string_view>
+
+namespace huex::win {
+
+std::wstring widen(std::string_view utf8);
+std::string narrow(std::wstring_view utf16);
+
+} // namespace huex::win
