@@ -1,0 +1,71 @@
+#pragma once
+// Rectangles of the picker window's self-drawn regions and child controls, its client and window
+// sizes, the palette cells and the rule that turns a new window width into a new right edge.
+// Everything is in client coordinates of the picker window.
+#include "picker/Geometry.h"
+
+#include <optional>
+
+namespace huex {
+
+// Width of the frames drawn round the zoom view, the swatches and the palette cells.
+inline constexpr int kFrameWidth = 3;
+// Width of the right panel on the very first layout, before the user resized anything.
+inline constexpr int kInitialRightPanelWidth = 160;
+inline constexpr int kMinWindowWidth = 280;
+inline constexpr int kMaxWindowWidth = 6666;
+
+struct PickerLayout {
+    Rect leftPanel;      // zoom view, its frame and the pipette bar
+    Rect rightPanel;     // slots and swatches; its right edge R is kept across layouts
+    Rect paletteColumn;  // 46 pixels wide, right of R
+    Rect zoomRect;       // the magnified view, S x S at (6, 6)
+    Rect pipetteBar;     // 22 pixels high, under the zoom view
+    Rect sampleButton;   // the right 30 pixels of the pipette bar
+    Rect colorSwatch;    // current colour
+    Rect modifiedSwatch; // current colour after the modifier
+
+    int height() const { return leftPanel.bottom; }
+    int rightEdge() const { return rightPanel.right; }
+};
+
+// Lays the regions out for a view of viewSize x viewSize image pixels at zoomFactor screen pixels
+// each. The right edge of `previous` is kept; a previous layout with an empty right panel (a
+// default-constructed one) is the first layout and gets the initial width. The view side is
+// limited to what the zoom table can produce, so garbage zoom values give a sane window.
+PickerLayout computeLayout(int viewSize, int zoomFactor, const PickerLayout& previous = {});
+
+// Child controls of the two slots, stacked bottom-up above the swatches. checkBoxHeight is the
+// slot-2 check box's current height; both check boxes get it.
+struct SlotControlRects {
+    Rect edit2, check2, edit1, check1;
+};
+SlotControlRects slotControlRects(const PickerLayout& layout, int checkBoxHeight);
+
+// The client area the layout needs, and the outer window size for it given the difference between
+// the current window and client sizes.
+Size clientSize(const PickerLayout& layout);
+Size windowSizeFor(const PickerLayout& layout, Size nonClient);
+
+// Size limits for WM_GETMINMAXINFO: only the width can be dragged; the height follows the layout.
+struct TrackingLimits {
+    Size minTrack, maxTrack;
+};
+TrackingLimits trackingLimits(const PickerLayout& layout, int nonClientHeight);
+
+// Right edge R that a window of the given outer width gives the right panel.
+int rightEdgeForWindowWidth(const PickerLayout& layout, int windowWidth);
+
+// WM_SIZE: moves the right edge to match the new outer window width and lays out again. Returns
+// the client area to invalidate (without erasing) when the edge moved, nothing when it did not.
+std::optional<Rect> applyWindowWidth(PickerLayout& layout, int windowWidth);
+
+// Palette cell i of n cells; the empty rectangle for an index outside 0..n-1. n is limited to
+// the palette's capacity so that a hit can always index the palette.
+Rect paletteCell(const PickerLayout& layout, int index, int count);
+
+// Index of the first cell whose rectangle, grown by 3 pixels on every side, holds the point;
+// -1 when none does.
+int paletteHitTest(const PickerLayout& layout, int count, Point p);
+
+} // namespace huex

@@ -1,0 +1,160 @@
+#include "picker/Magnifier.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace huex {
+
+namespace {
+
+constexpr int kLastLevel = static_cast<int>(kZoomLevels.size()) - 1;
+
+bool isSampleSize(int s) {
+    return s == 1 || s == 3 || s == 5;
+}
+
+// The capture centre comes from the settings file unchecked; screen positions derived from it
+// saturate instead of overflowing.
+int saturated(long long v) {
+    return static_cast<int>(
+        std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+ColorRef captureColorAt(std::span<const std::uint8_t> capture, int x, int y) {
+    const std::size_t at = (static_cast<std::size_t>(y) * kCaptureSide + x) * 4;
+    const ColorRef blue = capture[at], green = capture[at + 1], red = capture[at + 2];
+    return red | green << 8 | blue << 16;
+}
+
+} // namespace
+
+int zoomLevelIndex(int viewSize) {
+    for (int i = 0; i <= kLastLevel; ++i) {
+        if (kZoomLevels[i].viewSize == viewSize) return i;
+    }
+    return -1;
+}
+
+int pickOffsetBound(int viewSize, int sampleSize) {
+    return std::max((viewSize - sampleSize) / 2, 0);
+}
+
+int viewOffsetBound(int viewSize) {
+    return std::max((kCaptureSide - viewSize) / 2, 0);
+}
+
+MagnifierState clampOffsets(MagnifierState s) {
+    const int pick = pickOffsetBound(s.viewSize, s.sampleSize);
+    const int view = viewOffsetBound(s.viewSize);
+    s.pickOffset = {std::clamp(s.pickOffset.x, -pick, pick), std::clamp(s.pickOffset.y, -pick, pick)};
+    s.viewOffset = {std::clamp(s.viewOffset.x, -view, view), std::clamp(s.viewOffset.y, -view, view)};
+    return s;
+}
+
+MagnifierState sanitized(MagnifierState s) {
+    int level = zoomLevelIndex(s.viewSize);
+    if (level < 0) level = steppedZoomLevel(s.viewSize, 0);
+    s.viewSize = kZoomLevels[level].viewSize;
+    s.zoomFactor = kZoomLevels[level].zoomFactor;
+    if (!isSampleSize(s.sampleSize)) s.sampleSize = 1;
+    return clampOffsets(s);
+}
+
+MagnifierState withZoomLevel(MagnifierState s, int index) {
+    const ZoomLevel& level = kZoomLevels[std::clamp(index, 0, kLastLevel)];
+    s.viewSize = level.viewSize;
+    s.zoomFactor = level.zoomFactor;
+    return clampOffsets(s);
+}
+
+int steppedZoomLevel(int viewSize, int step) {
+    int current = kLastLevel + 1;
+    for (int i = 0; i <= kLastLevel; ++i) {
+        if (kZoomLevels[i].viewSize >= viewSize) {
+            current = i;
+            break;
+        }
+    }
+    // Steps are +1 or -1; anything larger only needs to reach the end of the table.
+    step = std::clamp(step, -(kLastLevel + 1), kLastLevel + 1);
+    return std::clamp(current + step, 0, kLastLevel);
+}
+
+MagnifierState withSampleCommand(MagnifierState s, int commandId) {
+    if (commandId < kSampleCommandFirst || commandId > kSampleCommandFirst + 2) return s;
+    s.sampleSize = 2 * commandId - (2 * kSampleCommandFirst - 1);
+    return clampOffsets(s);
+}
+
+int sampleCommandFor(int sampleSize) {
+    return isSampleSize(sampleSize) ? kSampleCommandFirst + sampleSize / 2 : 0;
+}
+
+int sampleIconFor(int sampleSize) {
+    const int command = sampleCommandFor(sampleSize);
+    return command != 0 ? 210 + command : 0;
+}
+
+Point pickedImagePixel(const MagnifierState& s) {
+    return {kCaptureCentre + s.pickOffset.x - s.viewOffset.x,
+            kCaptureCentre + s.pickOffset.y - s.viewOffset.y};
+}
+
+Point pickedScreenPixel(const MagnifierState& s, Point captureCenter) {
+    return {saturated(0LL + captureCenter.x + s.pickOffset.x - s.viewOffset.x),
+            saturated(0LL + captureCenter.y + s.pickOffset.y - s.viewOffset.y)};
+}
+
+std::string magnifierCaption(Point pixel, int zoomFactor) {
+    return "HUEX | X:" + std::to_string(pixel.x) + ", Y:" + std::to_string(pixel.y) + "   (x" +
+           std::to_string(zoomFactor) + ")";
+}
+
+Rect liveSourceRect(const MagnifierState& s, Point captureCenter) {
+    const int left = saturated(0LL + captureCenter.x - s.viewOffset.x - s.viewSize / 2);
+    const int top = saturated(0LL + captureCenter.y - s.viewOffset.y - s.viewSize / 2);
+    return {left, top, saturated(0LL + left + s.viewSize), saturated(0LL + top + s.viewSize)};
+}
+
+Point captureSourceOrigin(const MagnifierState& s) {
+    const int margin = (kCaptureSide - s.viewSize) / 2;
+    return {margin - s.viewOffset.x, margin + s.viewOffset.y};
+}
+
+RgbColor sampleFromCapture(std::span<const std::uint8_t> capture, const MagnifierState& state) {
+    if (capture.size() < kCaptureBytes) return {};
+    const MagnifierState s = sanitized(state);
+    const Point c = pickedImagePixel(s);
+    const int h = s.sampleSize / 2;
+    RgbColor sum;
+    for (int x = c.x - h; x <= c.x + h; ++x) {
+        for (int y = c.y - h; y <= c.y + h; ++y) accumulateColor(sum, captureColorAt(capture, x, y));
+    }
+    const double n = s.sampleSize * s.sampleSize;
+    return {sum.red / n, sum.green / n, sum.blue / n};
+}
+
+std::vector<Point> liveSamplePoints(const MagnifierState& state) {
+    const MagnifierState s = sanitized(state);
+    const int c = s.zoomFactor * s.viewSize / 2 + kZoomViewOrigin;
+    const int h = s.sampleSize / 2;
+    std::vector<Point> points;
+    points.reserve(static_cast<std::size_t>(s.sampleSize) * s.sampleSize);
+    for (int i = 0; i < s.sampleSize; ++i) {
+        for (int j = 0; j < s.sampleSize; ++j) {
+            points.push_back(
+                {c + s.zoomFactor * (s.pickOffset.x + i - h), c + s.zoomFactor * (s.pickOffset.y + j - h)});
+        }
+    }
+    return points;
+}
+
+RgbColor meanColor(std::span<const ColorRef> colors) {
+    if (colors.empty()) return {};
+    RgbColor sum;
+    for (ColorRef c : colors) accumulateColor(sum, c);
+    const double n = static_cast<double>(colors.size());
+    return {sum.red / n, sum.green / n, sum.blue / n};
+}
+
+} // namespace huex
