@@ -1,0 +1,163 @@
+#include "pattern/Parser.h"
+
+#include "color/StrictFloat.h"
+#include "pattern/NumberScan.h"
+#include "pattern/Placeholders.h"
+
+#include <cmath>
+#include <optional>
+
+namespace huex {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+// Splits typed text into the three component texts; false when the text does not fit the pattern.
+class Splitter {
+  public:
+    Splitter(ColorPattern& p, std::string_view text) : p_(p), text_(text) {}
+
+    bool split() {
+        if (p_.prefixLength < 0) return false;
+        pos_ = static_cast<std::size_t>(p_.prefixLength);
+        if (text_.substr(0, pos_) != std::string_view(p_.patternString).substr(0, pos_)) return false;
+        return takeSeparated(0, p_.separator1) && takeSeparated(1, p_.separator2) && takeLast();
+    }
+
+  private:
+    const ComponentFormat& format(std::size_t k) const {
+        return p_.formats[static_cast<std::size_t>(p_.textOrder[k])];
+    }
+
+    void store(std::size_t k, std::size_t from, std::size_t to) {
+        p_.componentTexts[modelSlot(p_.textOrder[k])].assign(text_.substr(from, to - from));
+    }
+
+    // A fixed-width component; false when the text is too short or the width is nonsense.
+    bool takeFixed(std::size_t k, std::size_t& end) {
+        const std::int32_t width = format(k).width;
+        if (width < 0 || pos_ > text_.size() || static_cast<std::size_t>(width) > text_.size() - pos_)
+            return false;
+        end = pos_ + static_cast<std::size_t>(width);
+        store(k, pos_, end);
+        return true;
+    }
+
+    bool takeSeparated(std::size_t k, const std::string& separator) {
+        std::size_t end = 0;
+        if (format(k).width != -1) {
+            // The separator after a fixed-width component is skipped by its length, not compared.
+            if (!takeFixed(k, end)) return false;
+        } else {
+            end = text_.find(separator, pos_);
+            if (end == npos) return false;
+            store(k, pos_, end);
+        }
+        pos_ = end + separator.size();
+        return true;
+    }
+
+    bool takeLast() {
+        std::size_t end = 0;
+        if (format(2).width != -1) {
+            if (!takeFixed(2, end)) return false;
+        } else {
+            end = text_.find(p_.suffix, pos_);
+            if (end == npos || end == pos_) end = text_.size();
+            if (end < pos_) return false;
+            store(2, pos_, end);
+        }
+        return text_.substr(end) == p_.suffix;
+    }
+
+    ColorPattern& p_;
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+int baseOf(char typeLetter) {
+    switch (typeLetter) {
+    case 'd':
+    case 'D':
+        return 10;
+    case 'o':
+    case 'O':
+        return 8;
+    case 'x':
+    case 'X':
+        return 16;
+    case 'b':
+    case 'B':
+        return 2;
+    case 'f':
+    case 'F':
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+// The component's number as its format reads it, or nothing when the text is not such a number.
+std::optional<double> readComponent(const ComponentFormat& f, std::string_view text) {
+    const int base = baseOf(f.typeLetter);
+    if (base == 0) {
+        const double v = readRealPrefix(text);
+        if (!std::isfinite(v)) return std::nullopt;
+        return v;
+    }
+    const auto n = readDigits(text, base);
+    if (!n) return std::nullopt;
+    return static_cast<double>(*n);
+}
+
+bool contains(const std::string& text, Component c) {
+    return text.find(placeholderOf(c)) != std::string::npos;
+}
+
+std::optional<RgbColor> parse(ColorPattern& p, std::string_view text) {
+    if (!Splitter(p, text).split()) return std::nullopt;
+    const auto& formatOf = [&p](std::size_t k) -> const ComponentFormat& {
+        return p.formats[static_cast<std::size_t>(p.textOrder[k])];
+    };
+    if ((formatOf(0).width == -1 && p.separator1.empty()) ||
+        (formatOf(1).width == -1 && p.separator2.empty())) {
+        return std::nullopt;
+    }
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (baseOf(formatOf(k).typeLetter) < 0) return std::nullopt;
+    }
+    const std::size_t model = static_cast<std::size_t>(p.textOrder[0]) / 3 * 3;
+    std::array<double, 3> fraction{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const ComponentFormat& f = p.formats[model + i];
+        const auto v = readComponent(f, p.componentTexts[i]);
+        if (!v) return std::nullopt;
+        fraction[i] = f.rangeTo == f.rangeFrom ? 0 : (*v - f.rangeFrom) / (f.rangeTo - f.rangeFrom);
+        // Written so that a NaN fraction (from a range with an infinite or NaN end) is refused too.
+        if (!(fraction[i] >= 0 && fraction[i] <= 1)) return std::nullopt;
+    }
+    if (contains(p.patternString, Component::rgbR)) return RgbColor{fraction[0], fraction[1], fraction[2]};
+    if (contains(p.patternString, Component::hsbH)) return hsbToRgb({fraction[0], fraction[1], fraction[2]});
+    if (contains(p.patternString, Component::hslH)) return hslToRgb({fraction[0], fraction[1], fraction[2]});
+    return std::nullopt;
+}
+
+} // namespace
+
+RgbColor parseColorText(ColorPattern& p, std::string_view text) {
+    if (!p.valid) return {};
+    p.parseFailed = false;
+    const auto color = parse(p, text);
+    if (!color) {
+        p.parseFailed = true;
+        return {};
+    }
+    return *color;
+}
+
+std::int32_t parseInteger(std::string_view text, int base) {
+    return readDigits(text, base).value_or(0);
+}
+
+} // namespace huex
