@@ -1,6 +1,7 @@
 #pragma once
-// A subclassed child control. The object is found from the window through the subclass reference
-// data (no global lists); its parent reflects WM_COMMAND, WM_NOTIFY and WM_CTLCOLOR* to it first.
+// A subclassed child control. Its procedure takes the object from the subclass reference data; a
+// parent finds it through a window property (no global lists) and reflects WM_COMMAND, WM_NOTIFY
+// and WM_CTLCOLOR* to it first.
 #include "win/Message.h"
 
 namespace huex::win {
