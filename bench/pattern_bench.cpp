@@ -1,0 +1,76 @@
+// Colour text through patterns: formatColor and parseColorText for each built-in pattern and for
+// "#{rgbR}{rgbG}{rgbB}", against one snprintf of three hexadecimal bytes as the baseline.
+#include "color/Color.h"
+#include "pattern/ColorPattern.h"
+#include "pattern/Formatter.h"
+#include "pattern/Parser.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using huex::ColorPattern;
+
+// A spread of colours so that no branch is predicted for free.
+std::vector<huex::RgbColor> sampleColors() {
+    std::vector<huex::RgbColor> colors;
+    for (huex::ColorRef c = 0; c < (1u << 24); c += 16777213u / 1021u)
+        colors.push_back(huex::colorrefToRgb(c));
+    return colors;
+}
+
+ColorPattern benchPattern(int index) {
+    if (index < 4) return std::move(huex::builtInPatterns()[static_cast<std::size_t>(index)]);
+    const std::string hex = "{X|0:255|2.*}";
+    return ColorPattern("#RRGGBB", "#{rgbR}{rgbG}{rgbB}",
+                        std::array<std::string, 9>{hex, hex, hex, "", "", "", "", "", ""});
+}
+
+const char* const patternNames[] = {"builtin1_RRGGBB", "builtin2_HSB", "builtin3_HSL", "builtin4_CMY",
+                                    "hash_RRGGBB"};
+
+void snprintfBaseline(benchmark::State& state) {
+    const auto colors = sampleColors();
+    std::size_t i = 0;
+    char buf[16];
+    for (auto _ : state) {
+        const huex::RgbColor& c = colors[i++ % colors.size()];
+        std::snprintf(buf, sizeof buf, "%02X%02X%02X", huex::toByte(c.red), huex::toByte(c.green),
+                      huex::toByte(c.blue));
+        benchmark::DoNotOptimize(buf);
+    }
+}
+
+void formatColor(benchmark::State& state) {
+    const ColorPattern p = benchPattern(static_cast<int>(state.range(0)));
+    state.SetLabel(patternNames[state.range(0)]);
+    const auto colors = sampleColors();
+    std::vector<huex::HsbColor> hsb;
+    for (const auto& c : colors) hsb.push_back(huex::rgbToHsb(c));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const std::size_t k = i++ % colors.size();
+        benchmark::DoNotOptimize(huex::formatColor(p, colors[k], hsb[k]));
+    }
+}
+
+void parseColorText(benchmark::State& state) {
+    ColorPattern p = benchPattern(static_cast<int>(state.range(0)));
+    state.SetLabel(patternNames[state.range(0)]);
+    std::vector<std::string> texts;
+    for (const auto& c : sampleColors()) texts.push_back(huex::formatColor(p, c, huex::rgbToHsb(c)));
+    std::size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(huex::parseColorText(p, texts[i++ % texts.size()]));
+    if (p.parseFailed) state.SkipWithError("text did not parse back");
+}
+
+BENCHMARK(snprintfBaseline);
+BENCHMARK(formatColor)->DenseRange(0, 4);
+BENCHMARK(parseColorText)->DenseRange(0, 4);
+
+} // namespace
