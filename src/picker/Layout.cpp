@@ -16,7 +16,7 @@ constexpr int kSwatchHeight = 16;
 constexpr int kEditHeight = 20;
 constexpr int kPaletteHitMargin = 3;
 // The whole 33-pixel capture at the largest factor; the zoom table stays far below it.
-constexpr long long kMaxViewSide = 33 * 15;
+constexpr long long kMaxViewSide = 33LL * 15;
 
 PickerLayout layoutForViewSide(int S, int R) {
     const int W = S + 2 * f + 6;

@@ -26,7 +26,6 @@ struct PickerLayout {
     Rect modifiedSwatch; // current colour after the modifier
 
     int height() const { return leftPanel.bottom; }
-    int rightEdge() const { return rightPanel.right; }
 };
 
 // Lays the regions out for a view of viewSize x viewSize image pixels at zoomFactor screen pixels

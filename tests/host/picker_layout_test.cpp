@@ -23,6 +23,7 @@ TEST(RectTest, ContainsLikePtInRect) {
     EXPECT_EQ(r.inflated(3, 1), (Rect{7, 19, 16, 23}));
     EXPECT_EQ(r.inflated(-1, -1), (Rect{11, 21, 12, 21}));
     EXPECT_EQ(Rect::fromSize(2, 3, 4, 5), (Rect{2, 3, 6, 8}));
+    EXPECT_EQ(r.offsetBy(-10, 5), (Rect{0, 25, 3, 27}));
 }
 
 struct LayoutCase {

@@ -15,12 +15,16 @@ MagnifierState stateAt(int level, int sampleSize, Point pick, Point view) {
     return {kZoomLevels[level].viewSize, kZoomLevels[level].zoomFactor, sampleSize, pick, view};
 }
 
+std::size_t byteOffset(int x, int y) {
+    return (static_cast<std::size_t>(y) * kCaptureSide + x) * 4;
+}
+
 // A capture whose pixel (x, y) has red 7x, green 7y and blue x + y: every pixel tells where it is.
 std::vector<std::uint8_t> gradientCapture() {
     std::vector<std::uint8_t> bytes(kCaptureBytes);
     for (int y = 0; y < kCaptureSide; ++y) {
         for (int x = 0; x < kCaptureSide; ++x) {
-            std::uint8_t* p = &bytes[(y * kCaptureSide + x) * 4];
+            std::uint8_t* p = &bytes[byteOffset(x, y)];
             p[0] = static_cast<std::uint8_t>(x + y);
             p[1] = static_cast<std::uint8_t>(7 * y);
             p[2] = static_cast<std::uint8_t>(7 * x);
@@ -30,7 +34,7 @@ std::vector<std::uint8_t> gradientCapture() {
 }
 
 void setRed(std::vector<std::uint8_t>& capture, int x, int y, std::uint8_t red) {
-    capture[(y * kCaptureSide + x) * 4 + 2] = red;
+    capture[byteOffset(x, y) + 2] = red;
 }
 
 TEST(MagnifierTest, OffsetBoundsPerLevel) {
@@ -184,7 +188,7 @@ TEST(SampleTest, LiveReadBackMatchesTheCapture) {
                         ASSERT_TRUE(zoom.contains(p));
                         const int x = kCaptureCentre - (vs - 1) / 2 - view.x + (p.x - zoom.left) / k;
                         const int y = kCaptureCentre - (vs - 1) / 2 - view.y + (p.y - zoom.top) / k;
-                        const std::uint8_t* px = &capture[(y * kCaptureSide + x) * 4];
+                        const std::uint8_t* px = &capture[byteOffset(x, y)];
                         read.push_back(px[2] | px[1] << 8 | px[0] << 16);
                     }
                     ASSERT_EQ(read.size(), static_cast<std::size_t>(size * size));
