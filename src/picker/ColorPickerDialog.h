@@ -13,6 +13,11 @@
 
 namespace huex {
 
+// Puts the tray commands at the top of a window's system menu, drops minimise, restore and
+// maximise, remaps Close to the exit command (the tray's exit item takes its text) and adds
+// "hide" with the close command, which the window turns into hiding to the tray.
+void rebuildSystemMenu(HMENU system, HMENU tray);
+
 class ColorPickerDialog : public win::Dialog {
 public:
     ColorPickerDialog();

@@ -61,9 +61,9 @@ void ColorPickerDialog::loadMenus() {
     CheckMenuRadioItem(menuPopup(IDM_SAMPLE), ID_SAMPLE_1X1, ID_SAMPLE_5X5, ID_SAMPLE_1X1, MF_BYCOMMAND);
 }
 
-void ColorPickerDialog::changeSystemMenu() {
-    HMENU system = GetSystemMenu(hwnd(), FALSE);
-    HMENU tray = menuPopup(IDM_TRAY);
+void ColorPickerDialog::changeSystemMenu() { rebuildSystemMenu(GetSystemMenu(hwnd(), FALSE), menuPopup(IDM_TRAY)); }
+
+void rebuildSystemMenu(HMENU system, HMENU tray) {
     if (!system || !tray) return;
     InsertMenuW(system, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     for (UINT id : {ID_HELP_CONTENTS, ID_ABOUT, ID_SETTINGS}) {
