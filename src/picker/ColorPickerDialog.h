@@ -73,6 +73,7 @@ private:
     void loadMenus();
     void loadSampleIcon();
     void placeSlotControls();
+    void placeCopyButton(HWND edit, HWND button) const;
     void startMarqueeTimer();
     void drawFrame(HDC dc, const Rect& inner, const Frame& frame);
     void changeSystemMenu();
