@@ -43,6 +43,8 @@ add_executable(huex WIN32 src/app/main.cpp $<TARGET_OBJECTS:huex_resources>)
 target_link_libraries(huex PRIVATE huex_win)
 target_link_options(huex PRIVATE -static -municode -mwindows -s)
 
+include(cmake/WindowsHarness.cmake)
+
 # Windows-side tests: GoogleTest built from source for this target.
 set(HUEX_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
 file(GLOB HUEX_WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp)

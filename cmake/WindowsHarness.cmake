@@ -1,0 +1,11 @@
+# Small Windows programs around huex.exe, built with it (included from Windows.cmake):
+# huexctl.exe looks at and steers a running copy from outside (end-to-end tests, make run);
+# huex_baseline.exe is a bare dialog program, the yardstick of bench/win/startup.sh.
+add_executable(huexctl tools/huexctl/huexctl.cpp)
+target_compile_definitions(huexctl PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_options(huexctl PRIVATE -static -municode -s)
+
+add_executable(huex_baseline WIN32 bench/win/baseline.cpp bench/win/baseline.rc)
+target_compile_definitions(huex_baseline PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
+target_include_directories(huex_baseline PRIVATE bench/win)
+target_link_options(huex_baseline PRIVATE -static -municode -mwindows -s)

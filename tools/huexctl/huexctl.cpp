@@ -1,0 +1,208 @@
+// huexctl: a small console tool that end-to-end tests and `make run` use to look at and steer a
+// running huex.exe from outside, the way another program on the same desktop would.
+//
+// The running copy is the top-level window that has the marker child, exactly as a second start
+// of the program finds it. Every query prints one line on stdout; exit code 0 means yes/found,
+// 1 means no/not found (or timed out), 2 means bad usage.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t markerText[] = L"HUEXRavenApplication.ColorPicker";
+constexpr int pollMs = 50;
+
+std::vector<HWND> markedWindows() {
+    std::vector<HWND> found;
+    EnumWindows(
+        [](HWND top, LPARAM out) -> BOOL {
+            if (FindWindowExW(top, nullptr, nullptr, markerText))
+                reinterpret_cast<std::vector<HWND>*>(out)->push_back(top);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND markedWindow() {
+    auto all = markedWindows();
+    return all.empty() ? nullptr : all.front();
+}
+
+// Polls `ready` every pollMs until it holds or timeoutMs has passed.
+template <class Pred> bool waitFor(long timeoutMs, Pred ready) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs < 0 ? 0 : timeoutMs);
+    for (;;) {
+        if (ready()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(pollMs);
+    }
+}
+
+std::string utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                   nullptr, nullptr);
+    std::string out(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr,
+                        nullptr);
+    return out;
+}
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+bool parseNumber(const wchar_t* text, long& value) {
+    wchar_t* end = nullptr;
+    value = std::wcstol(text, &end, 0);
+    return end != text && *end == L'\0';
+}
+
+const char* showState(HWND window) {
+    if (!IsWindowVisible(window)) return "hidden";
+    if (IsIconic(window)) return "minimized";
+    if (IsZoomed(window)) return "maximized";
+    return "normal";
+}
+
+int yesNo(bool value) {
+    std::printf("%d\n", value ? 1 : 0);
+    return value ? 0 : 1;
+}
+
+// A top-level window with the program's caption but no marker child: a second start must not take
+// it for the running copy. Prints its handle once shown and lives for `seconds`.
+int fakeWindow(long seconds) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = L"HuexctlFakeWindow";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"HUEX", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40,
+                                  40, 240, 120, nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (!window) return 1;
+    std::printf("%p\n", static_cast<void*>(window));
+    std::fflush(stdout);
+    SetTimer(window, 1, static_cast<UINT>(seconds * 1000), nullptr);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && message.hwnd == window) break;
+        DispatchMessageW(&message);
+    }
+    DestroyWindow(window);
+    return 0;
+}
+
+int usage() {
+    std::fputs("usage: huexctl COMMAND [ARGS]\n"
+               "  find                      handle of the running copy's window\n"
+               "  count                     number of top-level windows with the marker child\n"
+               "  wait-find MS              wait until the running copy's window exists\n"
+               "  wait-gone MS              wait until no window with the marker child is left\n"
+               "  wait-visible 0|1 MS       wait until the window is hidden (0) or visible (1)\n"
+               "  is-visible | is-topmost | is-foreground\n"
+               "  show-state                hidden, minimized, maximized or normal\n"
+               "  caption                   window text (UTF-8)\n"
+               "  window-rect               left top width height, screen pixels\n"
+               "  client-rect               left top width height of the client area, screen pixels\n"
+               "  post-command ID           post WM_COMMAND ID\n"
+               "  post MSG WPARAM LPARAM    post any message\n"
+               "  send MSG WPARAM LPARAM    send any message, print the result\n"
+               "  hide                      ShowWindow(SW_HIDE)\n"
+               "  fake-window SECONDS       show a window captioned HUEX without the marker\n",
+               stderr);
+    return 2;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return usage();
+    const std::wstring command = argv[1];
+    std::vector<long> numbers;
+    for (int i = 2; i < argc; ++i) {
+        long value = 0;
+        if (!parseNumber(argv[i], value)) return usage();
+        numbers.push_back(value);
+    }
+    auto arg = [&](size_t i) { return i < numbers.size() ? numbers[i] : 0L; };
+    const size_t given = numbers.size();
+
+    if (command == L"count") {
+        std::printf("%zu\n", markedWindows().size());
+        return 0;
+    }
+    if (command == L"wait-gone" && given == 1) return yesNo(waitFor(arg(0), [] { return !markedWindow(); }));
+    if (command == L"fake-window" && given == 1) return fakeWindow(arg(0));
+
+    HWND window = nullptr;
+    if (command == L"wait-find" && given == 1) {
+        waitFor(arg(0), [&] { return (window = markedWindow()) != nullptr; });
+    } else {
+        window = markedWindow();
+    }
+    if (!window) {
+        std::fputs("huexctl: no running copy found\n", stderr);
+        return 1;
+    }
+
+    if ((command == L"find" || command == L"wait-find") && given <= 1) {
+        std::printf("%p\n", static_cast<void*>(window));
+        return 0;
+    }
+    if (command == L"wait-visible" && given == 2) {
+        const bool want = arg(0) != 0;
+        return yesNo(waitFor(arg(1), [&] { return (IsWindowVisible(window) != FALSE) == want; }));
+    }
+    if (command == L"is-visible" && given == 0) return yesNo(IsWindowVisible(window));
+    if (command == L"is-topmost" && given == 0)
+        return yesNo((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+    if (command == L"is-foreground" && given == 0) return yesNo(GetForegroundWindow() == window);
+    if (command == L"show-state" && given == 0) {
+        std::puts(showState(window));
+        return 0;
+    }
+    if (command == L"caption" && given == 0) {
+        std::puts(utf8(windowText(window)).c_str());
+        return 0;
+    }
+    if (command == L"window-rect" && given == 0) {
+        RECT r{};
+        GetWindowRect(window, &r);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (command == L"client-rect" && given == 0) {
+        RECT r{};
+        GetClientRect(window, &r);
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, r.right, r.bottom);
+        return 0;
+    }
+    if (command == L"post-command" && given == 1) return PostMessageW(window, WM_COMMAND, arg(0), 0) ? 0 : 1;
+    if (command == L"post" && given == 3)
+        return PostMessageW(window, static_cast<UINT>(arg(0)), arg(1), arg(2)) ? 0 : 1;
+    if (command == L"send" && given == 3) {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutW(window, static_cast<UINT>(arg(0)), arg(1), arg(2), SMTO_ABORTIFHUNG, 10000,
+                                 &result))
+            return 1;
+        std::printf("%lld\n", static_cast<long long>(result));
+        return 0;
+    }
+    if (command == L"hide" && given == 0) {
+        ShowWindow(window, SW_HIDE);
+        return 0;
+    }
+    return usage();
+}
