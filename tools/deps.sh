@@ -6,7 +6,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth xdotool x11-utils imagemagick
+  wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
