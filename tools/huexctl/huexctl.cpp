@@ -2,8 +2,8 @@
 // running huex.exe from outside, the way another program on the same desktop would.
 //
 // The running copy is the top-level window that has the marker child, exactly as a second start
-// of the program finds it. Every query prints one line on stdout; exit code 0 means yes/found,
-// 1 means no/not found (or timed out), 2 means bad usage.
+// of the program finds it. Every query prints one line on stdout; exit code 0 means yes/done,
+// 1 means no (or timed out), 2 bad usage, 3 no running copy found.
 #include <windows.h>
 
 #include <cstdio>
@@ -73,6 +73,17 @@ const char* showState(HWND window) {
     return "normal";
 }
 
+constexpr int notFound = 3;
+
+// 255 for an opaque window, else the opacity a layered window is drawn with.
+int opacity(HWND window) {
+    if (!(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED)) return 255;
+    BYTE alpha = 255;
+    DWORD flags = 0;
+    if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) return 255;
+    return alpha;
+}
+
 int yesNo(bool value) {
     std::printf("%d\n", value ? 1 : 0);
     return value ? 0 : 1;
@@ -111,6 +122,7 @@ int usage() {
                "  wait-visible 0|1 MS       wait until the window is hidden (0) or visible (1)\n"
                "  is-visible | is-topmost | is-foreground\n"
                "  show-state                hidden, minimized, maximized or normal\n"
+               "  opacity                   255, or the alpha of a layered window\n"
                "  caption                   window text (UTF-8)\n"
                "  window-rect               left top width height, screen pixels\n"
                "  client-rect               left top width height of the client area, screen pixels\n"
@@ -152,7 +164,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (!window) {
         std::fputs("huexctl: no running copy found\n", stderr);
-        return 1;
+        return notFound;
     }
 
     if ((command == L"find" || command == L"wait-find") && given <= 1) {
@@ -169,6 +181,10 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"is-foreground" && given == 0) return yesNo(GetForegroundWindow() == window);
     if (command == L"show-state" && given == 0) {
         std::puts(showState(window));
+        return 0;
+    }
+    if (command == L"opacity" && given == 0) {
+        std::printf("%d\n", opacity(window));
         return 0;
     }
     if (command == L"caption" && given == 0) {

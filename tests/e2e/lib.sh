@@ -1,0 +1,258 @@
+# Shared helpers of the end-to-end tests: the real huex.exe under Wine on the virtual display,
+# driven and observed from outside (huexctl.exe, xdotool, ImageMagick).
+#
+# A test script sources this file and then uses the functions below. CTest passes HUEX_EXE,
+# HUEX_WINE_ENV_DIR (started by tools/wine-env.sh), HUEX_SOURCE_DIR and HUEX_WIN_BIN.
+#
+# Each test gets a fresh folder with its own copy of huex.exe ($HUEX_APP), so the settings and
+# image files written beside the program never leak from one test into another. Write a
+# huex.ini into $HUEX_APP_DIR before huex_start to start from known settings.
+#
+# Checks do not stop the script: each prints PASS or FAIL; e2e_finish prints the totals and
+# sets the exit code. Every wait is bounded. On exit, every copy this script started is ended.
+set -Eeuo pipefail
+
+: "${HUEX_EXE:?HUEX_EXE is not set (run through ctest)}"
+: "${HUEX_WINE_ENV_DIR:?HUEX_WINE_ENV_DIR is not set (run through ctest)}"
+: "${HUEX_WIN_BIN:=$(dirname "$HUEX_EXE")}"
+: "${HUEX_SOURCE_DIR:=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
+
+if ! "$HUEX_SOURCE_DIR/tools/wine-env.sh" status "$HUEX_WINE_ENV_DIR"; then
+    echo "e2e: the Wine environment in $HUEX_WINE_ENV_DIR is not running" >&2
+    exit 1
+fi
+# shellcheck disable=SC1091
+source "$HUEX_WINE_ENV_DIR/env"
+HUEXCTL_EXE=$HUEX_WIN_BIN/huexctl.exe
+for needed in "$HUEX_EXE" "$HUEXCTL_EXE"; do
+    [ -f "$needed" ] || {
+        echo "e2e: $needed has not been built" >&2
+        exit 1
+    }
+done
+
+E2E_NAME=$(basename "$0" .sh)
+E2E_NAME=${E2E_NAME%_test}
+E2E_DIR=$HUEX_WINE_ENV_DIR/e2e/$E2E_NAME
+rm -rf "$E2E_DIR"
+mkdir -p "$E2E_DIR/app"
+HUEX_APP_DIR=$E2E_DIR/app
+HUEX_APP=$HUEX_APP_DIR/huex.exe
+cp "$HUEX_EXE" "$HUEX_APP"
+E2E_LOG=$E2E_DIR/wine.log
+
+E2E_PASSED=0
+E2E_FAILED=0
+HUEX_PID=""   # the copy started last
+HUEX_PIDS=()  # every copy of the program started in the background
+HELPER_PIDS=() # helper processes (fake windows), ended on exit
+
+e2e_log() { echo "[$E2E_NAME] $*"; }
+
+# --- waiting and checking -------------------------------------------------------------------
+
+# wait_until SECONDS COMMAND...: polls every 0.1 s; fails when the time is up.
+wait_until() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -ge "$end" ] && return 1
+        sleep 0.1
+    done
+}
+
+pass() {
+    E2E_PASSED=$((E2E_PASSED + 1))
+    echo "PASS: $1"
+}
+
+fail() {
+    E2E_FAILED=$((E2E_FAILED + 1))
+    echo "FAIL: $1" >&2
+}
+
+# not COMMAND...: succeeds when the command fails (for check).
+not() { ! "$@"; }
+
+# check DESCRIPTION COMMAND...: passes when the command succeeds.
+check() {
+    local description=$1
+    shift
+    if "$@"; then pass "$description"; else fail "$description"; fi
+}
+
+# expect_eq DESCRIPTION EXPECTED ACTUAL
+expect_eq() {
+    if [ "$2" = "$3" ]; then pass "$1"; else fail "$1: expected '$2', got '$3'"; fi
+}
+
+# Prints the totals and leaves with 0 only when no check failed (and at least one ran).
+e2e_finish() {
+    echo "[$E2E_NAME] checks: $E2E_PASSED passed, $E2E_FAILED failed"
+    if [ "$E2E_FAILED" -ne 0 ] || [ "$E2E_PASSED" -eq 0 ]; then
+        echo "--- Wine output ($E2E_LOG) ---" >&2
+        tail -n 40 "$E2E_LOG" >&2 2>/dev/null || true
+        exit 1
+    fi
+    exit 0
+}
+
+# --- huexctl ----------------------------------------------------------------------------------
+
+# huexctl COMMAND [ARGS]: runs tools/huexctl (see its usage); prints its answer without the
+# console's carriage returns and returns its exit code (0 yes, 1 no, 3 no running copy).
+huexctl() {
+    local status=0 out
+    out=$(timeout -k 5 60 wine "$HUEXCTL_EXE" "$@" </dev/null 2>>"$E2E_LOG") || status=$?
+    printf '%s' "${out//$'\r'/}${out:+$'\n'}"
+    return "$status"
+}
+
+huex_count() { huexctl count; }
+huex_is_visible() { huexctl is-visible >/dev/null; }
+huex_is_hidden() { # a window that exists and is not visible
+    local status=0
+    huexctl is-visible >/dev/null 2>&1 || status=$?
+    [ "$status" -eq 1 ]
+}
+huex_is_opaque() { [ "$(huexctl opacity)" = 255 ]; }
+huex_is_foreground() { huexctl is-foreground >/dev/null; }
+huex_is_running() { [ -n "$HUEX_PID" ] && kill -0 "$HUEX_PID" 2>/dev/null; }
+
+# --- starting and ending the program ------------------------------------------------------------
+
+# huex_start: starts $HUEX_APP in the background; $HUEX_PID is the program's own process.
+huex_start() {
+    wine "$HUEX_APP" "$@" </dev/null >>"$E2E_LOG" 2>&1 &
+    HUEX_PID=$!
+    disown "$HUEX_PID" # ended by id below; no job reports from bash
+    HUEX_PIDS+=("$HUEX_PID")
+}
+
+# huex_start_and_wait [SECONDS]: starts the program and waits for its window (default 30 s).
+huex_start_and_wait() {
+    huex_start
+    huex_wait_window "${1:-30}"
+}
+
+# huex_wait_window [SECONDS]: waits for a top-level window with the marker child.
+huex_wait_window() {
+    huexctl wait-find $((${1:-30} * 1000)) >/dev/null
+}
+
+# huex_run [SECONDS]: runs one more copy in the foreground until it ends (default limit 30 s);
+# returns its exit code, 124 when it did not end in time.
+huex_run() {
+    local status=0
+    timeout -k 5 "${1:-30}" wine "$HUEX_APP" </dev/null >>"$E2E_LOG" 2>&1 || status=$?
+    return "$status"
+}
+
+# huex_wait_exit PID [SECONDS]: waits for a process of ours to end.
+huex_wait_exit() {
+    wait_until "${2:-10}" eval "! kill -0 $1 2>/dev/null"
+}
+
+# huex_stop: ends the running copy the way a user does (Exit, command 491) and waits for the
+# process to end; anything of ours still running after that is killed.
+huex_stop() {
+    if huexctl find >/dev/null 2>&1; then
+        huexctl post-command 491 >/dev/null || true
+        huexctl wait-gone 10000 >/dev/null || true
+    fi
+    local pid
+    for pid in "${HUEX_PIDS[@]}"; do
+        huex_wait_exit "$pid" 10 || kill -9 "$pid" 2>/dev/null || true
+    done
+    HUEX_PIDS=()
+}
+
+# running_copies: how many of the copies started by huex_start still run.
+running_copies() {
+    local pid alive=0
+    for pid in "${HUEX_PIDS[@]}"; do kill -0 "$pid" 2>/dev/null && alive=$((alive + 1)); done
+    echo "$alive"
+}
+
+# Copies of the program that some earlier run left in this Wine environment: found by their
+# environment and process name, so nothing outside the environment is touched.
+huex_end_strays() {
+    local pid ended=0
+    for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+        [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = huex.exe ] || continue
+        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+        kill -9 "$pid" 2>/dev/null && ended=1
+    done
+    [ "$ended" -eq 0 ] || sleep 1 # let the wineserver drop their windows and the mutex
+}
+
+# --- looking at the window ---------------------------------------------------------------------
+
+# huex_xid: the X window of the running copy (Wine sets the process id on its X windows).
+huex_xid() {
+    xdotool search --all --onlyvisible --pid "$HUEX_PID" --name '^HUEX' 2>/dev/null | head -n 1
+}
+
+# huex_window_rect / huex_client_rect: "left top width height" in screen pixels.
+huex_window_rect() { huexctl window-rect; }
+huex_client_rect() { huexctl client-rect; }
+
+# huex_screenshot FILE: the picker window as it is on the screen, frame included.
+huex_screenshot() {
+    local left top width height
+    read -r left top width height <<<"$(huex_window_rect)" || return 1
+    import -window root -crop "${width}x${height}+${left}+${top}" +repage "$1"
+}
+
+# huex_focus: gives the picker window the X keyboard focus (there is no window manager).
+huex_focus() {
+    local xid
+    xid=$(huex_xid)
+    [ -n "$xid" ] && xdotool windowfocus --sync "$xid"
+}
+
+# huex_key KEY...: keys as xdotool names them (ctrl+c, alt+F4, Down), to the picker window.
+huex_key() {
+    huex_focus
+    xdotool key --clearmodifiers "$@"
+}
+
+# huex_click X Y [BUTTON]: clicks at client coordinates of the picker window.
+huex_click() {
+    local left top width height
+    read -r left top width height <<<"$(huex_client_rect)" || return 1
+    xdotool mousemove --sync $((left + $1)) $((top + $2)) click "${3:-1}"
+}
+
+# visible_windows_named REGEX: how many mapped top-level X windows have a matching name.
+visible_windows_named() {
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l
+}
+
+# --- helpers in other processes -------------------------------------------------------------
+
+# fake_window SECONDS: shows a top-level window captioned "HUEX" without the marker child;
+# returns once it is on the screen (its process id in $FAKE_PID).
+fake_window() {
+    wine "$HUEXCTL_EXE" fake-window "$1" </dev/null >>"$E2E_LOG" 2>&1 &
+    FAKE_PID=$!
+    disown "$FAKE_PID"
+    HELPER_PIDS+=("$FAKE_PID")
+    wait_until 20 eval '[ -n "$(xdotool search --all --onlyvisible --pid $FAKE_PID --name "^HUEX\$" 2>/dev/null)" ]'
+}
+
+# end_helpers: ends the helper processes (fake windows).
+end_helpers() {
+    local pid
+    for pid in "${HELPER_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    HELPER_PIDS=()
+}
+
+e2e_cleanup() {
+    huex_stop >/dev/null 2>&1 || true
+    end_helpers
+}
+trap e2e_cleanup EXIT
+trap 'echo "[$E2E_NAME] stopped: command failed at line $LINENO: $BASH_COMMAND" >&2' ERR
+
+huex_end_strays
