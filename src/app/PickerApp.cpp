@@ -26,20 +26,26 @@ private:
 };
 } // namespace
 
+bool PickerApp::runAsFirstCopy(const std::function<void()>& modalRun) {
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, instanceMutexName);
+    if (mutex == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) {
+        if (mutex) CloseHandle(mutex);
+        return false;
+    }
+    const InstanceMutex owned(mutex);
+    modalRun();
+    return true;
+}
+
 int PickerApp::run() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    HANDLE mutex = CreateMutexW(nullptr, TRUE, instanceMutexName);
-    const bool firstCopy = mutex != nullptr && GetLastError() != ERROR_ALREADY_EXISTS;
-    if (!firstCopy) {
-        if (mutex) CloseHandle(mutex);
-        activateRunningCopy();
-        return 0;
-    }
-    const InstanceMutex owned(mutex); // declared first, so it is released after the window object is gone
-    auto picker = std::make_unique<ColorPickerDialog>();
-    picker->runModal(nullptr);
-    picker.reset();
+    const bool ranFirstCopy = runAsFirstCopy([] {
+        // The window object is gone before the mutex is released.
+        auto picker = std::make_unique<ColorPickerDialog>();
+        picker->runModal(nullptr);
+    });
+    if (!ranFirstCopy) activateRunningCopy();
     return 0;
 }
 
