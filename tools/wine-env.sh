@@ -121,6 +121,18 @@ EOF
 
 winepath_of() { echo "Z:${1//\//\\}"; }
 
+# Wine's own fonts (Tahoma for dialogs, Marlett for caption buttons) are not found in its data
+# folder by this Wine build; copied into the prefix they are.
+install_fonts() {
+    local source=/usr/share/wine/fonts target=$PREFIX/drive_c/windows/Fonts
+    [ -f "$target/marlett.ttf" ] && return 0
+    if [ -f "$source/marlett.ttf" ]; then
+        cp -n "$source"/* "$target/" 2>/dev/null || true
+    else
+        echo "wine-env: warning: $source is missing (package fonts-wine): caption buttons draw as letters" >&2
+    fi
+}
+
 ensure_prefix() {
     local managed=$1
     if [ ! -f "$PREFIX/.huex-ready" ]; then
@@ -128,13 +140,6 @@ ensure_prefix() {
         rm -rf "$PREFIX"
         local started=$SECONDS
         wine_quiet "$BOOT_TIMEOUT" wineboot -i || die "wineboot failed or timed out (see $LOG_DIR/wine.log)"
-        # Wine's own fonts (Tahoma for dialogs, Marlett for caption buttons) are not found in the
-        # data folder by this Wine build; copied into the prefix they are.
-        if [ -d /usr/share/wine/fonts ]; then
-            cp -n /usr/share/wine/fonts/* "$PREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-        else
-            echo "wine-env: warning: /usr/share/wine/fonts missing (package fonts-wine): captions draw without Marlett" >&2
-        fi
         rm -f "$PREFIX/.huex-managed"
         configure_prefix "$managed"
         quietly 60 wineserver -w || true
@@ -143,6 +148,7 @@ ensure_prefix() {
     else
         configure_prefix "$managed"
     fi
+    install_fonts
 }
 
 # The wineserver of this prefix: the process whose working folder is the server folder the
@@ -172,11 +178,13 @@ ancestors() {
 # Processes started with this prefix (tests, programs, Wine's services): found by their
 # environment, so that only our own processes are ever ended.
 prefix_pids() {
-    local pid skip
-    skip=" $(ancestors | tr '\n' ' ') "
-    for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-        [[ $skip == *" $pid "* ]] && continue
-        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$PREFIX" && echo "$pid"
+    local skip file pid
+    skip=" $BASHPID $(ancestors | tr '\n' ' ') "
+    for file in $(grep -lsxzF "WINEPREFIX=$PREFIX" /proc/[0-9]*/environ); do
+        pid=${file#/proc/}
+        pid=${pid%/environ}
+        # grep itself is gone by now
+        [[ $skip == *" $pid "* ]] || [ ! -e "/proc/$pid" ] || echo "$pid"
     done
     return 0
 }
