@@ -44,6 +44,7 @@ target_link_libraries(huex PRIVATE huex_win)
 target_link_options(huex PRIVATE -static -municode -mwindows -s)
 
 include(cmake/WindowsHarness.cmake)
+include(cmake/WinBench.cmake)
 
 # Windows-side tests: GoogleTest built from source for this target.
 set(HUEX_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")

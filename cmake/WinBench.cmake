@@ -1,0 +1,5 @@
+# Benchmarks of the picker window's drawing on a real window (included from Windows.cmake);
+# bench/win/run.sh runs them under Wine.
+add_executable(huex_picker_bench bench/win/picker_bench.cpp $<TARGET_OBJECTS:huex_resources>)
+target_link_libraries(huex_picker_bench PRIVATE huex_win)
+target_link_options(huex_picker_bench PRIVATE -static)
