@@ -34,7 +34,8 @@ endif()
 # Resources compiled once and linked into the program and its tests.
 add_library(huex_resources OBJECT resources/huex.rc)
 target_include_directories(huex_resources PRIVATE resources ${HUEX_ART_DIR})
-set_source_files_properties(resources/huex.rc PROPERTIES OBJECT_DEPENDS "${HUEX_ART_DIR}/art.stamp")
+set_source_files_properties(resources/huex.rc PROPERTIES OBJECT_DEPENDS
+                            "${HUEX_ART_DIR}/art.stamp;${CMAKE_SOURCE_DIR}/resources/help/huex.htm;${CMAKE_SOURCE_DIR}/resources/huex.manifest")
 if(TARGET huex_art)
   add_dependencies(huex_resources huex_art)
 endif()

@@ -179,4 +179,7 @@
 #define IDB_COLOR_OLIVE 1214
 #define IDB_COLOR_YELLOW 1215
 
+// ---- Help ----------------------------------------------------------------------------------------
+#define IDH_HELP_PAGE 1 // RT_HTML (23)
+
 #endif // HUEX_RESOURCE_H

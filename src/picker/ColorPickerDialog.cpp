@@ -1,5 +1,6 @@
 #include "picker/ColorPickerDialog.h"
 
+#include "app/Help.h"
 #include "app/ProcessValues.h"
 #include "app/SingleInstance.h"
 #include "app/TrayIcon.h"
@@ -213,6 +214,10 @@ void ColorPickerDialog::onCommand(int id) {
         break;
     case ID_REFRESH:
         refresh();
+        break;
+    case ID_HELP_CONTENTS:
+    case ID_APP_HELP:
+        openHelp(hwnd());
         break;
     default:
         if ((id >= ID_ZOOM_X15 && id <= ID_ZOOM_X3) || (id >= ID_SAMPLE_1X1 && id <= ID_SAMPLE_5X5)) {
