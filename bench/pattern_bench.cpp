@@ -38,7 +38,7 @@ void snprintfBaseline(benchmark::State& state) {
     const auto colors = sampleColors();
     std::size_t i = 0;
     char buf[16];
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores)
         const huex::RgbColor& c = colors[i++ % colors.size()];
         std::snprintf(buf, sizeof buf, "%02X%02X%02X", huex::toByte(c.red), huex::toByte(c.green),
                       huex::toByte(c.blue));
@@ -51,9 +51,10 @@ void formatColor(benchmark::State& state) {
     state.SetLabel(patternNames[state.range(0)]);
     const auto colors = sampleColors();
     std::vector<huex::HsbColor> hsb;
+    hsb.reserve(colors.size());
     for (const auto& c : colors) hsb.push_back(huex::rgbToHsb(c));
     std::size_t i = 0;
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores)
         const std::size_t k = i++ % colors.size();
         benchmark::DoNotOptimize(huex::formatColor(p, colors[k], hsb[k]));
     }
@@ -62,10 +63,14 @@ void formatColor(benchmark::State& state) {
 void parseColorText(benchmark::State& state) {
     ColorPattern p = benchPattern(static_cast<int>(state.range(0)));
     state.SetLabel(patternNames[state.range(0)]);
+    const auto colors = sampleColors();
     std::vector<std::string> texts;
-    for (const auto& c : sampleColors()) texts.push_back(huex::formatColor(p, c, huex::rgbToHsb(c)));
+    texts.reserve(colors.size());
+    for (const auto& c : colors) texts.push_back(huex::formatColor(p, c, huex::rgbToHsb(c)));
     std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(huex::parseColorText(p, texts[i++ % texts.size()]));
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores)
+        benchmark::DoNotOptimize(huex::parseColorText(p, texts[i++ % texts.size()]));
+    }
     if (p.parseFailed) state.SkipWithError("text did not parse back");
 }
 

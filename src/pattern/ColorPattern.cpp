@@ -56,7 +56,8 @@ ColorPattern::ColorPattern(std::string name, std::string patternString,
     for (std::size_t i = 0; i < constructorOrder.size(); ++i) {
         parseFormatSpec(formats[static_cast<std::size_t>(constructorOrder[i])], specTexts[i]);
     }
-    analysePattern(*this, patternString);
+    this->patternString = std::move(patternString);
+    analysePattern(*this, this->patternString);
 }
 
 ColorPattern::ColorPattern(std::string name, std::string patternString,
@@ -65,7 +66,8 @@ ColorPattern::ColorPattern(std::string name, std::string patternString,
     for (std::size_t i = 0; i < constructorOrder.size(); ++i) {
         this->formats[static_cast<std::size_t>(constructorOrder[i])] = formats[i];
     }
-    analysePattern(*this, patternString);
+    this->patternString = std::move(patternString);
+    analysePattern(*this, this->patternString);
 }
 
 ColorPattern::ColorPattern(const ColorPattern& other) : name(other.name) {
@@ -79,10 +81,11 @@ ColorPattern& ColorPattern::operator=(const ColorPattern& other) {
 }
 
 void analysePattern(ColorPattern& p, std::string_view text) {
-    p.parseFailed = false;
-    p.patternString.assign(text);
-
+    // Copied first: the text may be a view of the pattern's own string.
     std::string marked(text);
+    p.parseFailed = false;
+    p.patternString = marked;
+
     std::array<Occurrences, 9> found;
     for (std::size_t c = 0; c < placeholders.size(); ++c) found[c] = markAll(marked, placeholders[c]);
 

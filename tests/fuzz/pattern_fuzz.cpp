@@ -1,5 +1,6 @@
 // Pattern text and typed text -> analysePattern -> formatColor -> parseColorText.
-// Input layout: byte 0 picks formats, then the pattern text, a NUL, and the typed text.
+// Input layout: byte 0 picks the formats, then the pattern text, a NUL, and the typed text.
+// formatColor is also checked against the plain one-placeholder-after-the-other replacement.
 #include "color/Color.h"
 #include "pattern/ColorPattern.h"
 #include "pattern/Formatter.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr std::array<const char*, 12> specs{"{X|0:255|2.*}",
+constexpr std::array<const char*, 16> specs{"{X|0:255|2.*}",
                                             "{d|0:360|*.*}",
                                             "{d|0:100|*.*}",
                                             "{d|255:0|*.*}",
@@ -25,10 +26,39 @@ constexpr std::array<const char*, 12> specs{"{X|0:255|2.*}",
                                             "{f|-1e300:1e300|06.2}",
                                             "{q|0:1|2.*}",
                                             "",
-                                            "{F|0:1|*.*}"};
+                                            "{F|0:1|*.*}",
+                                            "{x|0:15|*.*}",
+                                            "{X|0:255|*.*}",
+                                            "{b|0:1|*.*}",
+                                            "{B|0:3|*.*}"};
 
-bool isFraction(double v) {
-    return v >= 0 && v <= 1;
+bool inUnitRange(double v) {
+    const double slack = 1e-9; // HSB and HSL conversions of fractions stay within 0..1 up to rounding
+    return v >= -slack && v <= 1 + slack;
+}
+
+std::string referenceText(const huex::ColorPattern& p, const huex::RgbColor& rgb, const huex::HsbColor& hsb) {
+    static constexpr std::array<std::string_view, 9> names{"{hsbH}", "{hsbS}", "{hsbB}", "{hslH}", "{hslS}",
+                                                           "{hslL}", "{rgbR}", "{rgbG}", "{rgbB}"};
+    const huex::HslColor hsl = huex::hsbToHsl(hsb);
+    const std::array<double, 9> fractions{hsb.hue, hsb.saturation, hsb.brightness,
+                                          hsl.hue, hsl.saturation, hsl.lightness,
+                                          rgb.red, rgb.green,      rgb.blue};
+    std::string text = p.patternString;
+    for (std::size_t c = 0; c < names.size(); ++c) {
+        const std::string value = huex::formatComponent(p.formats[c], fractions[c]);
+        std::string out;
+        std::size_t copied = 0;
+        for (std::size_t pos = text.find(names[c]); pos != std::string::npos;
+             pos = text.find(names[c], copied)) {
+            out.append(text, copied, pos - copied);
+            out += value;
+            copied = pos + names[c].size();
+        }
+        out.append(text, copied, std::string::npos);
+        text.swap(out);
+    }
+    return text;
 }
 
 } // namespace
@@ -46,20 +76,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     huex::ColorPattern pattern("fuzz", std::string(), specTexts);
     huex::analysePattern(pattern, patternText);
 
-    const huex::RgbColor colors[] = {{0, 0, 0}, {1, 1, 1}, {1, 128.0 / 255, 0}, {0.2, 0.4, 0.6}};
+    const huex::RgbColor colors[] = {
+        {0, 0, 0}, {1, 1, 1}, {1, 128.0 / 255, 0}, {0.2, 0.4, 0.6}, {0.733, 0.7, 0.72}};
     for (const auto& c : colors) {
-        const std::string text = huex::formatColor(pattern, c, huex::rgbToHsb(c));
+        const huex::HsbColor hsb = huex::rgbToHsb(c);
+        const std::string text = huex::formatColor(pattern, c, hsb);
+        if (text != referenceText(pattern, c, hsb)) std::abort();
         const huex::RgbColor back = huex::parseColorText(pattern, text);
         if (!pattern.valid && !(back.red == 0 && back.green == 0 && back.blue == 0)) std::abort();
     }
     const huex::RgbColor typedColor = huex::parseColorText(pattern, typed);
     if (pattern.valid && !pattern.parseFailed &&
-        !(isFraction(typedColor.red) && isFraction(typedColor.green) && isFraction(typedColor.blue))) {
-        // HSB and HSL conversions of fractions stay within 0..1 up to rounding.
-        const double slack = 1e-9;
-        if (!(typedColor.red >= -slack && typedColor.red <= 1 + slack)) std::abort();
+        !(inUnitRange(typedColor.red) && inUnitRange(typedColor.green) && inUnitRange(typedColor.blue))) {
+        std::abort();
     }
     const huex::ColorPattern copy(pattern);
-    if (copy.valid != pattern.valid) std::abort();
+    if (copy.valid != pattern.valid || copy.patternString != pattern.patternString) std::abort();
     return 0;
 }

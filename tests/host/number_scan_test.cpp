@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -16,7 +17,7 @@ namespace {
 bool sameDouble(double a, double b) {
     if (std::isnan(a) || std::isnan(b))
         return std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b);
-    return std::memcmp(&a, &b, sizeof a) == 0;
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); // tells -0 from +0
 }
 
 TEST(NumberScan, RealsMatchAtof) {

@@ -147,6 +147,14 @@ TEST(PatternAnalysis, BuiltIns) {
     EXPECT_EQ(list[0].formats[static_cast<std::size_t>(C::hsbH)].specText, "");
 }
 
+TEST(PatternAnalysis, TextMayBeThePatternsOwnString) {
+    ColorPattern p("n", "xyz{rgbR},{rgbG},{rgbB}", std::array<std::string, 9>{});
+    analysePattern(p, std::string_view(p.patternString).substr(3));
+    EXPECT_EQ(p.patternString, "{rgbR},{rgbG},{rgbB}");
+    EXPECT_EQ(p.prefixLength, 0);
+    EXPECT_EQ(p.separator2, ",");
+}
+
 TEST(PatternAnalysis, LongPatterns) {
     std::string pattern = std::string(10000, 'a') + "{rgbR}" + std::string(10000, '~') + "{rgbG};";
     for (int i = 0; i < 1500; ++i) pattern += "{hsbH}";
