@@ -58,7 +58,7 @@ struct MenuSpec {
 };
 
 ItemSpec separator() {
-    return {0, nullptr, MFT_SEPARATOR};
+    return {0, L"", MFT_SEPARATOR};
 }
 ItemSpec radio(UINT id, const wchar_t* text, UINT state = 0) {
     return {id, text, MFT_RADIOCHECK, state};
