@@ -94,6 +94,13 @@ TEST_F(PickerPaint, PaletteCellsShowColoursFramesAndGapRows) {
     EXPECT_EQ(img.at(270, top1 - 3), background);
 }
 
+TEST_F(PickerPaint, SelectedCellOfTheActivePaletteHasTheSourceFrame) {
+    picker.state.paletteActive = 1;
+    const test::ClientImage img(picker.hwnd());
+    // Cell 0 = (256, 5) - (292, 13): rings light, dark, dark; corners of ring 3 background.
+    expectFrame(img, {256, 5, 292, 13}, lightRing, dark, dark, background, "source");
+}
+
 TEST_F(PickerPaint, OneCellHasNoGapRowAndFillsTheColumn) {
     picker.state.palette.count = 1;
     picker.state.palette.colors[0] = {1, 0, 0};
