@@ -13,7 +13,7 @@ namespace huex {
 namespace {
 // Owns the named mutex: released and closed on every way out, exceptions included.
 class InstanceMutex {
-public:
+  public:
     explicit InstanceMutex(HANDLE mutex) : mutex_(mutex) {}
     InstanceMutex(const InstanceMutex&) = delete;
     InstanceMutex& operator=(const InstanceMutex&) = delete;
@@ -21,7 +21,7 @@ public:
         if (mutex_) ReleaseMutex(mutex_.get());
     }
 
-private:
+  private:
     win::UniqueHandle mutex_;
 };
 } // namespace

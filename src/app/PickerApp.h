@@ -6,7 +6,7 @@
 namespace huex {
 
 class PickerApp {
-public:
+  public:
     // Start-up to shut-down; returns the process exit code. A second copy only activates the
     // first and returns at once.
     int run();

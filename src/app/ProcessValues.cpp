@@ -15,8 +15,7 @@ ProcessValues compute() {
     v.layeredWindowsAvailable = traits.layeredWindowsAvailable;
     v.preXpSystem = traits.preXpSystem;
     if (HMODULE user32 = GetModuleHandleW(L"USER32.DLL")) {
-        v.setLayeredWindowAttributes =
-            reinterpret_cast<SetLayeredWindowAttributesFn>(
+        v.setLayeredWindowAttributes = reinterpret_cast<SetLayeredWindowAttributesFn>(
             reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
     }
     v.buttonFaceColor = GetSysColor(COLOR_BTNFACE);

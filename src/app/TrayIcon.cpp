@@ -23,8 +23,14 @@ bool notify(DWORD action, HWND window, HICON icon, std::wstring_view tip) {
 }
 } // namespace
 
-bool addTrayIcon(HWND window, HICON icon, std::wstring_view tip) { return notify(NIM_ADD, window, icon, tip); }
-bool modifyTrayIcon(HWND window, HICON icon, std::wstring_view tip) { return notify(NIM_MODIFY, window, icon, tip); }
-bool deleteTrayIcon(HWND window) { return notify(NIM_DELETE, window, nullptr, {}); }
+bool addTrayIcon(HWND window, HICON icon, std::wstring_view tip) {
+    return notify(NIM_ADD, window, icon, tip);
+}
+bool modifyTrayIcon(HWND window, HICON icon, std::wstring_view tip) {
+    return notify(NIM_MODIFY, window, icon, tip);
+}
+bool deleteTrayIcon(HWND window) {
+    return notify(NIM_DELETE, window, nullptr, {});
+}
 
 } // namespace huex

@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-extern "C" int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/) {
+extern "C" int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                               int /*show*/) {
     try {
         huex::PickerApp app;
         return app.run();

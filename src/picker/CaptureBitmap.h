@@ -7,7 +7,7 @@
 namespace huex {
 
 class CaptureBitmap {
-public:
+  public:
     static constexpr int side = 33;
 
     // Replaces any existing bitmap; false (and empty) when the section cannot be made.
@@ -23,7 +23,7 @@ public:
     [[nodiscard]] bool empty() const { return !bitmap_; }
     [[nodiscard]] std::size_t imageBytes() const { return header_.biSizeImage; }
 
-private:
+  private:
     int width_ = 0, height_ = 0;
     std::uint32_t* bits_ = nullptr;
     BITMAPINFOHEADER header_{};

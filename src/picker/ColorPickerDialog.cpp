@@ -20,7 +20,8 @@ constexpr int toggleHotKey = 2;
 constexpr int markerId = 2;
 
 HICON loadIcon(int id, int size) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
 }
 
 HCURSOR loadCursor(int id) {
@@ -37,7 +38,9 @@ HFONT createPointFont(int tenthsOfPoint, const wchar_t* face) {
     return CreateFontIndirectW(&font);
 }
 
-bool keyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
+bool keyDown(int key) {
+    return (GetAsyncKeyState(key) & 0x8000) != 0;
+}
 } // namespace
 
 ColorPickerDialog::ColorPickerDialog() : win::Dialog(IDD_PICKER) {
@@ -64,9 +67,9 @@ BOOL ColorPickerDialog::onInitDialog() {
     RegisterHotKey(self, toggleHotKey, MOD_ALT | MOD_CONTROL, 0x45);
     state.backgroundColor = GetSysColor(COLOR_BTNFACE);
 
-    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, self, nullptr, GetModuleHandleW(nullptr),
-                               nullptr);
+    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, self, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
     if (toolTip_) {
         SendMessageW(toolTip_, TTM_SETMAXTIPWIDTH, 0, 0xFFFFFF);
         if (SendMessageW(toolTip_, TTM_GETTOOLCOUNT, 0, 0) == 0) {
@@ -262,7 +265,11 @@ void ColorPickerDialog::showOnRequest() {
     SetForegroundWindow(self);
 }
 
-HWND ColorPickerDialog::slotEdit(int slot) const { return GetDlgItem(hwnd(), slot == 1 ? IDC_EDIT1 : IDC_EDIT2); }
-HWND ColorPickerDialog::slotCheck(int slot) const { return GetDlgItem(hwnd(), slot == 1 ? IDC_CHECK1 : IDC_CHECK2); }
+HWND ColorPickerDialog::slotEdit(int slot) const {
+    return GetDlgItem(hwnd(), slot == 1 ? IDC_EDIT1 : IDC_EDIT2);
+}
+HWND ColorPickerDialog::slotCheck(int slot) const {
+    return GetDlgItem(hwnd(), slot == 1 ? IDC_CHECK1 : IDC_CHECK2);
+}
 
 } // namespace huex

@@ -19,7 +19,7 @@ namespace huex {
 void rebuildSystemMenu(HMENU system, HMENU tray);
 
 class ColorPickerDialog : public win::Dialog {
-public:
+  public:
     ColorPickerDialog();
     ~ColorPickerDialog() override;
 
@@ -65,11 +65,11 @@ public:
     void drawAllButZoom(HDC dc);
     void startFlash(int kind);
 
-protected:
+  protected:
     BOOL onInitDialog() override;
     bool onMessage(win::Message& m) override;
 
-private:
+  private:
     void loadMenus();
     void loadSampleIcon();
     void placeSlotControls();

@@ -8,7 +8,9 @@
 namespace huex {
 
 namespace {
-HMENU loadMenu(int id) { return LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)); }
+HMENU loadMenu(int id) {
+    return LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+}
 
 std::wstring menuText(HMENU menu, UINT item, UINT flags) {
     std::array<wchar_t, 256> text{};
@@ -20,13 +22,26 @@ std::wstring menuText(HMENU menu, UINT item, UINT flags) {
 HMENU ColorPickerDialog::menuPopup(int menuId) const {
     const win::UniqueMenu* menu = nullptr;
     switch (menuId) {
-    case IDM_TRAY: menu = &trayMenu_; break;
-    case IDM_COLOR: menu = &colorMenu_; break;
-    case IDM_MODIFIER: menu = &modifierMenu_; break;
-    case IDM_PALETTE: menu = &paletteMenu_; break;
-    case IDM_SAMPLE: menu = &sampleMenu_; break;
-    case IDM_ZOOM: menu = &zoomMenu_; break;
-    default: return nullptr;
+    case IDM_TRAY:
+        menu = &trayMenu_;
+        break;
+    case IDM_COLOR:
+        menu = &colorMenu_;
+        break;
+    case IDM_MODIFIER:
+        menu = &modifierMenu_;
+        break;
+    case IDM_PALETTE:
+        menu = &paletteMenu_;
+        break;
+    case IDM_SAMPLE:
+        menu = &sampleMenu_;
+        break;
+    case IDM_ZOOM:
+        menu = &zoomMenu_;
+        break;
+    default:
+        return nullptr;
     }
     return *menu ? GetSubMenu(menu->get(), 0) : nullptr;
 }
@@ -34,7 +49,8 @@ HMENU ColorPickerDialog::menuPopup(int menuId) const {
 ColorMode ColorPickerDialog::modifier() const {
     HMENU popup = menuPopup(IDM_MODIFIER);
     for (int id = ID_MOD_WEB; popup && id <= ID_MOD_COMPLEMENT; ++id) {
-        if (GetMenuState(popup, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) return static_cast<ColorMode>(id);
+        if (GetMenuState(popup, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED)
+            return static_cast<ColorMode>(id);
     }
     return ColorMode::web;
 }
@@ -45,8 +61,11 @@ void ColorPickerDialog::loadMenus() {
     if (processValues().layeredWindowsAvailable) {
         HMENU named = GetSubMenu(menuPopup(IDM_COLOR), 1);
         for (int i = 0; i < static_cast<int>(colorBitmaps_.size()); ++i) {
-            colorBitmaps_[i].reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_COLOR_BLACK + i)));
-            if (named) SetMenuItemBitmaps(named, static_cast<UINT>(i), MF_BYPOSITION, colorBitmaps_[i].get(), nullptr);
+            colorBitmaps_[i].reset(
+                LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_COLOR_BLACK + i)));
+            if (named)
+                SetMenuItemBitmaps(named, static_cast<UINT>(i), MF_BYPOSITION, colorBitmaps_[i].get(),
+                                   nullptr);
         }
     }
     modifierMenu_.reset(loadMenu(IDM_MODIFIER));
@@ -61,7 +80,9 @@ void ColorPickerDialog::loadMenus() {
     CheckMenuRadioItem(menuPopup(IDM_SAMPLE), ID_SAMPLE_1X1, ID_SAMPLE_5X5, ID_SAMPLE_1X1, MF_BYCOMMAND);
 }
 
-void ColorPickerDialog::changeSystemMenu() { rebuildSystemMenu(GetSystemMenu(hwnd(), FALSE), menuPopup(IDM_TRAY)); }
+void ColorPickerDialog::changeSystemMenu() {
+    rebuildSystemMenu(GetSystemMenu(hwnd(), FALSE), menuPopup(IDM_TRAY));
+}
 
 void rebuildSystemMenu(HMENU system, HMENU tray) {
     if (!system || !tray) return;

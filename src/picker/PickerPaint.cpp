@@ -32,7 +32,9 @@ void focusRect(HDC dc, const Rect& r) {
     DrawFocusRect(dc, &rect);
 }
 
-ColorRef screenColor(const RgbColor& c) { return rgbToColorref(c); }
+ColorRef screenColor(const RgbColor& c) {
+    return rgbToColorref(c);
+}
 
 Point cursorInClient(HWND window) {
     POINT p{};
@@ -88,8 +90,8 @@ void ColorPickerDialog::drawMarquee(HDC dc) {
 void ColorPickerDialog::drawColorSwatch(HDC dc) {
     const Rect& swatch = state.layout.colorSwatch;
     drawFrame(dc, swatch, colorSwatchFrame(state.focusOnColor1 != 0));
-    const bool preview = state.dragMode == DragMode::color && state.focusOnColor2 &&
-                         swatch.contains(cursorInClient(hwnd()));
+    const bool preview =
+        state.dragMode == DragMode::color && state.focusOnColor2 && swatch.contains(cursorInClient(hwnd()));
     if (!preview) {
         fill(dc, swatch, screenColor(state.currentColor));
         return;
@@ -157,7 +159,8 @@ void ColorPickerDialog::drawSampleButton(HDC dc, int mode) {
 void ColorPickerDialog::drawPaletteCell(HDC dc, int index) {
     const Palette& palette = state.palette;
     if (index < 0 || index >= palette.count || index >= Palette::capacity) return;
-    if (const auto gap = paletteGapRow(state.layout, index, palette.count)) fill(dc, *gap, state.backgroundColor);
+    if (const auto gap = paletteGapRow(state.layout, index, palette.count))
+        fill(dc, *gap, state.backgroundColor);
     const Rect cell = paletteCell(state.layout, index, palette.count);
     const RgbColor& color = palette.colors[static_cast<std::size_t>(index)];
     fill(dc, cell, screenColor(color));

@@ -10,7 +10,9 @@ namespace huex {
 namespace {
 constexpr UINT_PTR marqueeTimerId = 4;
 
-RECT toRect(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+RECT toRect(const Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
 
 void moveControl(HWND control, const Rect& r) {
     if (control) MoveWindow(control, r.left, r.top, r.width(), r.height(), FALSE);
@@ -44,7 +46,8 @@ void ColorPickerDialog::applyLayout() {
     placeSlotControls();
     RECT window{}, client{};
     if (!GetWindowRect(hwnd(), &window) || !GetClientRect(hwnd(), &client)) return;
-    const Size nonClient{(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+    const Size nonClient{(window.right - window.left) - client.right,
+                         (window.bottom - window.top) - client.bottom};
     const Size size = windowSizeFor(state.layout, nonClient);
     MoveWindow(hwnd(), window.left, window.top, size.width, size.height, TRUE);
 }
@@ -78,12 +81,14 @@ void ColorPickerDialog::setZoomLevel(int index) {
     }
 }
 
-void ColorPickerDialog::stepZoomLevel(int step) { setZoomLevel(steppedZoomLevel(state.magnifier.viewSize, step)); }
+void ColorPickerDialog::stepZoomLevel(int step) {
+    setZoomLevel(steppedZoomLevel(state.magnifier.viewSize, step));
+}
 
 void ColorPickerDialog::loadSampleIcon() {
-    sampleIcon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                    MAKEINTRESOURCEW(sampleIconFor(state.magnifier.sampleSize)),
-                                                    IMAGE_ICON, 32, 32, 0)));
+    sampleIcon_.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(sampleIconFor(state.magnifier.sampleSize)),
+                   IMAGE_ICON, 32, 32, 0)));
 }
 
 void ColorPickerDialog::setSampleSize(int commandId) {
@@ -141,8 +146,8 @@ void ColorPickerDialog::drawZoomView(HDC dc, bool live) {
     if (live) {
         const win::WindowDc desktop(GetDesktopWindow());
         const Rect source = liveSourceRect(state.magnifier, state.captureCenter);
-        StretchBlt(dc, zoom.left, zoom.top, zoom.width(), zoom.height(), desktop.get(), source.left, source.top,
-                   source.width(), source.height(), SRCCOPY);
+        StretchBlt(dc, zoom.left, zoom.top, zoom.width(), zoom.height(), desktop.get(), source.left,
+                   source.top, source.width(), source.height(), SRCCOPY);
         return;
     }
     if (captureImage_.empty()) return;
@@ -167,8 +172,10 @@ void ColorPickerDialog::refresh() {
 }
 
 void ColorPickerDialog::startMarqueeTimer() {
-    if (state.animation) SetTimer(hwnd(), marqueeTimerId, static_cast<UINT>(state.interval), nullptr);
-    else KillTimer(hwnd(), marqueeTimerId);
+    if (state.animation)
+        SetTimer(hwnd(), marqueeTimerId, static_cast<UINT>(state.interval), nullptr);
+    else
+        KillTimer(hwnd(), marqueeTimerId);
 }
 
 } // namespace huex

@@ -12,7 +12,8 @@ constexpr const wchar_t* objectProperty = L"HUEX.Control";
 
 bool Control::attach(HWND control) {
     detach();
-    if (!control || !SetWindowSubclass(control, &Control::procedure, subclassId, reinterpret_cast<DWORD_PTR>(this)))
+    if (!control ||
+        !SetWindowSubclass(control, &Control::procedure, subclassId, reinterpret_cast<DWORD_PTR>(this)))
         return false;
     hwnd_ = control;
     SetPropW(control, objectProperty, this);
@@ -31,10 +32,12 @@ Control* Control::fromWindow(HWND window) {
     return window ? static_cast<Control*>(GetPropW(window, objectProperty)) : nullptr;
 }
 
-LRESULT Control::callDefault(const Message& m) { return DefSubclassProc(hwnd_, m.id, m.wParam, m.lParam); }
+LRESULT Control::callDefault(const Message& m) {
+    return DefSubclassProc(hwnd_, m.id, m.wParam, m.lParam);
+}
 
-LRESULT CALLBACK Control::procedure(HWND window, UINT id, WPARAM wParam, LPARAM lParam, UINT_PTR /*subclassId*/,
-                                    DWORD_PTR refData) noexcept {
+LRESULT CALLBACK Control::procedure(HWND window, UINT id, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR /*subclassId*/, DWORD_PTR refData) noexcept {
     auto* self = reinterpret_cast<Control*>(refData);
     Message m{id, wParam, lParam};
     bool handled = false;

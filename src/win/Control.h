@@ -7,7 +7,7 @@
 namespace huex::win {
 
 class Control {
-public:
+  public:
     Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -25,14 +25,14 @@ public:
     // A notification the parent reflected back; true when taken.
     virtual bool onReflected(Message& /*m*/) { return false; }
 
-protected:
+  protected:
     // The control's own messages; true when taken. Unhandled ones go to the original procedure.
     virtual bool onMessage(Message& /*m*/) { return false; }
     // Lets the original window procedure handle a message now (for work before or after it).
     LRESULT callDefault(const Message& m);
     virtual void onAttached() {}
 
-private:
+  private:
     static LRESULT CALLBACK procedure(HWND window, UINT id, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId,
                                       DWORD_PTR refData) noexcept;
     HWND hwnd_ = nullptr;

@@ -32,8 +32,8 @@ Dialog::~Dialog() {
 }
 
 HWND Dialog::create(HWND owner) {
-    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner, &Dialog::procedure,
-                              reinterpret_cast<LPARAM>(this));
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner,
+                              &Dialog::procedure, reinterpret_cast<LPARAM>(this));
 }
 
 void Dialog::endDialog(INT_PTR code) {

@@ -7,7 +7,7 @@
 namespace huex::win {
 
 class Dialog {
-public:
+  public:
     explicit Dialog(int templateId) : templateId_(templateId) {}
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -27,13 +27,13 @@ public:
     // Keyboard shortcuts, hot keys and posted commands are taken here before normal dispatch.
     virtual bool preTranslateMessage(MSG& /*msg*/) { return false; }
 
-protected:
+  protected:
     virtual BOOL onInitDialog() { return TRUE; }
     // One switch per class; true when taken.
     virtual bool onMessage(Message& /*m*/) { return false; }
     virtual void onDestroyed() {}
 
-private:
+  private:
     static INT_PTR CALLBACK procedure(HWND window, UINT id, WPARAM wParam, LPARAM lParam) noexcept;
     INT_PTR handle(UINT id, WPARAM wParam, LPARAM lParam);
     int templateId_;

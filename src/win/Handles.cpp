@@ -7,6 +7,8 @@ int liveGdiHandles() {
            GdiObjectTraits<HBRUSH>::live + MemoryDcTraits::live;
 }
 
-int liveUserHandles() { return MenuTraits::live + IconTraits::live + CursorTraits::live; }
+int liveUserHandles() {
+    return MenuTraits::live + IconTraits::live + CursorTraits::live;
+}
 
 } // namespace huex::win

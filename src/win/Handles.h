@@ -12,7 +12,7 @@ namespace huex::win {
 enum class HandleFamily { gdi, user, kernel };
 
 template <class Traits> class Unique {
-public:
+  public:
     using Type = typename Traits::Type;
     Unique() = default;
     explicit Unique(Type h) : handle_(h) { track(+1); }
@@ -42,7 +42,7 @@ public:
         track(+1);
     }
 
-private:
+  private:
     void track(int delta) const {
         if (handle_ != Type{}) Traits::live += delta;
     }
@@ -102,7 +102,7 @@ int liveUserHandles();
 
 // GetDC / ReleaseDC against the same window (null for the whole screen).
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
@@ -112,21 +112,21 @@ public:
     [[nodiscard]] HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 // BeginPaint / EndPaint.
 class PaintDc {
-public:
+  public:
     explicit PaintDc(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
     PaintDc(const PaintDc&) = delete;
     PaintDc& operator=(const PaintDc&) = delete;
     ~PaintDc() { EndPaint(window_, &paint_); }
     [[nodiscard]] HDC get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_ = nullptr;
@@ -134,7 +134,7 @@ private:
 
 // Selects an object into a DC and puts the previous one back.
 class SelectGuard {
-public:
+  public:
     SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
@@ -142,7 +142,7 @@ public:
         if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
     }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };

@@ -32,7 +32,9 @@ void storePendingException() noexcept {
     if (!pending()) pending() = std::current_exception();
 }
 
-bool hasPendingException() noexcept { return static_cast<bool>(pending()); }
+bool hasPendingException() noexcept {
+    return static_cast<bool>(pending());
+}
 
 void rethrowPendingException() {
     if (auto e = std::exchange(pending(), nullptr)) std::rethrow_exception(e);

@@ -4,7 +4,9 @@
 
 namespace huex::win {
 
-Window::~Window() { destroy(); }
+Window::~Window() {
+    destroy();
+}
 
 bool Window::registerClass(const wchar_t* className, UINT classStyle) {
     WNDCLASSEXW existing{};
@@ -21,11 +23,11 @@ bool Window::registerClass(const wchar_t* className, UINT classStyle) {
     return RegisterClassExW(&wc) != 0;
 }
 
-HWND Window::create(const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* text, const RECT& bounds,
-                    HWND parent, INT_PTR childId) {
-    return CreateWindowExW(exStyle, className, text, style, bounds.left, bounds.top, bounds.right - bounds.left,
-                           bounds.bottom - bounds.top, parent, reinterpret_cast<HMENU>(childId),
-                           GetModuleHandleW(nullptr), this);
+HWND Window::create(const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* text,
+                    const RECT& bounds, HWND parent, INT_PTR childId) {
+    return CreateWindowExW(exStyle, className, text, style, bounds.left, bounds.top,
+                           bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                           reinterpret_cast<HMENU>(childId), GetModuleHandleW(nullptr), this);
 }
 
 void Window::destroy() {

@@ -6,7 +6,7 @@
 namespace huex::win {
 
 class Window {
-public:
+  public:
     Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -19,11 +19,11 @@ public:
     void destroy();
     [[nodiscard]] HWND hwnd() const { return hwnd_; }
 
-protected:
+  protected:
     // One switch per class; true when taken. Unhandled messages go to DefWindowProc.
     virtual bool onMessage(Message& /*m*/) { return false; }
 
-private:
+  private:
     static LRESULT CALLBACK procedure(HWND window, UINT id, WPARAM wParam, LPARAM lParam) noexcept;
     HWND hwnd_ = nullptr;
 };

@@ -9,7 +9,7 @@
 namespace huex::test {
 
 class ClientImage {
-public:
+  public:
     explicit ClientImage(HWND window) : ClientImage(window, clientSize(window)) {}
     // A fixed size, for windows whose client area is not what is to be checked (minimised).
     ClientImage(HWND window, SIZE size) {
@@ -41,7 +41,7 @@ public:
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
 
-private:
+  private:
     static SIZE clientSize(HWND window) {
         RECT client{};
         GetClientRect(window, &client);

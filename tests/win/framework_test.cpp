@@ -18,7 +18,7 @@ namespace huex::win {
 namespace {
 
 class ProbeDialog : public Dialog {
-public:
+  public:
     ProbeDialog() : Dialog(IDD_PICKER) {}
     std::vector<UINT> pretranslated;
     std::vector<UINT> handled;
@@ -33,7 +33,7 @@ public:
         return false;
     }
 
-protected:
+  protected:
     bool onMessage(Message& m) override {
         if (m.id == WM_APP + 2) {
             handled.push_back(m.id);
@@ -98,7 +98,7 @@ TEST(DialogBase, ExceptionInHandlerDestroysWindowAndLeavesModalRun) {
 }
 
 class ReflectingEdit : public Control {
-public:
+  public:
     std::vector<UINT> reflected;
     int ownMessages = 0;
     bool onReflected(Message& m) override {
@@ -110,7 +110,7 @@ public:
         return false;
     }
 
-protected:
+  protected:
     bool onMessage(Message& m) override {
         if (m.id == WM_APP + 9) {
             ++ownMessages;
@@ -131,10 +131,11 @@ TEST(ControlSubclass, FindsObjectThroughSubclassAndReceivesReflections) {
     EXPECT_EQ(SendMessageW(edit.hwnd(), WM_APP + 9, 0, 0), 5);
     SetWindowTextW(edit.hwnd(), L"changed"); // EN_CHANGE goes to the parent, which reflects it
     const win::WindowDc dc(edit.hwnd());
-    const LRESULT brush =
-        SendMessageW(dialog.hwnd(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(edit.hwnd()));
+    const LRESULT brush = SendMessageW(dialog.hwnd(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()),
+                                       reinterpret_cast<LPARAM>(edit.hwnd()));
     EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH)));
-    EXPECT_NE(std::find(edit.reflected.begin(), edit.reflected.end(), UINT{WM_COMMAND}), edit.reflected.end());
+    EXPECT_NE(std::find(edit.reflected.begin(), edit.reflected.end(), UINT{WM_COMMAND}),
+              edit.reflected.end());
     DestroyWindow(dialog.hwnd());
     EXPECT_EQ(edit.hwnd(), nullptr); // detached when the control died
 }
@@ -188,10 +189,10 @@ TEST(Text, RoundTripsUtf8ThroughUtf16) {
 }
 
 class CountingWindow : public Window {
-public:
+  public:
     int creates = 0;
 
-protected:
+  protected:
     bool onMessage(Message& m) override {
         if (m.id == WM_CREATE) ++creates;
         return false;

@@ -15,10 +15,12 @@ constexpr COLORREF white = RGB(255, 255, 255);
 constexpr COLORREF black = RGB(0, 0, 0);
 
 // A capture whose every pixel tells where it came from.
-COLORREF capturePixel(int x, int y) { return RGB(x * 7, y * 7, 0x40); }
+COLORREF capturePixel(int x, int y) {
+    return RGB(x * 7, y * 7, 0x40);
+}
 
 class PickerPaint : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_NE(picker.create(nullptr), nullptr);
         background = picker.state.backgroundColor;
@@ -32,7 +34,9 @@ protected:
         }
     }
     void setColor(int r, int g, int b) { picker.state.currentColor = {r / 255.0, g / 255.0, b / 255.0}; }
-    void setModifier(int id) { CheckMenuRadioItem(picker.menuPopup(IDM_MODIFIER), 139, 143, id, MF_BYCOMMAND); }
+    void setModifier(int id) {
+        CheckMenuRadioItem(picker.menuPopup(IDM_MODIFIER), 139, 143, id, MF_BYCOMMAND);
+    }
     ColorPickerDialog picker;
     COLORREF background = 0;
 };
@@ -56,7 +60,8 @@ void expectFrame(const test::ClientImage& img, RECT inner, COLORREF ring1, COLOR
 }
 
 TEST_F(PickerPaint, ZoomFrameIsActiveWhileTheViewIsTheSourceAndPassiveOtherwise) {
-    expectFrame(test::ClientImage(picker.hwnd()), {6, 6, 83, 83}, lightRing, dark, dark, background, "active");
+    expectFrame(test::ClientImage(picker.hwnd()), {6, 6, 83, 83}, lightRing, dark, dark, background,
+                "active");
     picker.state.zoomActive = 0;
     expectFrame(test::ClientImage(picker.hwnd()), {6, 6, 83, 83}, lightRing, lightRing, slate, background,
                 "passive");
@@ -166,8 +171,8 @@ TEST_F(PickerPaint, ZoomViewShowsTheCapturedPixelsAtEveryLevelAndOffset) {
                 for (int i = 0; i < v; ++i) {
                     const int column = 16 - (v - 1) / 2 - offset.x + i, row = 16 - (v - 1) / 2 - offset.y + j;
                     ASSERT_EQ(img.at(6 + i * k + k / 2, 6 + j * k + k / 2), capturePixel(column, row))
-                        << "level " << level << " offset " << offset.x << "," << offset.y << " block " << i << ","
-                        << j;
+                        << "level " << level << " offset " << offset.x << "," << offset.y << " block " << i
+                        << "," << j;
                 }
             }
         }

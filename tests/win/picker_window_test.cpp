@@ -71,7 +71,7 @@ TEST(PickerConstruction, StartsWithEveryMemberAtItsStartValue) {
 }
 
 class PickerWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_NE(picker.create(nullptr), nullptr); }
     ColorPickerDialog picker;
 };
@@ -142,15 +142,16 @@ std::vector<UINT> itemIds(HMENU menu) {
 TEST(SystemMenu, StandardMenuOfASizableWindowBecomesTheTrayShapedOne) {
     win::UniqueMenu system(CreatePopupMenu());
     const std::pair<UINT, const wchar_t*> standard[] = {
-        {SC_RESTORE, L"&Restore"}, {SC_MOVE, L"&Move"},         {SC_SIZE, L"&Size"}, {SC_MINIMIZE, L"Mi&nimize"},
-        {SC_MAXIMIZE, L"Ma&ximize"}, {0, nullptr},              {SC_CLOSE, L"&Close\tAlt+F4"}};
+        {SC_RESTORE, L"&Restore"},    {SC_MOVE, L"&Move"},         {SC_SIZE, L"&Size"},
+        {SC_MINIMIZE, L"Mi&nimize"},  {SC_MAXIMIZE, L"Ma&ximize"}, {0, nullptr},
+        {SC_CLOSE, L"&Close\tAlt+F4"}};
     for (const auto& [id, text] : standard)
         AppendMenuW(system.get(), text ? MF_STRING : MF_SEPARATOR, id, text);
     win::UniqueMenu trayMenu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDM_TRAY)));
     HMENU tray = GetSubMenu(trayMenu.get(), 0);
     rebuildSystemMenu(system.get(), tray);
-    const std::vector<UINT> expected{ID_SETTINGS, ID_ABOUT, ID_HELP_CONTENTS, 0, SC_MOVE, SC_SIZE, SC_CLOSE, 0,
-                                     ID_EXIT};
+    const std::vector<UINT> expected{ID_SETTINGS, ID_ABOUT, ID_HELP_CONTENTS, 0, SC_MOVE, SC_SIZE,
+                                     SC_CLOSE,    0,        ID_EXIT};
     EXPECT_EQ(itemIds(system.get()), expected);
     EXPECT_EQ(menuItemText(system.get(), 0), L"Настройки \tCtrl+P");
     EXPECT_EQ(menuItemText(system.get(), 1), L"О программе \tCtrl+I");

@@ -35,16 +35,15 @@ TEST(SingleInstance, ExceptionOutOfTheRunStillReleasesTheMutex) {
 
 TEST(SingleInstance, SecondCopyDoesNotRun) {
     bool nestedRan = false;
-    EXPECT_TRUE(PickerApp::runAsFirstCopy([&] {
-        EXPECT_FALSE(PickerApp::runAsFirstCopy([&] { nestedRan = true; }));
-    }));
+    EXPECT_TRUE(PickerApp::runAsFirstCopy(
+        [&] { EXPECT_FALSE(PickerApp::runAsFirstCopy([&] { nestedRan = true; })); }));
     EXPECT_FALSE(nestedRan);
     EXPECT_FALSE(mutexHeld());
 }
 
 TEST(SingleInstance, WindowWithOurCaptionButNoMarkerIsNotTakenForTheRunningCopy) {
-    HWND impostor = CreateWindowExW(0, L"STATIC", L"HUEX", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
-                                    nullptr, nullptr);
+    HWND impostor = CreateWindowExW(0, L"STATIC", L"HUEX", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
+                                    nullptr, nullptr, nullptr);
     ASSERT_NE(impostor, nullptr);
     EXPECT_FALSE(activateRunningCopy());
     DestroyWindow(impostor);
@@ -53,8 +52,8 @@ TEST(SingleInstance, WindowWithOurCaptionButNoMarkerIsNotTakenForTheRunningCopy)
 TEST(SingleInstance, RunningCopyIsFoundByItsMarkerChild) {
     HWND owner = CreateWindowExW(0, L"STATIC", L"anything", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
                                  nullptr);
-    HWND marker = CreateWindowExW(0, L"STATIC", instanceMarkerText, WS_CHILD, 0, 0, 1, 1, owner, nullptr, nullptr,
-                                  nullptr);
+    HWND marker = CreateWindowExW(0, L"STATIC", instanceMarkerText, WS_CHILD, 0, 0, 1, 1, owner, nullptr,
+                                  nullptr, nullptr);
     ASSERT_NE(marker, nullptr);
     EXPECT_TRUE(activateRunningCopy());
     DestroyWindow(owner);
