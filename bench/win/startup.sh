@@ -15,7 +15,7 @@ set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 reps=${2:-15}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-envdir=$build/wine-bench
+envdir=$build/bench-wine-env # shared with the other Windows benchmarks
 work=$envdir/apps
 
 huex=$build/win/huex.exe
