@@ -36,8 +36,13 @@ fuzz: deps
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+MINGW_CXX_INCLUDE = $(shell ls -d /usr/lib/gcc/x86_64-w64-mingw32/*-posix/include/c++ 2>/dev/null | head -n 1)
+
 tidy: build
-	@git ls-files 'src/color/*.cpp' 'src/pattern/*.cpp' | xargs clang-tidy -p $(BUILD) --quiet
+	@git ls-files 'src/color/*.cpp' 'src/pattern/*.cpp' tools/artgen | grep '\.cpp$$' | xargs clang-tidy -p $(BUILD) --quiet
+	@git ls-files 'src/*.cpp' | grep -v -E '^src/(color|pattern)/' | xargs clang-tidy -p $(BUILD)/win --quiet \
+	  --extra-arg=--target=x86_64-w64-mingw32 --extra-arg=-isystem$(MINGW_CXX_INCLUDE) \
+	  --extra-arg=-isystem$(MINGW_CXX_INCLUDE)/x86_64-w64-mingw32
 
 clean:
 	rm -rf $(BUILD)
