@@ -142,7 +142,8 @@ std::string_view renderComponent(const ComponentFormat& f, double fraction, Numb
         length = writeReal(buffer, *conversion, value);
         break;
     default:
-        if (!isIntegerLetter(conversion->letter)) return errorIn(buffer);
+        // printf would read a precision as a minimum digit count; no spec asks for one.
+        if (!isIntegerLetter(conversion->letter) || conversion->precision >= 0) return errorIn(buffer);
         length = writeInteger(buffer, *conversion, truncateToInt32(value + 0.5));
         break;
     }

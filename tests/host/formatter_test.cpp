@@ -114,8 +114,10 @@ TEST(Formatter, FormatsNotMadeFromASpec) {
     EXPECT_EQ(formatComponent(f, 0.42), "42.000000");
     f.typeLetter = 'b';
     EXPECT_EQ(formatComponent(f, 0.42), "error");
-    f.printfFormat = "%9999d";
     f.typeLetter = 'd';
+    f.printfFormat = "%.3d";
+    EXPECT_EQ(formatComponent(f, 0.42), "error");
+    f.printfFormat = "%9999d";
     EXPECT_EQ(formatComponent(f, 0.42), "error");
 }
 
