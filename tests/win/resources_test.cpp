@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,11 @@ struct MenuSpec {
     const wchar_t* popupName;
     std::vector<ItemSpec> items;
 };
+
+// Names the menu in failure messages instead of dumping its bytes.
+void PrintTo(const MenuSpec& spec, std::ostream* out) {
+    *out << "menu " << spec.resourceId;
+}
 
 ItemSpec separator() {
     return {0, L"", MFT_SEPARATOR};
