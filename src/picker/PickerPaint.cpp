@@ -6,6 +6,9 @@
 #include "picker/PaintGeometry.h"
 #include "win/Text.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace huex {
 
 namespace {
@@ -41,6 +44,44 @@ Point cursorInClient(HWND window) {
     GetCursorPos(&p);
     ScreenToClient(window, &p);
     return {p.x, p.y};
+}
+
+// One side of a marquee: a row or column of 32-bit pixels (0x00RRGGBB) put out in one call.
+void putStrip(HDC dc, int x, int y, int width, int height, const std::uint32_t* pixels) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                      static_cast<UINT>(height), pixels, &info, DIB_RGB_COLORS);
+}
+
+// The marquee's border pixels, put out one side at a time. A GDI call per pixel (SetPixelV, up to
+// 272 of them with a 5 x 5 sample) made the marquee the largest piece of a pipette step that the
+// program controls; four strips per rectangle cost about an eighth of that. Which pixels get
+// which colour is decided by marqueePixels alone.
+void drawMarqueeBorder(HDC dc, const Rect& r, int period, int phase) {
+    if (r.empty()) return;
+    const int w = r.width(), h = r.height();
+    std::vector<std::uint32_t> top(static_cast<std::size_t>(w)), bottom(top.size());
+    std::vector<std::uint32_t> left(static_cast<std::size_t>(h)), right(left.size());
+    for (const MarqueePixel& p : marqueePixels(r, period, phase)) {
+        const std::uint32_t c = GetRValue(p.color) << 16 | GetGValue(p.color) << 8 | GetBValue(p.color);
+        const auto column = static_cast<std::size_t>(p.at.x - r.left),
+                   row = static_cast<std::size_t>(p.at.y - r.top);
+        if (p.at.y == r.top)
+            top[column] = c;
+        else if (p.at.y == r.bottom - 1)
+            bottom[column] = c;
+        else if (p.at.x == r.left)
+            left[row] = c;
+        else
+            right[row] = c;
+    }
+    putStrip(dc, r.left, r.top, w, 1, top.data());
+    if (h > 1) putStrip(dc, r.left, r.bottom - 1, w, 1, bottom.data());
+    if (h > 2) {
+        putStrip(dc, r.left, r.top + 1, 1, h - 2, left.data() + 1);
+        if (w > 1) putStrip(dc, r.right - 1, r.top + 1, 1, h - 2, right.data() + 1);
+    }
 }
 
 Rect clientRectOf(HWND child, HWND parent) {
@@ -79,12 +120,8 @@ void ColorPickerDialog::drawZoomFrame(HDC dc) {
 
 void ColorPickerDialog::drawMarquee(HDC dc) {
     const MarqueeRects rects = marqueeRects(state.magnifier);
-    for (const MarqueePixel& p : marqueePixels(rects.picked, state.period, state.marqueePhase))
-        SetPixelV(dc, p.at.x, p.at.y, p.color);
-    if (rects.block) {
-        for (const MarqueePixel& p : marqueePixels(*rects.block, state.period, state.marqueePhase))
-            SetPixelV(dc, p.at.x, p.at.y, p.color);
-    }
+    drawMarqueeBorder(dc, rects.picked, state.period, state.marqueePhase);
+    if (rects.block) drawMarqueeBorder(dc, *rects.block, state.period, state.marqueePhase);
 }
 
 void ColorPickerDialog::drawColorSwatch(HDC dc) {
