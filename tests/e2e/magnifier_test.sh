@@ -82,11 +82,11 @@ window_clear_of_square() {
 # Drags the window by its caption to (AWAY_X, AWAY_Y), as a user would (there is no window
 # manager: Wine moves the window itself and keeps its idea of the position in step with X).
 move_window_away() {
-    local attempt left top width height cleft ctop grab_x grab_y
+    local attempt left top width height ctop grab_x grab_y
     for attempt in 1 2 3; do
         window_clear_of_square && return 0
         read -r left top width height <<<"$(huex_window_rect)" || return 1
-        read -r cleft ctop _ _ <<<"$(huex_client_rect)" || return 1
+        read -r _ ctop _ _ <<<"$(huex_client_rect)" || return 1
         grab_x=$((left + 60))
         grab_y=$(((top + ctop) / 2))
         xdotool mousemove --sync $grab_x $grab_y
