@@ -116,7 +116,7 @@ void ColorPickerDialog::setSampleSize(int commandId) {
 
 void ColorPickerDialog::captureScreen() {
     if (captureImage_.empty()) return;
-    const win::WindowDc desktop(GetDesktopWindow());
+    const win::WindowDc desktop(nullptr); // the whole screen, other programs' windows included
     const win::UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
     if (!desktop || !memory) return;
     {
@@ -144,7 +144,9 @@ void ColorPickerDialog::drawZoomView(HDC dc, bool live) {
     const Rect& zoom = state.layout.zoomRect;
     const int side = state.magnifier.viewSize;
     if (live) {
-        const win::WindowDc desktop(GetDesktopWindow());
+        // The screen DC (null window) reads the same pixels as the desktop window's and is cheaper
+        // to get, which counts on every mouse move of a pipette drag.
+        const win::WindowDc desktop(nullptr);
         const Rect source = liveSourceRect(state.magnifier, state.captureCenter);
         StretchBlt(dc, zoom.left, zoom.top, zoom.width(), zoom.height(), desktop.get(), source.left,
                    source.top, source.width(), source.height(), SRCCOPY);
