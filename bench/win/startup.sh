@@ -115,8 +115,11 @@ for i in $(seq "$reps"); do
 done
 
 column_median() { awk -v c="$2" '{ print $c }' "$1" | median; }
+column_min() { awk -v c="$2" 'NR == 1 || $c < m { m = $c } END { print m }' "$1"; }
 ht=$(column_median "$envdir/huex.txt" 1)
 bt=$(column_median "$envdir/baseline.txt" 1)
+hm=$(column_min "$envdir/huex.txt" 1)
+bm=$(column_min "$envdir/baseline.txt" 1)
 hr=$(column_median "$envdir/huex.txt" 2)
 br=$(column_median "$envdir/baseline.txt" 2)
 ha=$(column_median "$envdir/huex.txt" 3)
@@ -124,9 +127,10 @@ ba=$(column_median "$envdir/baseline.txt" 3)
 hs=$(stat -c %s "$huex")
 bs=$(stat -c %s "$baseline")
 
-echo "Start-up under Wine, $reps runs each, medians (raw runs in $envdir/*.txt)"
-printf '%-20s %14s %12s %14s %12s\n' program "to window, ms" "VmRSS, kB" "RssAnon, kB" "exe, bytes"
-printf '%-20s %14s %12s %14s %12s\n' huex.exe "$ht" "$hr" "$ha" "$hs"
-printf '%-20s %14s %12s %14s %12s\n' huex_baseline.exe "$bt" "$br" "$ba" "$bs"
-awk -v ht="$ht" -v bt="$bt" -v hr="$hr" -v br="$br" -v ha="$ha" -v ba="$ba" 'BEGIN {
-    printf "ratios huex/baseline: time %.2f, VmRSS %.2f, RssAnon %.2f\n", ht / bt, hr / br, ha / ba }'
+echo "Start-up under Wine, $reps runs each (raw runs in $envdir/*.txt), load $(cut -d' ' -f1-3 /proc/loadavg)"
+printf '%-18s %16s %14s %11s %13s %11s\n' program "to window, ms" "(fastest, ms)" "VmRSS, kB" "RssAnon, kB" "exe, bytes"
+printf '%-18s %16s %14s %11s %13s %11s\n' huex.exe "$ht" "$hm" "$hr" "$ha" "$hs"
+printf '%-18s %16s %14s %11s %13s %11s\n' huex_baseline.exe "$bt" "$bm" "$br" "$ba" "$bs"
+awk -v ht="$ht" -v bt="$bt" -v hm="$hm" -v bm="$bm" -v hr="$hr" -v br="$br" -v ha="$ha" -v ba="$ba" 'BEGIN {
+    printf "huex/baseline (medians): time %.2f (fastest runs %.2f), VmRSS %.2f, RssAnon %.2f\n",
+        ht / bt, hm / bm, hr / br, ha / ba }'
