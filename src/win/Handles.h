@@ -9,8 +9,6 @@
 
 namespace huex::win {
 
-enum class HandleFamily { gdi, user, kernel };
-
 template <class Traits> class Unique {
   public:
     using Type = typename Traits::Type;
@@ -49,42 +47,19 @@ template <class Traits> class Unique {
     Type handle_{};
 };
 
-template <class T> struct GdiObjectTraits {
+// How a handle kind is freed, and the count of live handles of that kind.
+template <class T, auto closeFunction> struct HandleTraits {
     using Type = T;
-    static constexpr HandleFamily family = HandleFamily::gdi;
     static inline int live = 0;
-    static void close(T h) { DeleteObject(h); }
+    static void close(T h) { closeFunction(h); }
 };
-struct MemoryDcTraits {
-    using Type = HDC;
-    static constexpr HandleFamily family = HandleFamily::gdi;
-    static inline int live = 0;
-    static void close(HDC h) { DeleteDC(h); }
-};
-struct MenuTraits {
-    using Type = HMENU;
-    static constexpr HandleFamily family = HandleFamily::user;
-    static inline int live = 0;
-    static void close(HMENU h) { DestroyMenu(h); }
-};
-struct IconTraits {
-    using Type = HICON;
-    static constexpr HandleFamily family = HandleFamily::user;
-    static inline int live = 0;
-    static void close(HICON h) { DestroyIcon(h); }
-};
-struct CursorTraits {
-    using Type = HCURSOR;
-    static constexpr HandleFamily family = HandleFamily::user;
-    static inline int live = 0;
-    static void close(HCURSOR h) { DestroyCursor(h); }
-};
-struct KernelHandleTraits {
-    using Type = HANDLE;
-    static constexpr HandleFamily family = HandleFamily::kernel;
-    static inline int live = 0;
-    static void close(HANDLE h) { CloseHandle(h); }
-};
+
+template <class T> using GdiObjectTraits = HandleTraits<T, &DeleteObject>;
+using MemoryDcTraits = HandleTraits<HDC, &DeleteDC>;
+using MenuTraits = HandleTraits<HMENU, &DestroyMenu>;
+using IconTraits = HandleTraits<HICON, &DestroyIcon>;
+using CursorTraits = HandleTraits<HCURSOR, &DestroyCursor>;
+using KernelHandleTraits = HandleTraits<HANDLE, &CloseHandle>;
 
 using UniqueBitmap = Unique<GdiObjectTraits<HBITMAP>>;
 using UniqueFont = Unique<GdiObjectTraits<HFONT>>;
@@ -96,7 +71,7 @@ using UniqueIcon = Unique<IconTraits>;
 using UniqueCursor = Unique<CursorTraits>;
 using UniqueHandle = Unique<KernelHandleTraits>;
 
-// Live handles owned through this layer, by family.
+// Live handles owned through this layer: GDI objects and DCs, and menus, icons and cursors.
 int liveGdiHandles();
 int liveUserHandles();
 
