@@ -10,7 +10,7 @@ logs=$(mktemp -d)
 pids=()
 names=()
 for bin in "$build"/*_fuzz; do
-  [ -x "$bin" ] || continue
+  [ -f "$bin" ] && [ -x "$bin" ] || continue
   name=$(basename "$bin")
   corpus="$root/tests/fuzz/corpus/$name"
   work="$build/fuzz-corpus/$name"   # new finds go here; the checked-in corpus stays small
