@@ -10,7 +10,7 @@
 #
 # Checks do not stop the script: each prints PASS or FAIL; e2e_finish prints the totals and
 # sets the exit code. Every wait is bounded. On exit, every copy this script started is ended.
-set -Eeuo pipefail
+set -euo pipefail
 
 : "${HUEX_EXE:?HUEX_EXE is not set (run through ctest)}"
 : "${HUEX_WINE_ENV_DIR:?HUEX_WINE_ENV_DIR is not set (run through ctest)}"
@@ -129,10 +129,11 @@ huex_start() {
     HUEX_PIDS+=("$HUEX_PID")
 }
 
-# huex_start_and_wait [SECONDS]: starts the program and waits for its window (default 30 s).
+# huex_start_and_wait [SECONDS]: starts the program and waits until its window is on the
+# screen (default 30 s).
 huex_start_and_wait() {
     huex_start
-    huex_wait_window "${1:-30}"
+    huex_wait_window "${1:-30}" && wait_until 10 huex_on_screen
 }
 
 # huex_wait_window [SECONDS]: waits for a top-level window with the marker child.
@@ -188,10 +189,12 @@ huex_end_strays() {
 
 # --- looking at the window ---------------------------------------------------------------------
 
-# huex_xid: the X window of the running copy (Wine sets the process id on its X windows).
+# huex_xid: the X window of the copy started last, once it is mapped (Wine puts the process id
+# on its X windows); empty while there is none.
 huex_xid() {
-    xdotool search --all --onlyvisible --pid "$HUEX_PID" --name '^HUEX' 2>/dev/null | head -n 1
+    { xdotool search --all --onlyvisible --pid "$HUEX_PID" --name '^HUEX' 2>/dev/null || true; } | head -n 1
 }
+huex_on_screen() { [ -n "$(huex_xid)" ]; }
 
 # huex_window_rect / huex_client_rect: "left top width height" in screen pixels.
 huex_window_rect() { huexctl window-rect; }
