@@ -158,7 +158,8 @@ wineserver_pid() {
     name=$(cat "$PREFIX/wineserver" 2>/dev/null) || return 1
     for dir in /tmp/"$name"/server-*; do
         [ -S "$dir/socket" ] || continue
-        for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+        for pid in /proc/[0-9]*; do
+            pid=${pid#/proc/}
             [ "$(readlink "/proc/$pid/cwd" 2>/dev/null)" = "$dir" ] || continue
             case $(readlink "/proc/$pid/exe" 2>/dev/null) in *wineserver*) echo "$pid"; return 0 ;; esac
         done
@@ -211,7 +212,9 @@ stop_env() {
         # Anything that did not go with the server (a hung program, a test helper).
         pids=$(prefix_pids)
         if [ -n "$pids" ]; then
+            # shellcheck disable=SC2086,SC2046 # lists of process ids
             kill $pids 2>/dev/null || true
+            # shellcheck disable=SC2016,SC2046
             wait_until 5 eval '[ -z "$(prefix_pids)" ]' || kill -9 $(prefix_pids) 2>/dev/null || true
         fi
     fi
@@ -232,7 +235,8 @@ start_xvfb() {
     XVFB_PID=$!
     wait_until 15 eval '[ -s "$DIR/display" ] || ! alive $XVFB_PID' || true
     alive "$XVFB_PID" && [ -s "$DIR/display" ] || die "Xvfb did not start (see $LOG_DIR/xvfb.log)"
-    export DISPLAY=:$(tr -dc '0-9' <"$DIR/display")
+    DISPLAY=:$(tr -dc '0-9' <"$DIR/display")
+    export DISPLAY
     wait_until 10 eval 'timeout 5 xdpyinfo >/dev/null 2>&1' || die "display $DISPLAY does not answer"
 }
 

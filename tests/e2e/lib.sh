@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared helpers of the end-to-end tests: the real huex.exe under Wine on the virtual display,
 # driven and observed from outside (huexctl.exe, xdotool, ImageMagick).
 #
@@ -123,7 +124,7 @@ huex_is_running() { [ -n "$HUEX_PID" ] && kill -0 "$HUEX_PID" 2>/dev/null; }
 
 # huex_start: starts $HUEX_APP in the background; $HUEX_PID is the program's own process.
 huex_start() {
-    wine "$HUEX_APP" "$@" </dev/null >>"$E2E_LOG" 2>&1 &
+    wine "$HUEX_APP" </dev/null >>"$E2E_LOG" 2>&1 &
     HUEX_PID=$!
     disown "$HUEX_PID" # ended by id below; no job reports from bash
     HUEX_PIDS+=("$HUEX_PID")
@@ -178,10 +179,11 @@ running_copies() {
 # Copies of the program that some earlier run left in this Wine environment: found by their
 # environment and process name, so nothing outside the environment is touched.
 huex_end_strays() {
-    local pid ended=0
-    for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+    local file pid ended=0
+    for file in $(grep -lsxzF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ); do
+        pid=${file#/proc/}
+        pid=${pid%/environ}
         [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = huex.exe ] || continue
-        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
         kill -9 "$pid" 2>/dev/null && ended=1
     done
     [ "$ended" -eq 0 ] || sleep 1 # let the wineserver drop their windows and the mutex
