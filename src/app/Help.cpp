@@ -1,8 +1,7 @@
 #include "app/Help.h"
 
+#include "app/Shell.h"
 #include "win/Handles.h"
-
-#include <shellapi.h>
 
 #include <array>
 
@@ -28,7 +27,7 @@ void openHelp(HWND owner) {
     const DWORD length = GetTempPathW(static_cast<DWORD>(folder.size()), folder.data());
     if (length == 0 || length >= folder.size()) return;
     const std::wstring path = std::wstring(folder.data()) + L"huex-help.htm";
-    if (writeHelpPage(path)) ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (writeHelpPage(path)) shellExecute(owner, L"open", path.c_str());
 }
 
 } // namespace huex

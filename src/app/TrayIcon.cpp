@@ -1,6 +1,6 @@
 #include "app/TrayIcon.h"
 
-#include <shellapi.h>
+#include "app/Shell.h"
 
 #include <algorithm>
 
@@ -19,7 +19,7 @@ bool notify(DWORD action, HWND window, HICON icon, std::wstring_view tip) {
     const std::size_t length = std::min(tip.size(), std::size(data.szTip) - 1);
     std::copy_n(tip.data(), length, data.szTip);
     data.szTip[length] = L'\0';
-    return Shell_NotifyIconW(action, &data) != FALSE;
+    return shellNotifyIcon(action, &data) != FALSE;
 }
 } // namespace
 

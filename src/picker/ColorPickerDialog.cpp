@@ -18,6 +18,8 @@ constexpr UINT_PTR flashTimer = 5;
 constexpr int refreshHotKey = 1;
 constexpr int toggleHotKey = 2;
 constexpr int markerId = 2;
+// Posted at the end of initialisation: work the user need not wait for before the window shows.
+constexpr UINT finishStartupMessage = WM_APP + 0x148;
 
 HICON loadIcon(int id, int size) {
     return static_cast<HICON>(
@@ -102,7 +104,8 @@ BOOL ColorPickerDialog::onInitDialog() {
 
     loadMenus();
     changeSystemMenu();
-    trayIconAdded_ = huex::addTrayIcon(self, trayIconShown_.get(), L"HUEX");
+    // The tray icon talks to the shell, which is slow to load; it follows once the window shows.
+    PostMessageW(self, finishStartupMessage, 0, 0);
 
     // Until a settings file is read, the window starts from its constructor values.
     captureImage_.create(CaptureBitmap::side, CaptureBitmap::side);
@@ -199,10 +202,13 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         return m.id == WM_THEMECHANGED;
     case trayCallbackMessage:
         return true;
+    case finishStartupMessage:
+        if (!trayIconAdded_) trayIconAdded_ = addTrayIcon(hwnd(), trayIconShown_.get(), L"HUEX");
+        return true;
     case WM_DESTROY:
         UnregisterHotKey(hwnd(), refreshHotKey);
         UnregisterHotKey(hwnd(), toggleHotKey);
-        if (trayIconAdded_) huex::deleteTrayIcon(hwnd());
+        if (trayIconAdded_) deleteTrayIcon(hwnd());
         trayIconAdded_ = false;
         return false;
     default:

@@ -1,6 +1,7 @@
 // The picker window as constructed and initialised: its start state, caption, marker, menus,
 // system menu, layout, and that creating and destroying it leaks nothing.
 #include "app/SingleInstance.h"
+#include "app/TrayIcon.h"
 #include "picker/ColorPickerDialog.h"
 #include "resource.h"
 #include "win/Text.h"
@@ -182,6 +183,20 @@ TEST_F(PickerWindow, RegistersBothHotKeysForItself) {
     EXPECT_FALSE(RegisterHotKey(other, 1, MOD_ALT, VK_F5));
     EXPECT_FALSE(RegisterHotKey(other, 2, MOD_ALT | MOD_CONTROL, 0x45));
     DestroyWindow(other);
+}
+
+void pumpMessages() {
+    MSG msg{};
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+TEST_F(PickerWindow, TrayIconArrivesOnceTheWindowRunsAndLeavesWithIt) {
+    HWND window = picker.hwnd();
+    HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+    pumpMessages();
+    EXPECT_TRUE(modifyTrayIcon(window, icon, L"HUEX"));
+    SendMessageW(window, WM_COMMAND, ID_EXIT, 0);
+    EXPECT_FALSE(modifyTrayIcon(window, icon, L"HUEX"));
 }
 
 TEST_F(PickerWindow, ExitCommandDestroysTheWindow) {

@@ -1,0 +1,29 @@
+#include "app/Shell.h"
+
+namespace huex {
+
+namespace {
+// Kept loaded for the rest of the process once loaded.
+FARPROC shellFunction(const char* name) {
+    static HMODULE shell = LoadLibraryW(L"shell32.dll");
+    return shell ? GetProcAddress(shell, name) : nullptr;
+}
+
+template <class Function> Function bound(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(shellFunction(name)));
+}
+} // namespace
+
+BOOL shellNotifyIcon(DWORD message, NOTIFYICONDATAW* data) {
+    using Function = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAW*);
+    static const auto function = bound<Function>("Shell_NotifyIconW");
+    return function ? function(message, data) : FALSE;
+}
+
+HINSTANCE shellExecute(HWND owner, const wchar_t* verb, const wchar_t* file) {
+    using Function = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    static const auto function = bound<Function>("ShellExecuteW");
+    return function ? function(owner, verb, file, nullptr, nullptr, SW_SHOWNORMAL) : nullptr;
+}
+
+} // namespace huex
