@@ -27,25 +27,6 @@ int fieldValue(std::string_view digits) {
     return value;
 }
 
-// Letters that both the formatter and the parser understand; D, O and F write like d, o and f.
-bool isKnownTypeLetter(char c) {
-    switch (c) {
-    case 'd':
-    case 'D':
-    case 'x':
-    case 'X':
-    case 'o':
-    case 'O':
-    case 'b':
-    case 'B':
-    case 'f':
-    case 'F':
-        return true;
-    default:
-        return false;
-    }
-}
-
 std::string_view between(std::string_view s, std::size_t from, std::size_t to) {
     return trimCSpace(s.substr(from, to - from));
 }
@@ -106,7 +87,7 @@ bool parseFormatSpec(ComponentFormat& f, std::string_view spec) {
     if (real && !isFieldText(precision)) return false;
     const bool withPrecision = real && precision != "0" && precision != "*";
 
-    if (!isKnownTypeLetter(f.typeLetter)) return false;
+    if (!isConversionLetter(f.typeLetter)) return false;
     f.printfFormat.assign(1, '%');
     f.printfFormat += widthPart;
     if (withPrecision) {

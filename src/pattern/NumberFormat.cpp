@@ -19,6 +19,19 @@ bool readField(std::string_view text, std::size_t& pos, int& value) {
     return true;
 }
 
+// Right-justifies the text of length `len` in out to `width`: with zeros after any sign, or blanks.
+std::size_t pad(NumberBuffer& out, std::size_t len, int width, bool withZeros) {
+    const auto target = static_cast<std::size_t>(width);
+    if (len >= target) return len;
+    const std::size_t fill = target - len;
+    const std::size_t signLength = (withZeros && len > 0 && out[0] == '-') ? 1 : 0;
+    std::memmove(out.data() + signLength + fill, out.data() + signLength, len - signLength);
+    std::fill_n(out.data() + signLength, fill, withZeros ? '0' : ' ');
+    return target;
+}
+
+} // namespace
+
 bool isConversionLetter(char c) {
     switch (c) {
     case 'd':
@@ -36,19 +49,6 @@ bool isConversionLetter(char c) {
         return false;
     }
 }
-
-// Right-justifies the text of length `len` in out to `width`: with zeros after any sign, or blanks.
-std::size_t pad(NumberBuffer& out, std::size_t len, int width, bool withZeros) {
-    const auto target = static_cast<std::size_t>(width);
-    if (len >= target) return len;
-    const std::size_t fill = target - len;
-    const std::size_t signLength = (withZeros && len > 0 && out[0] == '-') ? 1 : 0;
-    std::memmove(out.data() + signLength + fill, out.data() + signLength, len - signLength);
-    std::fill_n(out.data() + signLength, fill, withZeros ? '0' : ' ');
-    return target;
-}
-
-} // namespace
 
 std::optional<PrintfConversion> parsePrintfConversion(std::string_view format) {
     if (format.empty() || format[0] != '%') return std::nullopt;

@@ -38,4 +38,7 @@ std::size_t writeReal(NumberBuffer& out, const PrintfConversion& conversion, dou
 // A negative n is a minus sign in front of the padded digits of its magnitude.
 std::size_t writeBinary(NumberBuffer& out, int width, std::int32_t n);
 
+// Type letters of a component format: d D x X o O b B f F (D, O and F write like d, o and f).
+bool isConversionLetter(char c);
+
 } // namespace huex
