@@ -33,6 +33,8 @@ foreach(src IN LISTS HUEX_FUZZ_TARGETS)
 endforeach()
 if(HUEX_FUZZ)
   target_compile_options(huex_core PRIVATE -fsanitize=fuzzer-no-link,address,undefined -g)
+  # Everything linking the instrumented core needs the sanitizer runtimes.
+  target_link_options(huex_core INTERFACE -fsanitize=address,undefined)
 endif()
 
 # Benchmarks (make bench).
