@@ -45,15 +45,7 @@ usage() {
     exit 2
 }
 
-# Waits up to $1 whole seconds for the command to succeed.
-wait_until() {
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/wait.sh"
 
 alive() { [ -n "${1:-}" ] && kill -0 "$1" 2>/dev/null; }
 

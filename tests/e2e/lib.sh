@@ -52,15 +52,7 @@ e2e_log() { echo "[$E2E_NAME] $*"; }
 
 # --- waiting and checking -------------------------------------------------------------------
 
-# wait_until SECONDS COMMAND...: polls every 0.1 s; fails when the time is up.
-wait_until() {
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -ge "$end" ] && return 1
-        sleep 0.1
-    done
-}
+source "$HUEX_SOURCE_DIR/tools/wait.sh"
 
 pass() {
     E2E_PASSED=$((E2E_PASSED + 1))
