@@ -8,4 +8,7 @@ set(HUEX_PURE_SOURCES
   src/picker/PaintGeometry.cpp
   src/app/SystemVersion.cpp
   src/picker/PaletteSelection.cpp
+  src/picker/PointerRegions.cpp
+  src/picker/PickerActions.cpp
+  src/picker/PatternMenuModel.cpp
 )

@@ -13,6 +13,8 @@
 namespace huex {
 
 namespace {
+constexpr UINT_PTR colorDragTimer = 1;
+constexpr UINT_PTR modifiedDragTimer = 2;
 constexpr UINT_PTR marqueeTimer = 4;
 constexpr UINT_PTR flashTimer = 5;
 constexpr int refreshHotKey = 1;
@@ -121,22 +123,14 @@ bool ColorPickerDialog::preTranslateMessage(MSG& msg) {
         if (msg.wParam == refreshHotKey) refresh();
         return true;
     }
-    if (msg.message == WM_COMMAND && msg.hwnd == hwnd() && msg.lParam == 0) {
-        const int id = LOWORD(msg.wParam);
-        if (id >= ID_ZOOM_X15 && id <= ID_ZOOM_X3) {
-            setZoomLevel(id - ID_ZOOM_X15);
-            RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
-            return true;
-        }
-        if (id >= ID_SAMPLE_1X1 && id <= ID_SAMPLE_5X5) {
-            setSampleSize(id);
-            return true;
-        }
-    }
+    // Popup menus post their commands; the ones the window acts on are taken here.
+    if (msg.message == WM_COMMAND && msg.hwnd == hwnd() && msg.lParam == 0)
+        return runMenuCommand(LOWORD(msg.wParam));
     return false;
 }
 
 bool ColorPickerDialog::onMessage(win::Message& m) {
+    if (onMouseMessage(m)) return true;
     switch (m.id) {
     case WM_PAINT: {
         const win::PaintDc dc(hwnd());
@@ -166,7 +160,7 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         onTimer(m.wParam);
         return true;
     case WM_COMMAND:
-        if (HIWORD(m.wParam) == 0 || HIWORD(m.wParam) == 1) onCommand(LOWORD(m.wParam));
+        onCommand(LOWORD(m.wParam), HIWORD(m.wParam), reinterpret_cast<HWND>(m.lParam));
         return false;
     case WM_SYSCOMMAND: {
         const UINT command = static_cast<UINT>(m.wParam & 0xFFF0);
@@ -210,31 +204,10 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         UnregisterHotKey(hwnd(), toggleHotKey);
         if (trayIconAdded_) deleteTrayIcon(hwnd());
         trayIconAdded_ = false;
+        dragScreen_.reset();
         return false;
     default:
         return false;
-    }
-}
-
-void ColorPickerDialog::onCommand(int id) {
-    switch (id) {
-    case ID_EXIT:
-        exitProgram();
-        break;
-    case ID_REFRESH:
-        refresh();
-        break;
-    case ID_HELP_CONTENTS:
-    case ID_APP_HELP:
-        openHelp(hwnd());
-        break;
-    default:
-        if ((id >= ID_ZOOM_X15 && id <= ID_ZOOM_X3) || (id >= ID_SAMPLE_1X1 && id <= ID_SAMPLE_5X5)) {
-            // Normally taken by the pre-translation; a command sent straight to the window lands here.
-            MSG msg{hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0, 0, {}};
-            preTranslateMessage(msg);
-        }
-        break;
     }
 }
 
@@ -244,6 +217,8 @@ void ColorPickerDialog::onTimer(UINT_PTR id) {
     if (id == marqueeTimer) {
         drawMarquee(dc.get());
         state.marqueePhase = nextMarqueePhase(state.marqueePhase, state.period);
+    } else if (id == colorDragTimer || id == modifiedDragTimer) {
+        onDragTimer(id);
     } else if (id == flashTimer) {
         const FlashTick tick = nextFlashStep(state.flashStep);
         state.flashStep = tick.step;

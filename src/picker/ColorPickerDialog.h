@@ -10,6 +10,7 @@
 #include "win/Window.h"
 
 #include <array>
+#include <optional>
 
 namespace huex {
 
@@ -65,6 +66,13 @@ class ColorPickerDialog : public win::Dialog {
     void drawAllButZoom(HDC dc);
     void startFlash(int kind);
 
+    // The captured square as a packed DIB on the clipboard; false when the clipboard stayed busy
+    // (about 100 ms) or memory ran out, in which case the clipboard is left as it was.
+    bool copyImageToClipboard();
+    // The pattern menu's popup, rebuilt from `state.patterns`.
+    void rebuildPatternMenu();
+    [[nodiscard]] HMENU patternMenu() const { return patternMenu_.get(); }
+
   protected:
     BOOL onInitDialog() override;
     bool onMessage(win::Message& m) override;
@@ -77,8 +85,36 @@ class ColorPickerDialog : public win::Dialog {
     void startMarqueeTimer();
     void drawFrame(HDC dc, const Rect& inner, const Frame& frame);
     void changeSystemMenu();
-    void onCommand(int id);
+    // Commands (PickerCommands.cpp).
+    void onCommand(int id, int code, HWND control);
+    bool runMenuCommand(int id);
+    void chooseModifier(int id);
+    void chooseColorWithDialog();
+    void chooseNamedColor(int id);
+    void applyGradient(int id);
+    void choosePattern(int index);
+    void onCheckBoxClicked(int slot);
+    void onTypedText(int slot);
+    void updateReadOnly(int slot);
+    std::optional<RgbColor> askSystemColor(const RgbColor& start);
     void onTimer(UINT_PTR id);
+    // Mouse (PickerMouse.cpp).
+    bool onMouseMessage(win::Message& m);
+    void onLeftButtonDown(Point p);
+    void onLeftButtonUp(Point p);
+    void onMouseMove(Point p);
+    void onRightButtonDown(Point p);
+    void onDoubleClick(Point p);
+    bool onMouseWheel(int delta);
+    void onSlotEditFocus();
+    void onDragTimer(UINT_PTR id);
+    void pipetteStep();
+    void endDragCapture();
+    void updateHover(int code);
+    void openPopup(HMENU popup, int x, int y, UINT flags = 0);
+    void openPatternMenu(int slot, const Rect& checkBox);
+    void openCellColorMenu(int cell);
+    void drawSwatches(HDC dc);
     void onSize();
     void exitProgram();
     void showOnRequest();
@@ -96,6 +132,11 @@ class ColorPickerDialog : public win::Dialog {
     win::Window instanceMarker_;
     HWND toolTip_ = nullptr; // a window owned by ours: destroyed with it
     bool trayIconAdded_ = false;
+    // The system colour dialog's custom colours, kept for the session.
+    std::array<COLORREF, 16> customColors_{};
+    int lastHoverRegion_ = 0;
+    // The screen DC a pipette drag reads from, held from its start to its end.
+    std::optional<win::WindowDc> dragScreen_;
 };
 
 } // namespace huex

@@ -1,7 +1,9 @@
 // The picker window's menus: loading them, the colour bitmaps, the system menu and the modifier.
 #include "app/ProcessValues.h"
 #include "picker/ColorPickerDialog.h"
+#include "picker/PatternMenuModel.h"
 #include "resource.h"
+#include "win/Text.h"
 
 #include <array>
 
@@ -68,6 +70,7 @@ void ColorPickerDialog::loadMenus() {
                                    nullptr);
         }
     }
+    rebuildPatternMenu();
     modifierMenu_.reset(loadMenu(IDM_MODIFIER));
     CheckMenuRadioItem(menuPopup(IDM_MODIFIER), ID_MOD_WEB, ID_MOD_COMPLEMENT, ID_MOD_WEB, MF_BYCOMMAND);
     setSlotCaption(1);
@@ -78,6 +81,18 @@ void ColorPickerDialog::loadMenus() {
     CheckMenuRadioItem(menuPopup(IDM_ZOOM), ID_ZOOM_X15, ID_ZOOM_X3, ID_ZOOM_X8, MF_BYCOMMAND);
     sampleMenu_.reset(loadMenu(IDM_SAMPLE));
     CheckMenuRadioItem(menuPopup(IDM_SAMPLE), ID_SAMPLE_1X1, ID_SAMPLE_5X5, ID_SAMPLE_1X1, MF_BYCOMMAND);
+}
+
+void ColorPickerDialog::rebuildPatternMenu() {
+    patternMenu_.reset(CreatePopupMenu());
+    if (!patternMenu_) return;
+    for (const PatternMenuEntry& entry : patternMenuEntries(state.patterns)) {
+        if (entry.separator)
+            AppendMenuW(patternMenu_.get(), MF_SEPARATOR, 0, nullptr);
+        else
+            AppendMenuW(patternMenu_.get(), MF_STRING, static_cast<UINT_PTR>(entry.command),
+                        win::widen(entry.text).c_str());
+    }
 }
 
 void ColorPickerDialog::changeSystemMenu() {

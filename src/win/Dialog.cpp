@@ -94,6 +94,7 @@ INT_PTR CALLBACK Dialog::procedure(HWND window, UINT id, WPARAM wParam, LPARAM l
     if (id == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
+        wakeMessageLoop(); // the window may die inside a sent message, with nothing posted after it
         self->onDestroyed();
     }
     return answer;

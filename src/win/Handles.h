@@ -60,6 +60,7 @@ using MenuTraits = HandleTraits<HMENU, &DestroyMenu>;
 using IconTraits = HandleTraits<HICON, &DestroyIcon>;
 using CursorTraits = HandleTraits<HCURSOR, &DestroyCursor>;
 using KernelHandleTraits = HandleTraits<HANDLE, &CloseHandle>;
+using GlobalMemoryTraits = HandleTraits<HGLOBAL, &GlobalFree>;
 
 using UniqueBitmap = Unique<GdiObjectTraits<HBITMAP>>;
 using UniqueFont = Unique<GdiObjectTraits<HFONT>>;
@@ -70,6 +71,7 @@ using UniqueMenu = Unique<MenuTraits>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueCursor = Unique<CursorTraits>;
 using UniqueHandle = Unique<KernelHandleTraits>;
+using UniqueGlobal = Unique<GlobalMemoryTraits>;
 
 // Live handles owned through this layer: GDI objects and DCs, and menus, icons and cursors.
 int liveGdiHandles();

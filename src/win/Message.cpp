@@ -30,6 +30,13 @@ HWND notifyingChild(const Message& m) {
 
 void storePendingException() noexcept {
     if (!pending()) pending() = std::current_exception();
+    wakeMessageLoop();
+}
+
+void wakeMessageLoop() noexcept {
+    // A message sent from another thread or process is handled inside GetMessage, which then goes
+    // on waiting; a posted null message makes it return so the loop can look at its state again.
+    PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
 bool hasPendingException() noexcept {

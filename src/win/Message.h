@@ -21,5 +21,8 @@ HWND notifyingChild(const Message& m);
 void storePendingException() noexcept;
 bool hasPendingException() noexcept;
 void rethrowPendingException();
+// Makes the calling thread's GetMessage return once, so a modal loop notices a change of state
+// that happened inside a sent message.
+void wakeMessageLoop() noexcept;
 
 } // namespace huex::win

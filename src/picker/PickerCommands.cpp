@@ -1,0 +1,188 @@
+// The picker window's commands: menus, check boxes and typed text.
+#include "app/Help.h"
+#include "pattern/Parser.h"
+#include "picker/ColorPickerDialog.h"
+#include "picker/PatternMenuModel.h"
+#include "picker/PickerActions.h"
+#include "resource.h"
+#include "win/Text.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+
+namespace huex {
+
+namespace {
+int slotOfControl(int id, int first, int second) {
+    return id == first ? 1 : id == second ? 2 : 0;
+}
+
+std::wstring controlText(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
+    const int got = GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(got, 0)));
+    return text;
+}
+} // namespace
+
+bool ColorPickerDialog::runMenuCommand(int id) {
+    if (id >= ID_ZOOM_X15 && id <= ID_ZOOM_X3) {
+        setZoomLevel(id - ID_ZOOM_X15);
+        RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+        return true;
+    }
+    if (id >= ID_SAMPLE_1X1 && id <= ID_SAMPLE_5X5) {
+        setSampleSize(id);
+        return true;
+    }
+    if (namedColor(id)) {
+        chooseNamedColor(id);
+        return true;
+    }
+    const int patternCount = static_cast<int>(state.patterns.size());
+    if (const int index = patternOfCommand(id, patternCount); index >= 0) {
+        choosePattern(index);
+        return true;
+    }
+    if (isPatternSettingsCommand(id, patternCount)) {
+        SendMessageW(hwnd(), WM_COMMAND, ID_SETTINGS, 0);
+        return true;
+    }
+    return false;
+}
+
+void ColorPickerDialog::onCommand(int id, int code, HWND control) {
+    if (const int slot = slotOfControl(id, IDC_EDIT1, IDC_EDIT2); slot && control) {
+        // The slot edits announce their focus with code 0; a plain edit says EN_SETFOCUS.
+        if (code == 0 || code == EN_SETFOCUS) onSlotEditFocus();
+        if (code == EN_CHANGE) onTypedText(slot);
+        return;
+    }
+    if (const int slot = slotOfControl(id, IDC_CHECK1, IDC_CHECK2); slot && control) {
+        if (code == BN_CLICKED) onCheckBoxClicked(slot);
+        return;
+    }
+    if (code != 0 && code != 1) return;
+    switch (id) {
+    case ID_EXIT:
+        exitProgram();
+        break;
+    case ID_REFRESH:
+        refresh();
+        break;
+    case ID_COPY_IMAGE:
+        copyImageToClipboard();
+        break;
+    case ID_HELP_CONTENTS:
+    case ID_APP_HELP:
+        openHelp(hwnd());
+        break;
+    case ID_CHOOSE_COLOR:
+        chooseColorWithDialog();
+        break;
+    case ID_GRADIENT_RGB:
+    case ID_GRADIENT_HSB:
+        applyGradient(id);
+        break;
+    default:
+        if (id >= ID_MOD_WEB && id <= ID_MOD_COMPLEMENT)
+            chooseModifier(id);
+        else
+            runMenuCommand(id); // a menu command sent straight to the window
+        break;
+    }
+}
+
+void ColorPickerDialog::chooseModifier(int id) {
+    CheckMenuRadioItem(menuPopup(IDM_MODIFIER), ID_MOD_WEB, ID_MOD_COMPLEMENT, static_cast<UINT>(id),
+                       MF_BYCOMMAND);
+    setSlotCaption(1);
+    setSlotCaption(2);
+    renderSlotTexts();
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+std::optional<RgbColor> ColorPickerDialog::askSystemColor(const RgbColor& start) {
+    CHOOSECOLORW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = hwnd();
+    dialog.rgbResult = rgbToColorref(start);
+    dialog.lpCustColors = customColors_.data();
+    dialog.Flags = CC_FULLOPEN | CC_RGBINIT;
+    if (!ChooseColorW(&dialog)) return std::nullopt;
+    return colorrefToRgb(dialog.rgbResult);
+}
+
+void ColorPickerDialog::chooseColorWithDialog() {
+    const auto chosen = askSystemColor(state.currentColor);
+    if (!chosen) return;
+    huex::applyDialogColor(state, *chosen);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    renderSlotTexts();
+}
+
+void ColorPickerDialog::chooseNamedColor(int id) {
+    const auto color = namedColor(id);
+    if (!color) return;
+    applyNamedColor(state, *color);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    renderSlotTexts();
+}
+
+void ColorPickerDialog::applyGradient(int id) {
+    huex::applyGradient(state, id == ID_GRADIENT_HSB);
+    renderSlotTexts();
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ColorPickerDialog::updateReadOnly(int slot) {
+    HWND edit = slotEdit(slot);
+    const bool checked = IsDlgButtonChecked(hwnd(), slot == 1 ? IDC_CHECK1 : IDC_CHECK2) == BST_CHECKED;
+    if (checked) SetFocus(instanceMarker());
+    const int index = slot == 1 ? state.pattern1 : state.pattern2;
+    const bool valid = index >= 0 && index < static_cast<int>(state.patterns.size()) &&
+                       state.patterns[static_cast<std::size_t>(index)].valid;
+    SendMessageW(edit, EM_SETREADONLY, checked || !valid, 0);
+}
+
+void ColorPickerDialog::choosePattern(int index) {
+    const int slot = state.patternMenuSlot == 2 ? 2 : 1;
+    (slot == 1 ? state.pattern1 : state.pattern2) = index;
+    updateReadOnly(slot);
+    setSlotCaption(slot);
+    renderSlotText(slot);
+    HWND edit = slotEdit(slot);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
+void ColorPickerDialog::onCheckBoxClicked(int slot) {
+    updateReadOnly(slot);
+    if (slot == 2 && IsDlgButtonChecked(hwnd(), IDC_CHECK2) == BST_CHECKED)
+        InvalidateRect(slotEdit(2), nullptr, TRUE);
+    setSlotCaption(slot);
+    renderSlotText(slot);
+}
+
+void ColorPickerDialog::onTypedText(int slot) {
+    HWND edit = slotEdit(slot);
+    if (!edit || GetFocus() != edit || (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY)) return;
+    const int index = slot == 1 ? state.pattern1 : state.pattern2;
+    if (index < 0 || index >= static_cast<int>(state.patterns.size())) return;
+    ColorPattern& pattern = state.patterns[static_cast<std::size_t>(index)];
+    const RgbColor parsed = parseColorText(pattern, win::narrow(controlText(edit)));
+    InvalidateRect(edit, nullptr, TRUE);
+    if (pattern.parseFailed) return;
+    state.currentColor = parsed;
+    renderSlotText(slot == 1 ? 2 : 1);
+    state.focusOnColor1 = 1;
+    state.focusOnColor2 = 0;
+    if (const win::WindowDc dc(hwnd()); dc) {
+        drawSwatches(dc.get());
+        drawZoomFrame(dc.get());
+    }
+}
+
+} // namespace huex
