@@ -238,7 +238,22 @@ fake_window() {
     wait_until 20 eval '[ -n "$(xdotool search --all --onlyvisible --pid $FAKE_PID --name "^HUEX\$" 2>/dev/null)" ]'
 }
 
-# end_helpers: ends the helper processes (fake windows).
+# show_image FILE LEFT TOP: shows an image with ImageMagick's display, borderless, its top-left
+# pixel at screen (LEFT, TOP); returns once it is on the screen (its X window in $IMAGE_XID).
+show_image() {
+    display -borderwidth 0 -geometry +"$2"+"$3" "$1" </dev/null >>"$E2E_LOG" 2>&1 &
+    local pid=$!
+    disown "$pid"
+    HELPER_PIDS+=("$pid")
+    IMAGE_NAME="ImageMagick: $(basename "$1")"
+    wait_until 20 image_window_found
+}
+image_window_found() {
+    IMAGE_XID=$(xdotool search --onlyvisible --name "$IMAGE_NAME" 2>/dev/null | head -n 1)
+    [ -n "$IMAGE_XID" ]
+}
+
+# end_helpers: ends the helper processes (fake windows, images).
 end_helpers() {
     local pid
     for pid in "${HELPER_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done

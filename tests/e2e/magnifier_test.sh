@@ -48,19 +48,9 @@ write_target_image() {
     } >"$1"
 }
 
-# show_target PNG: shows the image with ImageMagick's display, borderless, its top-left pixel on
-# the capture square's top-left pixel; DISPLAY_XID is its X window.
+# show_target PNG: the image with its top-left pixel on the capture square's top-left pixel.
 show_target() {
-    display -borderwidth 0 -geometry +$SQUARE_LEFT+$SQUARE_TOP "$1" </dev/null >>"$E2E_LOG" 2>&1 &
-    local pid=$!
-    disown "$pid"
-    HELPER_PIDS+=("$pid")
-    TARGET_NAME="ImageMagick: $(basename "$1")"
-    wait_until 20 target_window_found
-}
-target_window_found() {
-    DISPLAY_XID=$(xdotool search --onlyvisible --name "$TARGET_NAME" 2>/dev/null | head -n 1)
-    [ -n "$DISPLAY_XID" ]
+    show_image "$1" $SQUARE_LEFT $SQUARE_TOP && DISPLAY_XID=$IMAGE_XID
 }
 
 # x_geometry XID: "left top width height" of the window's inside (its border excluded).

@@ -84,6 +84,35 @@ int opacity(HWND window) {
     return alpha;
 }
 
+// The clipboard's CF_DIB as plain PPM text (32-bit top-down or bottom-up, uncompressed only).
+int clipboardPpm() {
+    if (!OpenClipboard(nullptr)) return 1;
+    int status = 1;
+    HANDLE data = GetClipboardData(CF_DIB);
+    const auto* header = data ? static_cast<const BITMAPINFOHEADER*>(GlobalLock(data)) : nullptr;
+    if (header) {
+        const long width = header->biWidth,
+                   height = header->biHeight < 0 ? -header->biHeight : header->biHeight;
+        const SIZE_T needed = header->biSize + static_cast<SIZE_T>(width * height * 4);
+        if (header->biBitCount == 32 && header->biCompression == BI_RGB && width > 0 &&
+            GlobalSize(data) >= needed) {
+            const auto* pixels = reinterpret_cast<const BYTE*>(header) + header->biSize;
+            std::printf("P3\n%ld %ld\n255\n", width, height);
+            for (long y = 0; y < height; ++y) {
+                const long row = header->biHeight < 0 ? y : height - 1 - y;
+                for (long x = 0; x < width; ++x) {
+                    const BYTE* p = pixels + (row * width + x) * 4;
+                    std::printf("%d %d %d\n", p[2], p[1], p[0]);
+                }
+            }
+            status = 0;
+        }
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return status;
+}
+
 int yesNo(bool value) {
     std::printf("%d\n", value ? 1 : 0);
     return value ? 0 : 1;
@@ -130,6 +159,8 @@ int usage() {
                "  post MSG WPARAM LPARAM    post any message\n"
                "  send MSG WPARAM LPARAM    send any message, print the result\n"
                "  hide                      ShowWindow(SW_HIDE)\n"
+               "  item-text ID              text of the child control ID (UTF-8)\n"
+               "  clipboard-ppm             the clipboard's bitmap (CF_DIB) as plain PPM\n"
                "  fake-window SECONDS       show a window captioned HUEX without the marker\n",
                stderr);
     return 2;
@@ -216,6 +247,19 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%lld\n", static_cast<long long>(result));
         return 0;
     }
+    if (command == L"item-text" && given == 1) {
+        HWND item = GetDlgItem(window, static_cast<int>(arg(0)));
+        if (!item) return 1;
+        // An edit keeps its own text: ask the control (GetWindowText would not, across processes).
+        std::wstring text(4096, L'\0');
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(item, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                            SMTO_ABORTIFHUNG, 10000, &length);
+        text.resize(static_cast<size_t>(length));
+        std::puts(utf8(text).c_str());
+        return 0;
+    }
+    if (command == L"clipboard-ppm" && given == 0) return clipboardPpm();
     if (command == L"hide" && given == 0) {
         ShowWindow(window, SW_HIDE);
         return 0;
