@@ -135,6 +135,8 @@ class ColorPickerDialog : public win::Dialog {
     // The system colour dialog's custom colours, kept for the session.
     std::array<COLORREF, 16> customColors_{};
     int lastHoverRegion_ = 0;
+    bool tipActive_ = false;
+    std::wstring shownCaption_;
     // The screen DC a pipette drag reads from, held from its start to its end.
     std::optional<win::WindowDc> dragScreen_;
 };

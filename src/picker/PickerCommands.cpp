@@ -18,13 +18,6 @@ int slotOfControl(int id, int first, int second) {
     return id == first ? 1 : id == second ? 2 : 0;
 }
 
-std::wstring controlText(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
-    const int got = GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(std::max(got, 0)));
-    return text;
-}
 } // namespace
 
 bool ColorPickerDialog::runMenuCommand(int id) {
@@ -172,7 +165,7 @@ void ColorPickerDialog::onTypedText(int slot) {
     const int index = slot == 1 ? state.pattern1 : state.pattern2;
     if (index < 0 || index >= static_cast<int>(state.patterns.size())) return;
     ColorPattern& pattern = state.patterns[static_cast<std::size_t>(index)];
-    const RgbColor parsed = parseColorText(pattern, win::narrow(controlText(edit)));
+    const RgbColor parsed = parseColorText(pattern, win::narrow(win::windowText(edit)));
     InvalidateRect(edit, nullptr, TRUE);
     if (pattern.parseFailed) return;
     state.currentColor = parsed;

@@ -171,7 +171,8 @@ void ColorPickerDialog::updateHover(int code) {
     tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
     tool.lpszText = const_cast<wchar_t*>(text.c_str());
     SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip, TTM_ACTIVATE, text.empty() ? FALSE : TRUE, 0);
+    tipActive_ = !text.empty();
+    SendMessageW(tip, TTM_ACTIVATE, tipActive_, 0);
 }
 
 void ColorPickerDialog::onMouseMove(Point p) {
@@ -196,7 +197,8 @@ void ColorPickerDialog::onMouseMove(Point p) {
             state.dragMode = DragMode::idle;
             endDragCapture();
         }
-        if (toolTip()) SendMessageW(toolTip(), TTM_ACTIVATE, FALSE, 0);
+        if (toolTip() && tipActive_) SendMessageW(toolTip(), TTM_ACTIVATE, FALSE, 0);
+        tipActive_ = false;
     }
     lastHoverRegion_ = code;
 

@@ -21,10 +21,13 @@ void ColorPickerDialog::renderSlotText(int slot) {
     const RgbColor modified = modifiedColor(modifier(), state.currentColor);
     const bool checked = IsDlgButtonChecked(hwnd(), GetDlgCtrlID(slotCheck(slot))) == BST_CHECKED;
     const RgbColor shown = checked || !state.focusOnColor1 ? modified : state.currentColor;
-    const std::string text = formatColor(slotPattern(state, slot), shown, rgbToHsb(shown));
+    const std::wstring text = win::widen(formatColor(slotPattern(state, slot), shown, rgbToHsb(shown)));
+    // An unchanged text is left alone: replacing it costs the edit a relayout and a repaint, on
+    // every mouse move of a drag over a flat colour.
+    if (text == win::windowText(edit)) return;
     DWORD start = 0, end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    SetWindowTextW(edit, win::widen(text).c_str());
+    SetWindowTextW(edit, text.c_str());
     SendMessageW(edit, EM_SETSEL, start, end);
     SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }

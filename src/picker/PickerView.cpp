@@ -64,7 +64,11 @@ void ColorPickerDialog::onSize() {
 
 void ColorPickerDialog::updateCaption() {
     const Point picked = pickedScreenPixel(state.magnifier, state.captureCenter);
-    SetWindowTextW(hwnd(), win::widen(magnifierCaption(picked, state.magnifier.zoomFactor)).c_str());
+    // Setting a caption is a trip to the window system; a drag over one pixel needs none.
+    std::wstring caption = win::widen(magnifierCaption(picked, state.magnifier.zoomFactor));
+    if (caption == shownCaption_) return;
+    SetWindowTextW(hwnd(), caption.c_str());
+    shownCaption_ = std::move(caption);
 }
 
 void ColorPickerDialog::setZoomLevel(int index) {
@@ -145,11 +149,12 @@ void ColorPickerDialog::drawZoomView(HDC dc, bool live) {
     const int side = state.magnifier.viewSize;
     if (live) {
         // The screen DC (null window) reads the same pixels as the desktop window's and is cheaper
-        // to get, which counts on every mouse move of a pipette drag.
-        const win::WindowDc desktop(nullptr);
+        // to get; a pipette drag holds one for all its moves.
+        std::optional<win::WindowDc> own;
+        HDC screen = dragScreen_ ? dragScreen_->get() : own.emplace(nullptr).get();
         const Rect source = liveSourceRect(state.magnifier, state.captureCenter);
-        StretchBlt(dc, zoom.left, zoom.top, zoom.width(), zoom.height(), desktop.get(), source.left,
-                   source.top, source.width(), source.height(), SRCCOPY);
+        StretchBlt(dc, zoom.left, zoom.top, zoom.width(), zoom.height(), screen, source.left, source.top,
+                   source.width(), source.height(), SRCCOPY);
         return;
     }
     if (captureImage_.empty()) return;

@@ -3,7 +3,12 @@
 // WM_NCDESTROY, so late messages never reach a destroyed object.
 #include "win/Message.h"
 
+#include <string>
+
 namespace huex::win {
+
+// The text of any window of ours, of any length (edits keep theirs themselves).
+std::wstring windowText(HWND window);
 
 class Window {
   public:
