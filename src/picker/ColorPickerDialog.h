@@ -104,6 +104,7 @@ class ColorPickerDialog : public win::Dialog {
     void onLeftButtonUp(Point p);
     void onMouseMove(Point p);
     void onRightButtonDown(Point p);
+    void onCaptureLost();
     void onDoubleClick(Point p);
     bool onMouseWheel(int delta);
     void onSlotEditFocus();

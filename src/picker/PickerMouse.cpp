@@ -58,6 +58,10 @@ bool ColorPickerDialog::onMouseMessage(win::Message& m) {
         return false;
     case WM_MOUSEWHEEL:
         return onMouseWheel(GET_WHEEL_DELTA_WPARAM(m.wParam));
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse (a menu, another program): a drag cannot go on without it.
+        if (reinterpret_cast<HWND>(m.lParam) != hwnd()) onCaptureLost();
+        return false;
     default:
         return false;
     }
@@ -255,6 +259,15 @@ void ColorPickerDialog::onDragTimer(UINT_PTR id) {
         renderSlotTexts();
     }
     SetCursor(dragCursor_.get());
+}
+
+void ColorPickerDialog::onCaptureLost() {
+    if (state.dragMode == DragMode::hover) {
+        state.dragMode = DragMode::idle;
+        lastHoverRegion_ = kNoRegion;
+    } else if (state.dragMode != DragMode::idle) {
+        onRightButtonDown({-1, -1}); // cancels the drag
+    }
 }
 
 void ColorPickerDialog::onRightButtonDown(Point p) {

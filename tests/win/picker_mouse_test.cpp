@@ -205,6 +205,21 @@ TEST_F(PickerMouse, ColourDragFromTheSwatchLandsInACell) {
     EXPECT_NE(GetCapture(), window);
 }
 
+TEST_F(PickerMouse, ADragEndsWhenAnotherWindowTakesTheMouse) {
+    HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    const Point center = picker.state.captureCenter;
+    for (const Rect* start : {&picker.state.layout.pipetteBar, &picker.state.layout.colorSwatch}) {
+        press(WM_LBUTTONDOWN, centre(*start));
+        ASSERT_NE(picker.state.dragMode, DragMode::idle);
+        SetCapture(other);
+        EXPECT_EQ(picker.state.dragMode, DragMode::idle);
+        EXPECT_EQ(picker.state.captureCenter, center);
+        EXPECT_EQ(picker.state.focusOnColor1, 1);
+        ReleaseCapture();
+    }
+    DestroyWindow(other);
+}
+
 TEST_F(PickerMouse, LongSessionsOfDragsAndMenusLeaveHandleCountsFlat) {
     MenuProbe probe;
     probe.menu = picker.menuPopup(IDM_COLOR);
