@@ -11,4 +11,8 @@ set(HUEX_PURE_SOURCES
   src/picker/PointerRegions.cpp
   src/picker/PickerActions.cpp
   src/picker/PatternMenuModel.cpp
+  src/settings/IniDocument.cpp
+  src/settings/SettingsLoad.cpp
+  src/settings/SettingsSave.cpp
+  src/settings/ImageFile.cpp
 )

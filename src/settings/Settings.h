@@ -1,0 +1,89 @@
+#pragma once
+// Everything the picker window keeps between runs, read from the settings file with every value
+// brought into range, and written back as an ordered list of keys.
+#include "color/Color.h"
+#include "color/Palette.h"
+#include "pattern/ColorPattern.h"
+#include "picker/Geometry.h"
+#include "picker/Magnifier.h"
+#include "settings/IniDocument.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace huex {
+
+// Where the keyboard focus goes at start, from "focus".
+enum class StartFocus { edit1, edit2, zoom, palette, marker };
+
+// Files of versions before this one wrote placeholders as entities ("&rgbR;").
+inline constexpr int kBraceSyntaxVersion = 140;
+inline constexpr int kSettingsVersion = 150;
+inline constexpr int kMaxUserPatterns = 200;
+inline constexpr int kMaxInterval = 60000;
+inline constexpr int kMaxPeriod = 1000;
+// Window position values that stand for "take the live window rectangle".
+inline constexpr int kLiveWindowValue = -30000;
+
+// Stored key order of a pattern's formats, and the component each names.
+inline constexpr std::array<std::pair<std::string_view, Component>, 9> kFormatKeys{{
+    {"rgbR", Component::rgbR},
+    {"rgbG", Component::rgbG},
+    {"rgbB", Component::rgbB},
+    {"hsbH", Component::hsbH},
+    {"hsbS", Component::hsbS},
+    {"hsbB", Component::hsbB},
+    {"hslH", Component::hslH},
+    {"hslS", Component::hslS},
+    {"hslL", Component::hslL},
+}};
+
+struct Settings {
+    bool firstRun = true;
+    int animation = 1, interval = 120, period = 3;
+    int posX = kLiveWindowValue, posY = kLiveWindowValue, width = 306;
+    StartFocus focus = StartFocus::zoom;
+    bool focusOnColor1 = true;
+    RgbColor currentColor{0.5, 0.5, 0.5};
+    int modifier = 0; // checked modifier item - 139
+    Palette palette = defaultPalette();
+    MagnifierState magnifier{9, 8, 1, {0, 0}, {0, 0}};
+    Point captureCenter{100, 100};
+    std::vector<ColorPattern> userPatterns; // follow the four built-in patterns
+    int pattern1 = 0, pattern2 = 0;
+    bool mode1 = false, mode2 = true; // slot check boxes
+
+    // The palette of a first start: white, navy, blue, purple, magenta, green, lime, teal,
+    // cyan, maroon; seven cells in use, none selected.
+    static Palette defaultPalette();
+};
+
+// Reads every key (a missing one takes its default) and brings each value into range, so that
+// nothing read can make the window index outside an array or the captured image. `screen` is
+// the virtual screen, which bounds the capture centre.
+Settings loadSettings(const IniDocument& file, const Rect& screen);
+
+struct SettingsEntry {
+    std::string section, key, value;
+};
+// Every key in the order it is written, values as the file stores them ("%d", "%f", text).
+// posX, posY and width are written as given: the caller puts the live window's values in.
+std::vector<SettingsEntry> settingsEntries(const Settings& s);
+void writeSettings(IniDocument& file, const Settings& s);
+
+// "%f" of a fraction and atoi/atof of a stored text, in the C locale.
+std::string formatReal(double value);
+int readInteger(std::string_view text);
+
+// Where the window goes from the stored left, top and width on a desktop of the given size:
+// moved there, or left in place with only its width applied when it would lie off the screen.
+struct Placement {
+    bool move = false;
+    int left = 0, top = 0, width = 0;
+};
+Placement windowPlacement(int left, int top, int width, int desktopWidth, int desktopHeight);
+
+} // namespace huex

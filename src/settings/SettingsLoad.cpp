@@ -1,0 +1,183 @@
+// Reading the settings file: defaults for missing keys, then every value brought into range.
+#include "pattern/NumberScan.h"
+#include "settings/Settings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace huex {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kChannels{"R", "G", "B"};
+constexpr int kBuiltInPatterns = 4;
+
+class Reader {
+  public:
+    explicit Reader(const IniDocument& file) : file_(file) {}
+    void section(std::string_view name) { section_ = name; }
+    [[nodiscard]] std::string text(std::string_view key, std::string_view fallback) const {
+        auto value = file_.read(section_, key);
+        return value ? std::move(*value) : std::string(fallback);
+    }
+    // A default goes through the same conversion as a stored value.
+    [[nodiscard]] int integer(std::string_view key, int fallback) const {
+        return readInteger(text(key, std::to_string(fallback)));
+    }
+    [[nodiscard]] int integer(std::string_view key, int fallback, int low, int high) const {
+        return std::clamp(integer(key, fallback), low, high);
+    }
+    // A fraction 0..1: NaN takes the default, anything else is clamped.
+    [[nodiscard]] double fraction(std::string_view key, double fallback) const {
+        const std::string stored = formatReal(fallback);
+        const double value = readRealPrefix(text(key, stored));
+        return std::isnan(value) ? readRealPrefix(stored) : std::clamp(value, 0.0, 1.0);
+    }
+    [[nodiscard]] RgbColor color(const std::string& prefix, const RgbColor& fallback) const {
+        return {fraction(prefix + std::string(kChannels[0]), fallback.red),
+                fraction(prefix + std::string(kChannels[1]), fallback.green),
+                fraction(prefix + std::string(kChannels[2]), fallback.blue)};
+    }
+
+  private:
+    const IniDocument& file_;
+    std::string_view section_;
+};
+
+StartFocus startFocus(std::string_view value) {
+    if (value == "edit1") return StartFocus::edit1;
+    if (value == "edit2") return StartFocus::edit2;
+    if (value == "zoom") return StartFocus::zoom;
+    if (value == "palette") return StartFocus::palette;
+    return StartFocus::marker;
+}
+
+void replaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+// Old files wrote the RGB and HSB placeholders as entities.
+std::string withBracePlaceholders(std::string text) {
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> entities{{
+        {"&rgbR;", "{rgbR}"},
+        {"&rgbG;", "{rgbG}"},
+        {"&rgbB;", "{rgbB}"},
+        {"&hsbH;", "{hsbH}"},
+        {"&hsbS;", "{hsbS}"},
+        {"&hsbB;", "{hsbB}"},
+    }};
+    for (const auto& [entity, placeholder] : entities) replaceAll(text, entity, placeholder);
+    return text;
+}
+
+ColorPattern userPattern(const Reader& in, int k, int version) {
+    const std::string number = std::to_string(k);
+    const std::string name = in.text("name" + number, "unnamed");
+    std::array<std::string, 9> specs; // constructor order: rgbR .. hslL, as the keys are stored
+    for (std::size_t i = 0; i < kFormatKeys.size(); ++i)
+        specs[i] = in.text(std::string(kFormatKeys[i].first) + number, "");
+    std::string text = in.text("patternString" + number, "ошибка при загрузке");
+    if (version < kBraceSyntaxVersion) text = withBracePlaceholders(std::move(text));
+    return ColorPattern(name, std::move(text), specs);
+}
+
+// The zoom pair in use wins when it is one of the table's; else the zoom menu's item; else 9 x 8.
+MagnifierState zoomFromFile(const Reader& in) {
+    MagnifierState m;
+    m.pickOffset = {in.integer("shiftX", 0), in.integer("shiftY", 0)};
+    m.viewOffset = {in.integer("shiftViewPortX", 0), in.integer("shiftViewPortY", 0)};
+    const int viewSize = in.integer("ZoomSize", 9);
+    const int zoomFactor = in.integer("ZoomSkale", 8);
+    const int mode = in.integer("Mode", 3);
+    int level = zoomLevelIndex(viewSize);
+    if (level < 0 || kZoomLevels[level].zoomFactor != zoomFactor)
+        level = mode >= 1 && mode <= 5 ? mode - 1 : 2;
+    m = withZoomLevel(m, level);
+    const int average = in.integer("average", 1);
+    m.sampleSize = average == 3 || average == 5 ? average : 1;
+    return clampOffsets(m);
+}
+
+} // namespace
+
+int readInteger(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isCSpace(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    long long value = 0;
+    constexpr long long limit = std::numeric_limits<int>::max() + 1LL;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min(value * 10 + (text[i] - '0'), limit); // saturates instead of overflowing
+    value = negative ? -value : std::min(value, limit - 1);
+    return static_cast<int>(value);
+}
+
+Palette Settings::defaultPalette() {
+    static constexpr std::array<ColorRef, Palette::capacity> rgb{
+        0xFFFFFF, 0x000080, 0x0000FF, 0x800080, 0xFF00FF, 0x008000, 0x00FF00, 0x008080, 0x00FFFF, 0x800000};
+    Palette p;
+    for (int i = 0; i < Palette::capacity; ++i) {
+        const ColorRef c = rgb[i];
+        p.colors[i] = {((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0};
+    }
+    return p;
+}
+
+Settings loadSettings(const IniDocument& file, const Rect& screen) {
+    Settings s;
+    const Settings defaults;
+    Reader in(file);
+    in.section("Common");
+    s.firstRun = in.text("FirstRun", "yes") == "yes";
+    const int version = in.integer("version", 100);
+    in.section("Marquee");
+    s.animation = in.integer("animation", defaults.animation);
+    s.interval = in.integer("interval", defaults.interval, 100, kMaxInterval);
+    s.period = in.integer("period", defaults.period, 1, kMaxPeriod);
+    in.section("Window");
+    s.posX = in.integer("posX", defaults.posX);
+    s.posY = in.integer("posY", defaults.posY);
+    s.width = in.integer("width", defaults.width);
+    s.focus = startFocus(in.text("focus", "zoom"));
+    s.focusOnColor1 = in.text("focus2", "color1") == "color1";
+    in.section("Color1");
+    s.currentColor = in.color("", defaults.currentColor);
+    in.section("Color2");
+    s.modifier = in.integer("mode", 0);
+    if (s.modifier < 0 || s.modifier > 4) s.modifier = 0;
+    in.section("CustomColors");
+    s.palette.count = in.integer("customColorsLength", defaults.palette.count, 1, Palette::capacity);
+    for (int i = 0; i < Palette::capacity; ++i) {
+        const std::string cell = "Color" + std::to_string(i);
+        s.palette.colors[i] = in.color(cell, defaults.palette.colors[i]);
+        s.palette.selected[i] = in.integer(cell + "Focus", 0) != 0;
+    }
+    in.section("Zoom");
+    s.magnifier = zoomFromFile(in);
+    // The virtual screen's last pixel is right - 1, bottom - 1; an empty screen pins the centre.
+    s.captureCenter = {
+        std::clamp(in.integer("captured.x", 100), screen.left, std::max(screen.left, screen.right - 1)),
+        std::clamp(in.integer("captured.y", 100), screen.top, std::max(screen.top, screen.bottom - 1))};
+    in.section("Patterns");
+    const int userCount = in.integer("uPatternsLength", 0, 0, kMaxUserPatterns);
+    for (int k = 0; k < userCount; ++k) s.userPatterns.push_back(userPattern(in, k, version));
+    const int patternCount = kBuiltInPatterns + userCount;
+    s.pattern1 = in.integer("pattern1", 0);
+    if (s.pattern1 < 0 || s.pattern1 >= patternCount) s.pattern1 = 0;
+    s.pattern2 = in.integer("pattern2", 0);
+    if (s.pattern2 < 0 || s.pattern2 >= patternCount) s.pattern2 = 1;
+    s.mode1 = in.integer("mode1", 0) == 1;
+    s.mode2 = in.integer("mode2", 1) == 1;
+    return s;
+}
+
+Placement windowPlacement(int left, int top, int width, int desktopWidth, int desktopHeight) {
+    const long long l = left, t = top;
+    const bool offScreen = l + width < 30 || l > desktopWidth - 30LL || t < -5 || t > desktopHeight - 30LL;
+    return {!offScreen, left, top, width};
+}
+
+} // namespace huex

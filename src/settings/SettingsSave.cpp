@@ -1,0 +1,103 @@
+// The order and form in which the settings are written.
+#include "pattern/NumberFormat.h"
+#include "settings/Settings.h"
+
+#include <array>
+#include <string_view>
+
+namespace huex {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kChannels{"R", "G", "B"};
+
+double channel(const RgbColor& c, std::size_t i) {
+    return i == 0 ? c.red : i == 1 ? c.green : c.blue;
+}
+
+class EntryList {
+  public:
+    explicit EntryList(std::vector<SettingsEntry>& out) : out_(out) {}
+    void section(std::string_view name) { section_ = name; }
+    void text(std::string key, std::string value) {
+        out_.push_back(SettingsEntry{std::string(section_), std::move(key), std::move(value)});
+    }
+    void integer(std::string key, int value) { text(std::move(key), std::to_string(value)); }
+    void real(std::string key, double value) { text(std::move(key), formatReal(value)); }
+    void color(const std::string& prefix, const RgbColor& c) {
+        for (std::size_t i = 0; i < kChannels.size(); ++i)
+            real(prefix + std::string(kChannels[i]), channel(c, i));
+    }
+
+  private:
+    std::vector<SettingsEntry>& out_;
+    std::string_view section_;
+};
+
+} // namespace
+
+std::string formatReal(double value) {
+    NumberBuffer buffer{};
+    const std::size_t length = writeReal(buffer, PrintfConversion{false, 0, -1, 'f'}, value);
+    return {buffer.data(), length};
+}
+
+std::vector<SettingsEntry> settingsEntries(const Settings& s) {
+    std::vector<SettingsEntry> entries;
+    EntryList out(entries);
+    out.section("Common");
+    out.text("FirstRun", "no");
+    out.integer("Version", kSettingsVersion);
+    out.section("Window");
+    out.integer("posX", s.posX);
+    out.integer("posY", s.posY);
+    out.integer("width", s.width);
+    out.text("focus2", s.focusOnColor1 ? "color1" : "color2");
+    out.section("Marquee");
+    out.integer("animation", s.animation);
+    out.integer("interval", s.interval);
+    out.integer("period", s.period);
+    out.section("Color1");
+    out.color("", s.currentColor);
+    out.section("Color2");
+    out.integer("mode", s.modifier);
+    out.section("CustomColors");
+    out.integer("customColorsLength", s.palette.count);
+    for (int i = 0; i < Palette::capacity; ++i) {
+        const std::string cell = "Color" + std::to_string(i);
+        out.color(cell, s.palette.colors[i]);
+        out.integer(cell + "Focus", s.palette.selected[i] ? 1 : 0);
+    }
+    out.section("Zoom");
+    out.integer("Mode", zoomLevelIndex(s.magnifier.viewSize) + 1);
+    out.integer("shiftX", s.magnifier.pickOffset.x);
+    out.integer("shiftY", s.magnifier.pickOffset.y);
+    out.integer("shiftViewPortX", s.magnifier.viewOffset.x);
+    out.integer("shiftViewPortY", s.magnifier.viewOffset.y);
+    out.integer("captured.x", s.captureCenter.x);
+    out.integer("captured.y", s.captureCenter.y);
+    out.integer("zoomSize", s.magnifier.viewSize);
+    out.integer("zoomSkale", s.magnifier.zoomFactor);
+    out.integer("average", s.magnifier.sampleSize);
+    out.section("Patterns");
+    out.integer("pattern1", s.pattern1);
+    out.integer("pattern2", s.pattern2);
+    out.integer("mode1", s.mode1 ? 1 : 0);
+    out.integer("mode2", s.mode2 ? 1 : 0);
+    out.integer("uPatternsLength", static_cast<int>(s.userPatterns.size()));
+    for (std::size_t k = 0; k < s.userPatterns.size(); ++k) {
+        const ColorPattern& p = s.userPatterns[k];
+        const std::string number = std::to_string(k);
+        out.text("name" + number, p.name);
+        out.text("patternString" + number, p.patternString);
+        for (const auto& [key, component] : kFormatKeys)
+            out.text(std::string(key) + number, p.formats[static_cast<std::size_t>(component)].specText);
+    }
+    return entries;
+}
+
+void writeSettings(IniDocument& file, const Settings& s) {
+    for (const SettingsEntry& e : settingsEntries(s)) file.write(e.section, e.key, e.value);
+}
+
+} // namespace huex

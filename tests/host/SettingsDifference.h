@@ -1,0 +1,45 @@
+#pragma once
+// The first member in which two loaded settings differ, for the host tests and the fuzz target.
+#include "settings/Settings.h"
+
+#include <cmath>
+#include <string>
+
+namespace huex {
+
+inline std::string patternText(const ColorPattern& p) {
+    std::string s = p.name + "|" + p.patternString;
+    for (const ComponentFormat& f : p.formats) s += "|" + f.specText;
+    return s;
+}
+
+// Empty when equal; reals may differ by `tolerance` (the file keeps six decimals).
+inline std::string settingsDifference(const Settings& a, const Settings& b, double tolerance) {
+    auto near = [&](double x, double y) { return std::fabs(x - y) <= tolerance; };
+    auto nearColor = [&](const RgbColor& x, const RgbColor& y) {
+        return near(x.red, y.red) && near(x.green, y.green) && near(x.blue, y.blue);
+    };
+    if (a.animation != b.animation || a.interval != b.interval || a.period != b.period) return "marquee";
+    if (a.posX != b.posX || a.posY != b.posY || a.width != b.width) return "window";
+    if (a.focusOnColor1 != b.focusOnColor1) return "focus2";
+    if (!nearColor(a.currentColor, b.currentColor)) return "currentColor";
+    if (a.modifier != b.modifier) return "modifier";
+    if (a.palette.count != b.palette.count) return "paletteCount";
+    for (int i = 0; i < Palette::capacity; ++i) {
+        if (!nearColor(a.palette.colors[i], b.palette.colors[i])) return "palette " + std::to_string(i);
+        if (a.palette.selected[i] != b.palette.selected[i]) return "paletteSelected " + std::to_string(i);
+    }
+    if (!(a.magnifier == b.magnifier)) return "magnifier";
+    if (!(a.captureCenter == b.captureCenter)) return "captureCenter";
+    if (a.userPatterns.size() != b.userPatterns.size()) return "uPatternsLength";
+    for (std::size_t k = 0; k < a.userPatterns.size(); ++k) {
+        if (patternText(a.userPatterns[k]) != patternText(b.userPatterns[k]))
+            return "pattern " + std::to_string(k) + ": " + patternText(a.userPatterns[k]) + " / " +
+                   patternText(b.userPatterns[k]);
+    }
+    if (a.pattern1 != b.pattern1 || a.pattern2 != b.pattern2) return "pattern1/2";
+    if (a.mode1 != b.mode1 || a.mode2 != b.mode2) return "mode1/2";
+    return "";
+}
+
+} // namespace huex
