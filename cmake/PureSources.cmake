@@ -11,6 +11,7 @@ set(HUEX_PURE_SOURCES
   src/picker/PointerRegions.cpp
   src/picker/PickerActions.cpp
   src/picker/PatternMenuModel.cpp
+  src/picker/KeyboardRules.cpp
   src/settings/IniDocument.cpp
   src/settings/SettingsLoad.cpp
   src/settings/SettingsSave.cpp

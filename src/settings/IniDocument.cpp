@@ -8,10 +8,19 @@ namespace huex {
 
 namespace {
 
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string lowerCase(std::string_view name) {
+    std::string out(name);
+    std::transform(out.begin(), out.end(), out.begin(), lower);
+    return out;
+}
+
 bool sameName(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
 }
 
 bool isLineEnd(char c) {
@@ -86,7 +95,13 @@ void IniDocument::addLine(Section& section, std::string_view line) {
         entry.value = trimCSpace(line.substr(equals + 1));
         entry.hasValue = true;
     }
+    section.firstLine.emplace(lowerCase(entry.key), section.lines.size());
     section.lines.push_back(std::move(entry));
+}
+
+const IniDocument::Line* IniDocument::findLine(const Section& section, std::string_view key) {
+    const auto found = section.firstLine.find(lowerCase(key));
+    return found == section.firstLine.end() ? nullptr : &section.lines[found->second];
 }
 
 IniDocument::Section* IniDocument::find(std::string_view name) {
@@ -102,29 +117,27 @@ const IniDocument::Section* IniDocument::find(std::string_view name) const {
 
 IniDocument::Section& IniDocument::findOrAdd(std::string_view name) {
     if (Section* s = find(name)) return *s;
-    sections_.push_back(Section{std::string(name), {}});
+    sections_.push_back(Section{std::string(name), {}, {}});
     return sections_.back();
 }
 
 std::optional<std::string> IniDocument::read(std::string_view section, std::string_view key) const {
     const Section* s = find(section);
-    if (!s) return std::nullopt;
-    for (const Line& line : s->lines) {
-        if (sameName(line.key, key)) return std::string(withoutQuotes(line.value));
-    }
-    return std::nullopt;
+    const Line* line = s ? findLine(*s, key) : nullptr;
+    if (!line) return std::nullopt;
+    return std::string(withoutQuotes(line->value));
 }
 
 void IniDocument::write(std::string_view section, std::string_view key, std::string_view value) {
     Section& s = findOrAdd(section);
     std::string stored = storedProfileValue(value);
-    for (Line& line : s.lines) {
-        if (sameName(line.key, key)) {
-            line.value = std::move(stored);
-            line.hasValue = true;
-            return;
-        }
+    if (const Line* found = findLine(s, key)) {
+        Line& line = s.lines[static_cast<std::size_t>(found - s.lines.data())];
+        line.value = std::move(stored);
+        line.hasValue = true;
+        return;
     }
+    s.firstLine.emplace(lowerCase(key), s.lines.size());
     s.lines.push_back(Line{std::string(key), std::move(stored), true});
 }
 

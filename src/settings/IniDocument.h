@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace huex {
@@ -40,11 +41,13 @@ class IniDocument {
     struct Section {
         std::string name;
         std::vector<Line> lines;
+        std::unordered_map<std::string, std::size_t> firstLine; // by lower-case key
     };
     Section* find(std::string_view name);
     [[nodiscard]] const Section* find(std::string_view name) const;
     Section& findOrAdd(std::string_view name);
     static void addLine(Section& section, std::string_view line);
+    static const Line* findLine(const Section& section, std::string_view key);
 
     std::vector<Section> sections_;
 };

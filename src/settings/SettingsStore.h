@@ -1,0 +1,44 @@
+#pragma once
+// The settings and image files on disk: read through the wide profile functions, written into a
+// copy beside the file that then replaces it in one step, so that no save leaves half a file and
+// keys this version does not know survive. A file we create is UTF-16 with a byte-order mark, so
+// pattern names in any script keep; an existing file keeps its encoding.
+#include "settings/IniDocument.h"
+#include "settings/Settings.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace huex {
+
+struct SettingsFiles {
+    std::wstring settings, image;
+};
+// "huex.ini" and "huex.img" in the folder of the running program.
+SettingsFiles settingsFilesBesideProgram();
+SettingsFiles settingsFilesIn(const std::wstring& folder);
+
+// The sections the program uses, read through the profile functions (nothing for a missing file).
+IniDocument readSettingsFile(const std::wstring& path);
+
+// Writes the entries into a copy of the file (or a new file) beside it; returns the copy's path,
+// empty when it could not be made. The original is untouched.
+std::wstring writeSettingsCopy(const std::wstring& path, const std::vector<SettingsEntry>& entries);
+// Puts the copy in place of the file in one step.
+bool replaceWithCopy(const std::wstring& copy, const std::wstring& path);
+bool saveSettingsFile(const std::wstring& path, const std::vector<SettingsEntry>& entries);
+
+// At most the image file's size of bytes from its start; empty when it cannot be read.
+std::vector<std::uint8_t> readImageFileBytes(const std::wstring& path);
+bool saveImageFile(const std::wstring& path, std::span<const std::uint8_t> bytes);
+
+struct SaveResult {
+    bool image = false, settings = false;
+};
+// The image file first, then the settings file, which is written whether or not the image was.
+SaveResult saveFiles(const SettingsFiles& files, const std::vector<SettingsEntry>& entries,
+                     std::span<const std::uint8_t> image);
+
+} // namespace huex

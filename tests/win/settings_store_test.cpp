@@ -1,0 +1,166 @@
+// The settings and image files through the real profile functions, in a folder of their own:
+// every key round-trips, new files are UTF-16, old files keep their encoding and foreign keys, a
+// save cut short leaves the old file whole, and the image file is exactly its size.
+#include "../host/SettingsDifference.h"
+#include "settings/ImageFile.h"
+#include "settings/SettingsStore.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace huex {
+namespace {
+
+const Rect kScreen{0, 0, 1024, 768};
+
+std::vector<std::uint8_t> fileBytes(const std::wstring& path) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void putFile(const std::wstring& path, const std::string& bytes) {
+    std::ofstream out(path.c_str(), std::ios::binary);
+    out << bytes;
+}
+
+class SettingsFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::array<wchar_t, MAX_PATH + 1> temp{};
+        ASSERT_GT(GetTempPathW(static_cast<DWORD>(temp.size()), temp.data()), 0u);
+        folder = std::wstring(temp.data()) + L"huex-settings-" + std::to_wstring(GetCurrentProcessId()) +
+                 L"-" + std::to_wstring(GetTickCount());
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+        files = settingsFilesIn(folder);
+    }
+    void TearDown() override {
+        for (const std::wstring& f :
+             {files.settings, files.image, files.settings + L".new", files.image + L".new"}) {
+            DeleteFileW(f.c_str());
+            RemoveDirectoryW(f.c_str());
+        }
+        RemoveDirectoryW(folder.c_str());
+    }
+    Settings loadBack() const { return loadSettings(readSettingsFile(files.settings), kScreen); }
+
+    std::wstring folder;
+    SettingsFiles files;
+};
+
+Settings nonDefaultSettings() {
+    Settings s;
+    s.firstRun = false;
+    s.animation = 0;
+    s.interval = 333;
+    s.period = 9;
+    s.posX = 12;
+    s.posY = 34;
+    s.width = 400;
+    s.focusOnColor1 = false;
+    s.currentColor = {0.1, 0.2, 0.3};
+    s.modifier = 2;
+    s.palette.count = 10;
+    for (int i = 0; i < Palette::capacity; ++i) {
+        s.palette.colors[i] = {i / 9.0, 0.5, 1 - i / 9.0};
+        s.palette.selected[i] = i == 3 || i == 4;
+    }
+    s.magnifier = {15, 5, 3, {-6, 6}, {9, -9}};
+    s.captureCenter = {1023, 0};
+    const std::array<std::string, 9> formats{"{d|0:255|*.*}", "{d|0:255|*.*}", "{d|0:255|*.*}"};
+    s.userPatterns.push_back(ColorPattern("Мой цвет «rgb»", "rgb({rgbR}, {rgbG}, {rgbB})", formats));
+    s.userPatterns.push_back(ColorPattern("色彩 ελληνικά", " \"{rgbR}\" ", formats));
+    s.userPatterns.push_back(ColorPattern("long", std::string(1000, 'x') + "{rgbR}", formats));
+    s.pattern1 = 6;
+    s.pattern2 = 4;
+    s.mode1 = true;
+    s.mode2 = false;
+    return s;
+}
+
+TEST_F(SettingsFolder, EveryKeyRoundTripsThroughTheProfileFunctions) {
+    const Settings s = nonDefaultSettings();
+    ASSERT_TRUE(saveSettingsFile(files.settings, settingsEntries(s)));
+    const Settings back = loadBack();
+    EXPECT_EQ(settingsDifference(s, back, 5e-7), "");
+    EXPECT_FALSE(back.firstRun);
+    EXPECT_EQ(back.userPatterns[2].patternString.size(), 1006u);
+    // A new file is UTF-16 with a byte-order mark, and no copy is left beside it.
+    const std::vector<std::uint8_t> bytes = fileBytes(files.settings);
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes[0], 0xFF);
+    EXPECT_EQ(bytes[1], 0xFE);
+    EXPECT_EQ(GetFileAttributesW((files.settings + L".new").c_str()), INVALID_FILE_ATTRIBUTES);
+    // Saving again over it changes nothing.
+    ASSERT_TRUE(saveSettingsFile(files.settings, settingsEntries(back)));
+    EXPECT_EQ(settingsDifference(back, loadBack(), 0), "");
+}
+
+TEST_F(SettingsFolder, AnExistingFileKeepsItsEncodingAndTheKeysWeDoNotWrite) {
+    putFile(files.settings,
+            "[Window]\r\nfocus=edit1\r\nposX=5\r\n[Mine]\r\nkeep=this\r\n[Patterns]\r\nname7=stale\r\n");
+    Settings s;
+    s.posX = 77;
+    ASSERT_TRUE(saveSettingsFile(files.settings, settingsEntries(s)));
+    const std::vector<std::uint8_t> bytes = fileBytes(files.settings);
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes[0], '[');
+    wchar_t value[64]{};
+    GetPrivateProfileStringW(L"Mine", L"keep", L"", value, 64, files.settings.c_str());
+    EXPECT_STREQ(value, L"this");
+    const Settings back = loadBack();
+    EXPECT_EQ(back.focus, StartFocus::edit1);
+    EXPECT_EQ(back.posX, 77);
+    GetPrivateProfileStringW(L"Patterns", L"name7", L"", value, 64, files.settings.c_str());
+    EXPECT_STREQ(value, L"stale");
+}
+
+TEST_F(SettingsFolder, ASaveCutShortLeavesTheOldFileWhole) {
+    const Settings old = nonDefaultSettings();
+    ASSERT_TRUE(saveSettingsFile(files.settings, settingsEntries(old)));
+    const std::vector<std::uint8_t> before = fileBytes(files.settings);
+    Settings changed = old;
+    changed.interval = 9999;
+    changed.userPatterns.clear();
+    const std::wstring copy = writeSettingsCopy(files.settings, settingsEntries(changed));
+    ASSERT_FALSE(copy.empty()); // the copy is written, then the program stops before the replace
+    EXPECT_EQ(fileBytes(files.settings), before);
+    EXPECT_EQ(settingsDifference(old, loadBack(), 5e-7), "");
+    // The next save is not hindered by the copy left behind.
+    ASSERT_TRUE(saveSettingsFile(files.settings, settingsEntries(changed)));
+    EXPECT_EQ(loadBack().interval, 9999);
+    EXPECT_TRUE(loadBack().userPatterns.empty());
+}
+
+TEST_F(SettingsFolder, ImageFileIsWholeAndRoundTrips) {
+    EXPECT_TRUE(readImageFileBytes(files.image).empty());
+    std::vector<std::uint32_t> pixels(33 * 33);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<std::uint32_t>(i * 0x010203) & 0xFFFFFF;
+    ASSERT_TRUE(saveImageFile(files.image, imageFileBytes(pixels)));
+    const std::vector<std::uint8_t> bytes = readImageFileBytes(files.image);
+    ASSERT_EQ(bytes.size(), 4371u);
+    EXPECT_EQ(fileBytes(files.image).size(), 4371u);
+    std::vector<std::uint32_t> back(33 * 33);
+    readImageFile(bytes, back);
+    EXPECT_EQ(back, pixels);
+    // A longer file is read only as far as the image goes.
+    putFile(files.image, std::string(10000, 'x'));
+    EXPECT_EQ(readImageFileBytes(files.image).size(), 4371u);
+}
+
+TEST_F(SettingsFolder, SettingsAreSavedEvenWhenTheImageFileCannotBe) {
+    ASSERT_TRUE(CreateDirectoryW(files.image.c_str(), nullptr)); // a folder stands where the image goes
+    const SaveResult result = saveFiles(files, settingsEntries(nonDefaultSettings()), imageFileBytes({}));
+    EXPECT_FALSE(result.image);
+    EXPECT_TRUE(result.settings);
+    EXPECT_EQ(loadBack().interval, 333);
+}
+
+} // namespace
+} // namespace huex
