@@ -1,4 +1,4 @@
-# Files of src/app, src/picker and src/settings that include no platform header.
+# Files of src/shell, src/picker and src/settings that include no platform header.
 # They join the core library and are tested natively.
 set(HUEX_PURE_SOURCES
   src/picker/Layout.cpp
@@ -6,12 +6,13 @@ set(HUEX_PURE_SOURCES
   src/picker/Marquee.cpp
   src/picker/Frames.cpp
   src/picker/PaintGeometry.cpp
-  src/app/SystemVersion.cpp
+  src/shell/SystemVersion.cpp
   src/picker/PaletteSelection.cpp
   src/picker/PointerRegions.cpp
   src/picker/PickerActions.cpp
   src/picker/PatternMenuModel.cpp
   src/picker/KeyboardRules.cpp
+  src/picker/PickerPersistence.cpp
   src/settings/IniDocument.cpp
   src/settings/SettingsLoad.cpp
   src/settings/SettingsSave.cpp

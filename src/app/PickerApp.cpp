@@ -42,7 +42,7 @@ int PickerApp::run() {
     InitCommonControlsEx(&controls);
     const bool ranFirstCopy = runAsFirstCopy([] {
         // The window object is gone before the mutex is released.
-        auto picker = std::make_unique<ColorPickerDialog>();
+        auto picker = std::make_unique<ColorPickerDialog>(settingsFilesBesideProgram());
         picker->runModal(nullptr);
     });
     if (!ranFirstCopy) activateRunningCopy();

@@ -1,12 +1,12 @@
 #include "picker/ColorPickerDialog.h"
 
-#include "app/Help.h"
-#include "app/ProcessValues.h"
-#include "app/SingleInstance.h"
-#include "app/TrayIcon.h"
 #include "picker/Marquee.h"
 #include "picker/PaletteSelection.h"
 #include "resource.h"
+#include "shell/Help.h"
+#include "shell/InstanceNames.h"
+#include "shell/ProcessValues.h"
+#include "shell/TrayIcon.h"
 
 #include <commctrl.h>
 
@@ -47,7 +47,8 @@ bool keyDown(int key) {
 }
 } // namespace
 
-ColorPickerDialog::ColorPickerDialog() : win::Dialog(IDD_PICKER) {
+ColorPickerDialog::ColorPickerDialog(std::optional<SettingsFiles> files)
+    : win::Dialog(IDD_PICKER), files_(std::move(files)) {
     labelFont_.reset(createPointFont(70, L"MS Sans Serif"));
     pipetteHolderIcon_.reset(loadIcon(IDI_PIPETTE_HOLDER, 32));
     pipetteIcon_.reset(loadIcon(IDI_PIPETTE, 32));
@@ -109,8 +110,12 @@ BOOL ColorPickerDialog::onInitDialog() {
     // The tray icon talks to the shell, which is slow to load; it follows once the window shows.
     PostMessageW(self, finishStartupMessage, 0, 0);
 
-    // Until a settings file is read, the window starts from its constructor values.
     captureImage_.create(CaptureBitmap::side, CaptureBitmap::side);
+    if (files_) {
+        loadSettings();
+        return FALSE; // the focus the settings chose stays
+    }
+    // Without settings files the window runs on its constructor values.
     loadSampleIcon();
     updateCaption();
     applyLayout();
@@ -119,8 +124,14 @@ BOOL ColorPickerDialog::onInitDialog() {
 }
 
 bool ColorPickerDialog::preTranslateMessage(MSG& msg) {
+    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && onKeyDown(msg)) return true;
     if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) {
-        if (msg.wParam == refreshHotKey) refresh();
+        if (msg.wParam == refreshHotKey)
+            refresh();
+        else if (msg.wParam == toggleHotKey)
+            toggleShown();
+        else
+            return false;
         return true;
     }
     // Popup menus post their commands; the ones the window acts on are taken here.
@@ -162,20 +173,9 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
     case WM_COMMAND:
         onCommand(LOWORD(m.wParam), HIWORD(m.wParam), reinterpret_cast<HWND>(m.lParam));
         return false;
-    case WM_SYSCOMMAND: {
-        const UINT command = static_cast<UINT>(m.wParam & 0xFFF0);
-        if (m.wParam == ID_HELP_CONTENTS || m.wParam == ID_ABOUT || m.wParam == ID_EXIT ||
-            m.wParam == ID_SETTINGS || m.wParam == ID_TOGGLE_WINDOW) {
-            SendMessageW(hwnd(), WM_COMMAND, m.wParam, 0);
-            return !hwnd(); // an exit leaves nothing for the default processing
-        }
-        if (command == SC_CLOSE) { // the caption's close button
-            exitProgram();
-            return true;
-        }
-        return false;
-    }
-    case WM_CLOSE:
+    case WM_SYSCOMMAND:
+        return onSysCommand(m);
+    case WM_CLOSE: // from outside the window's own controls: end, saving as an exit does
         exitProgram();
         return true;
     case WM_SHOWWINDOW:
@@ -195,6 +195,12 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         m.result = m.id == WM_THEMECHANGED ? 1 : 0;
         return m.id == WM_THEMECHANGED;
     case trayCallbackMessage:
+        onTrayCallback(m.lParam);
+        return true;
+    case WM_QUERYENDSESSION:
+        // The default answer allows ending; the settings are saved at once.
+        saveSettings();
+        m.result = TRUE;
         return true;
     case finishStartupMessage:
         if (!trayIconAdded_) trayIconAdded_ = addTrayIcon(hwnd(), trayIconShown_.get(), L"HUEX");
@@ -205,6 +211,7 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         if (trayIconAdded_) deleteTrayIcon(hwnd());
         trayIconAdded_ = false;
         dragScreen_.reset();
+        saveSettings();
         return false;
     default:
         return false;
@@ -219,6 +226,8 @@ void ColorPickerDialog::onTimer(UINT_PTR id) {
         state.marqueePhase = nextMarqueePhase(state.marqueePhase, state.period);
     } else if (id == colorDragTimer || id == modifiedDragTimer) {
         onDragTimer(id);
+    } else if (id == fadeTimer) {
+        onFadeTick();
     } else if (id == flashTimer) {
         const FlashTick tick = nextFlashStep(state.flashStep);
         state.flashStep = tick.step;
@@ -237,13 +246,6 @@ void ColorPickerDialog::startFlash(int kind) {
 
 void ColorPickerDialog::exitProgram() {
     if (hwnd()) DestroyWindow(hwnd());
-}
-
-void ColorPickerDialog::showOnRequest() {
-    HWND self = hwnd();
-    state.windowShowState = SW_SHOW;
-    ShowWindow(self, IsIconic(self) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(self);
 }
 
 HWND ColorPickerDialog::slotEdit(int slot) const {

@@ -4,13 +4,17 @@
 #include "color/Modifiers.h"
 #include "picker/CaptureBitmap.h"
 #include "picker/Frames.h"
+#include "picker/KeyboardRules.h"
 #include "picker/PickerState.h"
+#include "settings/SettingsStore.h"
 #include "win/Dialog.h"
 #include "win/Handles.h"
 #include "win/Window.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <span>
 
 namespace huex {
 
@@ -21,8 +25,12 @@ void rebuildSystemMenu(HMENU system, HMENU tray);
 
 class ColorPickerDialog : public win::Dialog {
   public:
-    ColorPickerDialog();
+    // With files, initialisation reads the settings and image files and destruction writes them;
+    // without (tests, benchmarks) the window runs on its start values and keeps nothing.
+    explicit ColorPickerDialog(std::optional<SettingsFiles> files = std::nullopt);
     ~ColorPickerDialog() override;
+
+    static constexpr UINT_PTR fadeTimer = 6;
 
     bool preTranslateMessage(MSG& msg) override;
 
@@ -73,6 +81,13 @@ class ColorPickerDialog : public win::Dialog {
     void rebuildPatternMenu();
     [[nodiscard]] HMENU patternMenu() const { return patternMenu_.get(); }
 
+    // Settings and image file; false when there are no files or the settings file was not written.
+    bool saveSettings();
+    // Showing and hiding (PickerShowHide.cpp): 5 shows, 0 hides (fading where the system can);
+    // any other state goes to ShowWindow as it is.
+    void show(int showState);
+    void toggleShown();
+
   protected:
     BOOL onInitDialog() override;
     bool onMessage(win::Message& m) override;
@@ -117,6 +132,22 @@ class ColorPickerDialog : public win::Dialog {
     void openCellColorMenu(int cell);
     void drawSwatches(HDC dc);
     void onSize();
+    // Settings (PickerSettings.cpp).
+    void loadSettings();
+    void placeWindow(const Settings& loaded);
+    std::span<std::uint32_t> capturePixels();
+    // Keyboard (PickerKeyboard.cpp).
+    bool onKeyDown(const MSG& msg);
+    KeyContext keyContext() const;
+    void onFocusSinkKey(const KeyPress& press);
+    void selectAllPaletteCells();
+    void storeFromEdit();
+    void stepPaletteSelection(Key key, const KeyPress& press);
+    // Tray, fade and system menu (PickerShowHide.cpp).
+    void onFadeTick();
+    void setOpacity(int level);
+    void onTrayCallback(LPARAM mouseMessage);
+    bool onSysCommand(win::Message& m);
     void exitProgram();
     void showOnRequest();
     HWND slotEdit(int slot) const;
@@ -133,6 +164,7 @@ class ColorPickerDialog : public win::Dialog {
     win::Window instanceMarker_;
     HWND toolTip_ = nullptr; // a window owned by ours: destroyed with it
     bool trayIconAdded_ = false;
+    std::optional<SettingsFiles> files_;
     // The system colour dialog's custom colours, kept for the session.
     std::array<COLORREF, 16> customColors_{};
     int lastHoverRegion_ = 0;

@@ -14,10 +14,6 @@ int usedCells(const Palette& p) {
     return std::clamp(p.count, 1, Palette::capacity);
 }
 
-int selectedCount(const Palette& p) {
-    return static_cast<int>(std::count(p.selected.begin(), p.selected.begin() + usedCells(p), true));
-}
-
 // The step an arrow makes along x and y.
 Point arrowStep(Key key) {
     switch (key) {
@@ -99,7 +95,7 @@ int paletteKeyTarget(const Palette& palette, int selectionCursor, Key key, bool 
     const int n = usedCells(palette);
     const int first = firstSelectedCell(palette);
     const int last = lastSelectedCell(palette);
-    const bool single = selectedCount(palette) == 1;
+    const bool single = selectedCellCount(palette) == 1;
     int x = selectionCursor;
     if (key == Key::up) {
         if (shiftOrCtrl)

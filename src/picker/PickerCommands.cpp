@@ -1,10 +1,10 @@
 // The picker window's commands: menus, check boxes and typed text.
-#include "app/Help.h"
 #include "pattern/Parser.h"
 #include "picker/ColorPickerDialog.h"
 #include "picker/PatternMenuModel.h"
 #include "picker/PickerActions.h"
 #include "resource.h"
+#include "shell/Help.h"
 #include "win/Text.h"
 
 #include <commdlg.h>
@@ -64,6 +64,9 @@ void ColorPickerDialog::onCommand(int id, int code, HWND control) {
         break;
     case ID_REFRESH:
         refresh();
+        break;
+    case ID_TOGGLE_WINDOW:
+        toggleShown();
         break;
     case ID_COPY_IMAGE:
         copyImageToClipboard();

@@ -1,8 +1,8 @@
 // The picker window's menus: loading them, the colour bitmaps, the system menu and the modifier.
-#include "app/ProcessValues.h"
 #include "picker/ColorPickerDialog.h"
 #include "picker/PatternMenuModel.h"
 #include "resource.h"
+#include "shell/ProcessValues.h"
 #include "win/Text.h"
 
 #include <array>

@@ -6,6 +6,7 @@
 #include "pattern/ColorPattern.h"
 #include "picker/Geometry.h"
 #include "picker/Magnifier.h"
+#include "picker/PickerState.h"
 #include "settings/IniDocument.h"
 
 #include <array>
@@ -25,8 +26,6 @@ inline constexpr int kSettingsVersion = 150;
 inline constexpr int kMaxUserPatterns = 200;
 inline constexpr int kMaxInterval = 60000;
 inline constexpr int kMaxPeriod = 1000;
-// Window position values that stand for "take the live window rectangle".
-inline constexpr int kLiveWindowValue = -30000;
 
 // Stored key order of a pattern's formats, and the component each names.
 inline constexpr std::array<std::pair<std::string_view, Component>, 9> kFormatKeys{{
@@ -44,7 +43,7 @@ inline constexpr std::array<std::pair<std::string_view, Component>, 9> kFormatKe
 struct Settings {
     bool firstRun = true;
     int animation = 1, interval = 120, period = 3;
-    int posX = kLiveWindowValue, posY = kLiveWindowValue, width = 306;
+    int posX = useLiveWindowRect, posY = useLiveWindowRect, width = 306;
     StartFocus focus = StartFocus::zoom;
     bool focusOnColor1 = true;
     RgbColor currentColor{0.5, 0.5, 0.5};

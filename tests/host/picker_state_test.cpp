@@ -1,6 +1,6 @@
 // Palette selection by click, the system traits read from the packed version, and the picker's
 // start state.
-#include "app/SystemVersion.h"
+#include "shell/SystemVersion.h"
 #include "picker/PaletteSelection.h"
 #include "picker/PickerState.h"
 

@@ -1,5 +1,5 @@
 // The help page travels inside the program and is written out whole for the viewer.
-#include "app/Help.h"
+#include "shell/Help.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The picker window as constructed and initialised: its start state, caption, marker, menus,
 // system menu, layout, and that creating and destroying it leaks nothing.
-#include "app/SingleInstance.h"
-#include "app/TrayIcon.h"
+#include "shell/InstanceNames.h"
+#include "shell/TrayIcon.h"
 #include "picker/ColorPickerDialog.h"
 #include "resource.h"
 #include "win/Text.h"

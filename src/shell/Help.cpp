@@ -1,6 +1,6 @@
-#include "app/Help.h"
+#include "shell/Help.h"
 
-#include "app/Shell.h"
+#include "shell/Shell.h"
 #include "win/Handles.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/Shell.h"
+#include "shell/Shell.h"
 
 namespace huex {
 

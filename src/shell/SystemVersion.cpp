@@ -1,4 +1,4 @@
-#include "app/SystemVersion.h"
+#include "shell/SystemVersion.h"
 
 namespace huex {
 

@@ -1,6 +1,6 @@
-#include "app/ProcessValues.h"
+#include "shell/ProcessValues.h"
 
-#include "app/SystemVersion.h"
+#include "shell/SystemVersion.h"
 
 namespace huex {
 

@@ -1,6 +1,6 @@
-#include "app/TrayIcon.h"
+#include "shell/TrayIcon.h"
 
-#include "app/Shell.h"
+#include "shell/Shell.h"
 
 #include <algorithm>
 

@@ -1,0 +1,89 @@
+// The picker window's settings: read at initialisation, written when the window is destroyed
+// and when the session ends.
+#include "picker/ColorPickerDialog.h"
+#include "picker/PickerPersistence.h"
+#include "resource.h"
+#include "settings/ImageFile.h"
+
+#include <span>
+
+namespace huex {
+
+namespace {
+Rect toRect(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+Rect virtualScreen() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+} // namespace
+
+std::span<std::uint32_t> ColorPickerDialog::capturePixels() {
+    const std::size_t count = captureImage_.empty() ? 0 : captureImage_.imageBytes() / 4;
+    return {captureImage_.bits(), captureImage_.bits() ? count : 0};
+}
+
+void ColorPickerDialog::loadSettings() {
+    const Settings loaded = huex::loadSettings(readSettingsFile(files_->settings), virtualScreen());
+    applySettings(state, loaded);
+    startMarqueeTimer();
+    CheckMenuRadioItem(menuPopup(IDM_MODIFIER), ID_MOD_WEB, ID_MOD_COMPLEMENT,
+                       static_cast<UINT>(ID_MOD_WEB + loaded.modifier), MF_BYCOMMAND);
+    const int level = zoomLevelIndex(state.magnifier.viewSize);
+    CheckMenuRadioItem(menuPopup(IDM_ZOOM), ID_ZOOM_X15, ID_ZOOM_X3, static_cast<UINT>(ID_ZOOM_X15 + level),
+                       MF_BYCOMMAND);
+    CheckMenuRadioItem(menuPopup(IDM_SAMPLE), ID_SAMPLE_1X1, ID_SAMPLE_5X5,
+                       static_cast<UINT>(sampleCommandFor(state.magnifier.sampleSize)), MF_BYCOMMAND);
+    loadSampleIcon();
+    CheckDlgButton(hwnd(), IDC_CHECK1, loaded.mode1 ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(hwnd(), IDC_CHECK2, loaded.mode2 ? BST_CHECKED : BST_UNCHECKED);
+    updateReadOnly(1);
+    updateReadOnly(2);
+    rebuildPatternMenu();
+    if (loaded.focus == StartFocus::edit1 || loaded.focus == StartFocus::edit2)
+        SetFocus(slotEdit(loaded.focus == StartFocus::edit1 ? 1 : 2));
+    else
+        SetFocus(instanceMarker());
+    renderSlotTexts();
+    updateCaption();
+    applyLayout();
+    placeWindow(loaded);
+    setSlotCaption(1);
+    setSlotCaption(2);
+    readImageFile(readImageFileBytes(files_->image), capturePixels());
+    if (state.firstRun) {
+        applyFirstRun(state);
+        renderSlotTexts();
+        SetWindowTextW(hwnd(), L"HUEX - Первый запуск");
+    }
+}
+
+void ColorPickerDialog::placeWindow(const Settings& loaded) {
+    RECT desktop{}, window{};
+    if (!GetWindowRect(GetDesktopWindow(), &desktop) || !GetWindowRect(hwnd(), &window)) return;
+    const Placement place = windowPlacement(loaded.posX, loaded.posY, loaded.width,
+                                            desktop.right - desktop.left, desktop.bottom - desktop.top);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (!place.move) flags |= SWP_NOMOVE;
+    // The height follows the layout: the window's size limits fix it.
+    SetWindowPos(hwnd(), nullptr, place.left, place.top, place.width, window.bottom - window.top, flags);
+}
+
+bool ColorPickerDialog::saveSettings() {
+    if (!files_ || !hwnd()) return false;
+    RECT window{};
+    GetWindowRect(hwnd(), &window);
+    WindowFacts facts;
+    facts.liveWindow = toRect(window);
+    facts.modifier = static_cast<int>(modifier()) - ID_MOD_WEB;
+    facts.check1 = IsDlgButtonChecked(hwnd(), IDC_CHECK1) == BST_CHECKED;
+    facts.check2 = IsDlgButtonChecked(hwnd(), IDC_CHECK2) == BST_CHECKED;
+    const Settings s = settingsToSave(state, facts);
+    const SaveResult saved = saveFiles(*files_, settingsEntries(s), imageFileBytes(capturePixels()));
+    return saved.settings;
+}
+
+} // namespace huex
