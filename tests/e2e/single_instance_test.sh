@@ -25,9 +25,11 @@ check "visible copy: it is still visible" huex_is_visible
 expect_eq "visible copy: exactly one window of the program on the screen" 1 \
     "$(xdotool search --all --onlyvisible --pid "$first" --name '^HUEX' | wc -l)"
 
-# Hidden (ShowWindow SW_HIDE from outside): the second start must make it visible again.
+# Hidden (ShowWindow SW_HIDE from outside, or the caption's close button, which hides to the tray):
+# the second start must make it visible again.
 hide_from_outside() { huexctl hide >/dev/null; }
-for hide in hide_from_outside; do
+hide_with_close_button() { huexctl post 274 0xF060 0 >/dev/null; } # WM_SYSCOMMAND, SC_CLOSE
+for hide in hide_from_outside hide_with_close_button; do
     e2e_log "a hidden copy shows itself ($hide)"
     $hide
     check "$hide: the window is hidden" wait_until 5 huex_is_hidden
