@@ -3,3 +3,9 @@
 add_executable(huex_picker_bench bench/win/picker_bench.cpp $<TARGET_OBJECTS:huex_resources>)
 target_link_libraries(huex_picker_bench PRIVATE huex_win)
 target_link_options(huex_picker_bench PRIVATE -static)
+
+# Times of reading and writing a full session's settings; also writes such files for
+# bench/win/startup.sh.
+add_executable(huex_settings_bench bench/win/settings_bench.cpp)
+target_link_libraries(huex_settings_bench PRIVATE huex_win)
+target_link_options(huex_settings_bench PRIVATE -static -municode)

@@ -1,6 +1,7 @@
 # Small Windows programs around huex.exe, built with it (included from Windows.cmake):
 # huexctl.exe looks at and steers a running copy from outside (end-to-end tests, make run);
-# huex_baseline.exe is a bare dialog program, the yardstick of bench/win/startup.sh.
+# huex_baseline.exe is a bare dialog program, the yardstick of bench/win/startup.sh, and
+# huex_baseline_manifest.exe the same dialog with the program's manifest.
 add_executable(huexctl tools/huexctl/huexctl.cpp)
 target_compile_definitions(huexctl PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_options(huexctl PRIVATE -static -municode -s)
@@ -9,3 +10,8 @@ add_executable(huex_baseline WIN32 bench/win/baseline.cpp bench/win/baseline.rc)
 target_compile_definitions(huex_baseline PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
 target_include_directories(huex_baseline PRIVATE bench/win)
 target_link_options(huex_baseline PRIVATE -static -municode -mwindows -s)
+
+add_executable(huex_baseline_manifest WIN32 bench/win/baseline.cpp bench/win/baseline_manifest.rc)
+target_compile_definitions(huex_baseline_manifest PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
+target_include_directories(huex_baseline_manifest PRIVATE bench/win resources)
+target_link_options(huex_baseline_manifest PRIVATE -static -municode -mwindows -s)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Start-up time and memory of huex.exe against the bare dialog program huex_baseline.exe, both
-# started the same way under Wine on a virtual display.
+# Start-up time and memory of huex.exe, with the settings and image files of a full session
+# beside it (ten palette cells, twenty user patterns), against the bare dialog program
+# huex_baseline.exe and the same dialog with the program's manifest (huex_baseline_manifest.exe),
+# all started the same way under Wine on a virtual display.
 #
 #   bench/win/startup.sh [BUILDDIR] [REPETITIONS]      (defaults: build, 15)
 #
@@ -9,7 +11,8 @@
 # while a program starts). Memory: VmRSS (and its anonymous part) of the program's process one
 # second after its window appeared. The two programs alternate, each run
 # starts after the previous process has gone, and medians are reported. A warm-up run of each
-# comes first and is not counted (huex.exe then starts with the settings file it wrote).
+# comes first and is not counted. The programs are ended with a signal, so huex.exe never writes
+# its files and every run reads the same ones.
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
@@ -20,7 +23,9 @@ work=$envdir/apps
 
 huex=$build/win/huex.exe
 baseline=$build/win/huex_baseline.exe
-for exe in "$huex" "$baseline"; do
+manifest=$build/win/huex_baseline_manifest.exe
+writer=$build/win/huex_settings_bench.exe
+for exe in "$huex" "$baseline" "$manifest" "$writer"; do
     [ -f "$exe" ] || {
         echo "startup: $exe has not been built" >&2
         exit 1
@@ -36,9 +41,14 @@ command -v xev >/dev/null || {
 # shellcheck disable=SC1091
 source "$envdir/env"
 rm -rf "$work"
-mkdir -p "$work/huex" "$work/baseline"
+mkdir -p "$work/huex" "$work/baseline" "$work/manifest"
 cp "$huex" "$work/huex/huex.exe"
 cp "$baseline" "$work/baseline/huex_baseline.exe"
+cp "$manifest" "$work/manifest/huex_baseline_manifest.exe"
+wine "$writer" --write "$(winepath -w "$work/huex")" </dev/null >>"$envdir/bench.log" 2>&1 || {
+    echo "startup: the settings files could not be written" >&2
+    exit 1
+}
 
 # Every window mapped on the display, as "seconds-since-epoch window-id", from one xev.
 maps=$envdir/maps.txt
@@ -99,38 +109,38 @@ run_once() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-run_once "$work/huex/huex.exe" '^HUEX' >/dev/null
-run_once "$work/baseline/huex_baseline.exe" '^Baseline dialog$' >/dev/null
-
-: >"$envdir/huex.txt"
-: >"$envdir/baseline.txt"
+# The three programs: name, executable, title of its window.
+names=(huex.exe huex_baseline.exe huex_baseline_manifest.exe)
+exes=("$work/huex/huex.exe" "$work/baseline/huex_baseline.exe" "$work/manifest/huex_baseline_manifest.exe")
+titles=('^HUEX' '^Baseline dialog$' '^Baseline dialog$')
+for p in 0 1 2; do
+    run_once "${exes[$p]}" "${titles[$p]}" >/dev/null
+    : >"$envdir/${names[$p]}.txt"
+done
 for i in $(seq "$reps"); do
-    if [ $((i % 2)) -eq 1 ]; then
-        run_once "$work/huex/huex.exe" '^HUEX' >>"$envdir/huex.txt"
-        run_once "$work/baseline/huex_baseline.exe" '^Baseline dialog$' >>"$envdir/baseline.txt"
-    else
-        run_once "$work/baseline/huex_baseline.exe" '^Baseline dialog$' >>"$envdir/baseline.txt"
-        run_once "$work/huex/huex.exe" '^HUEX' >>"$envdir/huex.txt"
-    fi
+    # Each round starts with another program, so none always runs first.
+    for k in 0 1 2; do
+        p=$(((i + k) % 3))
+        run_once "${exes[$p]}" "${titles[$p]}" >>"$envdir/${names[$p]}.txt"
+    done
 done
 
 column_median() { awk -v c="$2" '{ print $c }' "$1" | median; }
 column_min() { awk -v c="$2" 'NR == 1 || $c < m { m = $c } END { print m }' "$1"; }
-ht=$(column_median "$envdir/huex.txt" 1)
-bt=$(column_median "$envdir/baseline.txt" 1)
-hm=$(column_min "$envdir/huex.txt" 1)
-bm=$(column_min "$envdir/baseline.txt" 1)
-hr=$(column_median "$envdir/huex.txt" 2)
-br=$(column_median "$envdir/baseline.txt" 2)
-ha=$(column_median "$envdir/huex.txt" 3)
-ba=$(column_median "$envdir/baseline.txt" 3)
-hs=$(stat -c %s "$huex")
-bs=$(stat -c %s "$baseline")
 
 echo "Start-up under Wine, $reps runs each (raw runs in $envdir/*.txt), load $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%-18s %16s %14s %11s %13s %11s\n' program "to window, ms" "(fastest, ms)" "VmRSS, kB" "RssAnon, kB" "exe, bytes"
-printf '%-18s %16s %14s %11s %13s %11s\n' huex.exe "$ht" "$hm" "$hr" "$ha" "$hs"
-printf '%-18s %16s %14s %11s %13s %11s\n' huex_baseline.exe "$bt" "$bm" "$br" "$ba" "$bs"
-awk -v ht="$ht" -v bt="$bt" -v hm="$hm" -v bm="$bm" -v hr="$hr" -v br="$br" -v ha="$ha" -v ba="$ba" 'BEGIN {
-    printf "huex/baseline (medians): time %.2f (fastest runs %.2f), VmRSS %.2f, RssAnon %.2f\n",
-        ht / bt, hm / bm, hr / br, ha / ba }'
+printf '%-28s %16s %14s %11s %13s %11s\n' program "to window, ms" "(fastest, ms)" "VmRSS, kB" "RssAnon, kB" "exe, bytes"
+declare -A t f r a
+for p in 0 1 2; do
+    file=$envdir/${names[$p]}.txt
+    t[$p]=$(column_median "$file" 1)
+    f[$p]=$(column_min "$file" 1)
+    r[$p]=$(column_median "$file" 2)
+    a[$p]=$(column_median "$file" 3)
+    printf '%-28s %16s %14s %11s %13s %11s\n' "${names[$p]}" "${t[$p]}" "${f[$p]}" "${r[$p]}" "${a[$p]}" \
+        "$(stat -c %s "${exes[$p]}")"
+done
+awk -v ht="${t[0]}" -v bt="${t[1]}" -v mt="${t[2]}" -v hm="${f[0]}" -v bm="${f[1]}" -v mm="${f[2]}" \
+    -v hr="${r[0]}" -v br="${r[1]}" -v mr="${r[2]}" 'BEGIN {
+    printf "huex/baseline (medians): time %.2f (fastest runs %.2f), VmRSS %.2f\n", ht / bt, hm / bm, hr / br
+    printf "huex/baseline with manifest (medians): time %.2f (fastest runs %.2f), VmRSS %.2f\n", ht / mt, hm / mm, hr / mr }'
