@@ -10,7 +10,7 @@
 namespace huex {
 
 inline constexpr std::size_t kImageHeaderSize = 15;
-inline constexpr std::size_t kImageFileSize = kImageHeaderSize + 33 * 33 * 4; // 4371
+inline constexpr std::size_t kImageFileSize = kImageHeaderSize + std::size_t{33} * 33 * 4; // 4371
 
 // The file's bytes for a capture of 33 x 33 pixels 0x00RRGGBB, row-major, top row first; a
 // capture of any other size (an empty bitmap) is written as black.

@@ -89,7 +89,7 @@ IniDocument readSettingsFile(const std::wstring& path) {
 }
 
 std::wstring writeSettingsCopy(const std::wstring& path, const std::vector<SettingsEntry>& entries) {
-    const std::wstring copy = copyPath(path);
+    std::wstring copy = copyPath(path);
     DeleteFileW(copy.c_str()); // left by a save that was cut short
     if (exists(path)) {
         if (!CopyFileW(path.c_str(), copy.c_str(), FALSE)) return {};

@@ -1,7 +1,9 @@
 #pragma once
-// The first member in which two loaded settings differ, for the host tests and the fuzz target.
+// The first member in which two loaded settings differ, and a sample of non-default settings, for
+// the host and Windows-side tests and the fuzz target.
 #include "settings/Settings.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -40,6 +42,39 @@ inline std::string settingsDifference(const Settings& a, const Settings& b, doub
     if (a.pattern1 != b.pattern1 || a.pattern2 != b.pattern2) return "pattern1/2";
     if (a.mode1 != b.mode1 || a.mode2 != b.mode2) return "mode1/2";
     return "";
+}
+
+// Every value off its default: names in three scripts and with quotes and blanks round them, a
+// pattern string of 1,000 characters, the widest zoom with 5 x 5 averaging at its offset limits.
+inline Settings nonDefaultSettings() {
+    Settings s;
+    s.firstRun = false;
+    s.animation = 0;
+    s.interval = 250;
+    s.period = 4;
+    s.posX = 40;
+    s.posY = 50;
+    s.width = 330;
+    s.focusOnColor1 = false;
+    s.currentColor = {0.25, 0.5, 0.75};
+    s.modifier = 3;
+    s.palette.count = 9;
+    for (int i = 0; i < Palette::capacity; ++i) {
+        s.palette.colors[i] = {i / 9.0, 1 - i / 9.0, 0.5};
+        s.palette.selected[i] = i == 4 || i == 8;
+    }
+    s.magnifier = {25, 3, 5, {-10, 10}, {4, -4}};
+    s.captureCenter = {321, 123};
+    const std::array<std::string, 9> formats{"{d|0:255|*.*}", "{d|0:255|*.*}", " {d|0:255|*.*} "};
+    s.userPatterns.push_back(ColorPattern("Свой", "rgb({rgbR}, {rgbG}, {rgbB})", formats));
+    for (const char* name : {"色彩 ελληνικά", " spaced ", "\"quoted\"", "'single'", "a=b;c"})
+        s.userPatterns.push_back(ColorPattern(name, std::string(name) + "{rgbR}", formats));
+    s.userPatterns.push_back(ColorPattern("long", std::string(1000, 'x') + "{rgbR}", formats));
+    s.pattern1 = 4;
+    s.pattern2 = 2;
+    s.mode1 = true;
+    s.mode2 = false;
+    return s;
 }
 
 } // namespace huex

@@ -2,6 +2,8 @@
 // the capture centre, the palette keys, and the fade of showing and hiding.
 #include "picker/KeyboardRules.h"
 
+#include "PaletteMarks.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,19 +11,6 @@
 
 namespace huex {
 namespace {
-
-std::string selection(const Palette& p) {
-    std::string s;
-    for (bool on : p.selected) s += on ? '1' : '0';
-    return s;
-}
-
-Palette withSelection(const std::string& marks, int count = 10) {
-    Palette p;
-    p.count = count;
-    for (std::size_t i = 0; i < marks.size(); ++i) p.selected[i] = marks[i] == '1';
-    return p;
-}
 
 TEST(KeyboardRules, FirstMatchingRuleDecides) {
     const KeyContext marker{KeyFocus::marker, false, 9, true};

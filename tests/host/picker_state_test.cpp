@@ -1,8 +1,10 @@
 // Palette selection by click, the system traits read from the packed version, and the picker's
 // start state.
-#include "shell/SystemVersion.h"
 #include "picker/PaletteSelection.h"
 #include "picker/PickerState.h"
+#include "shell/SystemVersion.h"
+
+#include "PaletteMarks.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +12,6 @@
 
 namespace huex {
 namespace {
-
-std::string selection(const Palette& p) {
-    std::string s;
-    for (bool on : p.selected) s += on ? '1' : '0';
-    return s;
-}
-
-Palette withSelection(const std::string& marks) {
-    Palette p;
-    for (std::size_t i = 0; i < marks.size(); ++i) p.selected[i] = marks[i] == '1';
-    return p;
-}
 
 TEST(PaletteSelection, ClickCtrlAndShiftFollowTheirRules) {
     const struct {

@@ -221,39 +221,15 @@ TEST(SettingsSave, IntegersAreReadAsAtoiReadsThem) {
 }
 
 TEST(SettingsSave, NonDefaultSettingsComeBackAsWritten) {
-    Settings s;
-    s.firstRun = false;
-    s.animation = 0;
-    s.interval = 60000;
-    s.period = 17;
-    s.posX = -5;
-    s.posY = 700;
-    s.width = 420;
-    s.focusOnColor1 = false;
-    s.currentColor = {0.25, 0.125, 1.0};
-    s.modifier = 4;
-    s.palette.count = 10;
-    for (int i = 0; i < Palette::capacity; ++i) {
-        s.palette.colors[i] = {i / 10.0, 1 - i / 10.0, 0.5};
-        s.palette.selected[i] = i % 3 == 0;
-    }
-    s.magnifier = {25, 3, 5, {-10, 10}, {4, -4}};
-    s.captureCenter = {0, 767};
-    const std::string longPattern(1000, 'x');
-    for (const char* name : {"Мой цвет", "色彩", " spaced ", "\"quoted\"", "'single'", "a=b;c"})
-        s.userPatterns.push_back(
-            ColorPattern(name, std::string(name) + "{rgbR}", std::array<std::string, 9>{" {d|0:255|*.*} "}));
-    s.userPatterns.push_back(ColorPattern("long", longPattern, std::array<std::string, 9>{}));
-    s.pattern1 = 10;
-    s.pattern2 = 4;
-    s.mode1 = true;
-    s.mode2 = false;
+    Settings s = nonDefaultSettings();
+    s.interval = kMaxInterval;
+    s.captureCenter = {0, 767}; // the screen's corner pixels
     IniDocument file;
     writeSettings(file, s);
     const Settings back = loadSettings(IniDocument::parse(file.text()), kScreen);
     EXPECT_EQ(settingsDifference(s, back, 5e-7), "");
     EXPECT_FALSE(back.firstRun);
-    EXPECT_EQ(back.userPatterns.back().patternString, longPattern);
+    EXPECT_EQ(back.userPatterns.back().patternString.size(), 1006u);
 }
 
 TEST(IniDocument, ReadsAsTheProfileFunctionsDo) {

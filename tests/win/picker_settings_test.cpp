@@ -2,6 +2,7 @@
 // non-default values shown as written and written back, the keyboard's Alt+F4, Escape, Enter and
 // arrows, hiding to the tray with the fade, and the save at the end of the session.
 #include "../host/SettingsDifference.h"
+#include "TempFolder.h"
 #include "picker/ColorPickerDialog.h"
 #include "resource.h"
 #include "settings/ImageFile.h"
@@ -35,19 +36,9 @@ bool menuChecked(HMENU popup, int id) {
 
 class PickerWithFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::array<wchar_t, MAX_PATH + 1> temp{};
-        ASSERT_GT(GetTempPathW(static_cast<DWORD>(temp.size()), temp.data()), 0u);
-        folder = std::wstring(temp.data()) + L"huex-picker-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                 std::to_wstring(GetTickCount());
-        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
-        files = settingsFilesIn(folder);
-    }
+    void SetUp() override { ASSERT_TRUE(folder.created()); }
     void TearDown() override {
         picker.reset();
-        DeleteFileW(files.settings.c_str());
-        DeleteFileW(files.image.c_str());
-        RemoveDirectoryW(folder.c_str());
         BYTE keys[256]{};
         SetKeyboardState(keys);
     }
@@ -67,8 +58,8 @@ class PickerWithFiles : public ::testing::Test {
             SendMessageW(picker->hwnd(), WM_TIMER, ColorPickerDialog::fadeTimer, 0);
     }
 
-    std::wstring folder;
-    SettingsFiles files;
+    TempFolder folder{L"huex-picker-"};
+    SettingsFiles files = settingsFilesIn(folder.path());
     std::unique_ptr<ColorPickerDialog> picker;
 };
 
@@ -99,27 +90,7 @@ TEST_F(PickerWithFiles, FirstStartShowsWhiteAndWritesBothFilesWhole) {
 }
 
 TEST_F(PickerWithFiles, NonDefaultSettingsAreShownAsWrittenAndWrittenBack) {
-    Settings s;
-    s.firstRun = false;
-    s.interval = 250;
-    s.period = 4;
-    s.posX = 40;
-    s.posY = 50;
-    s.width = 330;
-    s.currentColor = {0.25, 0.5, 0.75};
-    s.modifier = 3;
-    s.palette.count = 9;
-    s.palette.selected[4] = true;
-    s.palette.colors[4] = {0.2, 0.4, 0.6};
-    s.magnifier = {15, 5, 5, {-5, 5}, {9, -9}};
-    s.captureCenter = {321, 123};
-    s.userPatterns.push_back(
-        ColorPattern("Свой", "rgb({rgbR}, {rgbG}, {rgbB})",
-                     std::array<std::string, 9>{"{d|0:255|*.*}", "{d|0:255|*.*}", "{d|0:255|*.*}"}));
-    s.pattern1 = 4;
-    s.pattern2 = 2;
-    s.mode1 = true;
-    s.mode2 = false;
+    const Settings s = nonDefaultSettings();
     ASSERT_TRUE(saveSettingsFile(files.settings, settingsEntries(s)));
     // "focus" is never written by the program; a file may still carry it.
     WritePrivateProfileStringW(L"Window", L"focus", L"palette", files.settings.c_str());
@@ -131,12 +102,12 @@ TEST_F(PickerWithFiles, NonDefaultSettingsAreShownAsWrittenAndWrittenBack) {
     EXPECT_EQ(p.state.interval, 250);
     EXPECT_EQ(p.state.magnifier, s.magnifier);
     EXPECT_EQ(p.state.captureCenter, (Point{321, 123}));
-    EXPECT_EQ(p.state.patterns.size(), 5u);
+    EXPECT_EQ(p.state.patterns.size(), 4 + s.userPatterns.size());
     EXPECT_EQ(p.state.pattern1, 4);
     EXPECT_EQ(p.state.paletteActive, 1);
     EXPECT_EQ(p.state.zoomActive, 0);
     EXPECT_EQ(p.modifier(), ColorMode::inversion);
-    EXPECT_TRUE(menuChecked(p.menuPopup(IDM_ZOOM), ID_ZOOM_X5));
+    EXPECT_TRUE(menuChecked(p.menuPopup(IDM_ZOOM), ID_ZOOM_X3));
     EXPECT_TRUE(menuChecked(p.menuPopup(IDM_SAMPLE), ID_SAMPLE_5X5));
     EXPECT_EQ(IsDlgButtonChecked(p.hwnd(), IDC_CHECK1), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(p.hwnd(), IDC_CHECK2), BST_UNCHECKED);
