@@ -78,6 +78,7 @@ int run(int repetitions) {
     const Settings full = fullSettings();
     const std::vector<std::uint8_t> image = fullImage();
     std::vector<std::uint32_t> pixels(33 * 33);
+    const IniDocument inMemory = readSettingsFile(files.settings);
     const struct {
         const char* name;
         std::function<void()> run;
@@ -87,6 +88,8 @@ int run(int repetitions) {
              if (loadSettings(readSettingsFile(files.settings), screen).userPatterns.size() != 20)
                  std::abort();
          }},
+        {"  part: the file read and decoded alone", [&] { readSettingsFile(files.settings); }},
+        {"  part: bringing into range alone (file in memory)", [&] { loadSettings(inMemory, screen); }},
         {"load: image file read into a capture",
          [&] { readImageFile(readImageFileBytes(files.image), pixels); }},
         {"save: image file and settings file", [&] { saveFiles(files, settingsEntries(full), image); }},

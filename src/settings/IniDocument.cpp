@@ -72,17 +72,14 @@ IniDocument IniDocument::parse(std::string_view text) {
             const std::size_t close = line.find(']');
             const std::string_view name = trimCSpace(
                 line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-            current = &document.findOrAdd(name);
+            // A repeated section is kept as it is but never read: the first of a name counts.
+            document.sections_.push_back(Section{std::string(name), {}, {}});
+            current = &document.sections_.back();
         } else if (current) {
             addLine(*current, line);
         }
     });
     return document;
-}
-
-void IniDocument::addSectionLines(std::string_view section, std::string_view lines) {
-    Section& target = findOrAdd(section);
-    forEachLine(lines, [&](std::string_view line) { addLine(target, line); });
 }
 
 void IniDocument::addLine(Section& section, std::string_view line) {
@@ -95,7 +92,8 @@ void IniDocument::addLine(Section& section, std::string_view line) {
         entry.value = trimCSpace(line.substr(equals + 1));
         entry.hasValue = true;
     }
-    section.firstLine.emplace(lowerCase(entry.key), section.lines.size());
+    // A line without '=' names no value: the reader passes over it.
+    if (entry.hasValue) section.firstLine.emplace(lowerCase(entry.key), section.lines.size());
     section.lines.push_back(std::move(entry));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The settings file as the platform's profile functions see it, in memory: sections of key=value
-// lines, names matched without regard to ASCII letter case, the first match winning. Reading
+// lines, names matched without regard to ASCII letter case, the first section of a name and the
+// first key with a value winning. Reading
 // follows the profile functions (blanks round a value dropped, then one pair of enclosing quotes);
 // writing stores a value so that such a reading gives it back unchanged. Text is UTF-8.
 #include <optional>
@@ -14,11 +15,8 @@ namespace huex {
 class IniDocument {
   public:
     // A whole file. Lines end at CR, LF or NUL; lines before the first section header are ignored.
+    // Every line is kept, so that writing the document back loses nothing.
     static IniDocument parse(std::string_view text);
-
-    // Adds the lines of one section as the section functions hand them over (each line ended by
-    // a NUL); the lines join the first section of that name, which is created when missing.
-    void addSectionLines(std::string_view section, std::string_view lines);
 
     // The value as the profile functions read it; nothing when the section or key is missing.
     [[nodiscard]] std::optional<std::string> read(std::string_view section, std::string_view key) const;

@@ -7,7 +7,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
+#include <climits>
+#include <initializer_list>
 
 namespace huex {
 
@@ -43,19 +46,51 @@ bool flushToDisk(const std::wstring& path) {
     return FlushFileBuffers(file.get()) != FALSE;
 }
 
-// One section as the section function returns it: lines ended by NULs. The buffer grows until
-// the whole section fits.
-std::wstring sectionLines(const wchar_t* section, const std::wstring& path) {
-    std::wstring buffer(4096, L'\0');
-    for (;;) {
-        const DWORD size = static_cast<DWORD>(buffer.size());
-        const DWORD length = GetPrivateProfileSectionW(section, buffer.data(), size, path.c_str());
-        if (length + 2 < size || size >= (1u << 26)) {
-            buffer.resize(length);
-            return buffer;
-        }
-        buffer.resize(buffer.size() * 4);
+// At most `limit` bytes from the start of a file; empty when it cannot be read.
+std::vector<std::uint8_t> fileStart(const std::wstring& path, std::size_t limit) {
+    HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return {};
+    const win::UniqueHandle file(opened);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) return {};
+    std::vector<std::uint8_t> bytes(std::min<std::size_t>(static_cast<std::size_t>(size.QuadPart), limit));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &got,
+                      nullptr) ||
+            got == 0)
+            break;
+        filled += got;
     }
+    bytes.resize(filled);
+    return bytes;
+}
+
+// The file's text as UTF-8, decoded as the profile functions decode it: UTF-16 (either byte order)
+// or UTF-8 after a byte-order mark, the ANSI code page without one.
+std::string profileText(const std::vector<std::uint8_t>& bytes) {
+    const auto starts = [&](std::initializer_list<std::uint8_t> mark) {
+        return bytes.size() >= mark.size() && std::equal(mark.begin(), mark.end(), bytes.begin());
+    };
+    if (starts({0xFF, 0xFE}) || starts({0xFE, 0xFF})) {
+        const bool bigEndian = bytes[0] == 0xFE;
+        std::wstring text((bytes.size() - 2) / 2, L'\0');
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const std::uint8_t first = bytes[2 + 2 * i], second = bytes[3 + 2 * i];
+            text[i] = static_cast<wchar_t>(bigEndian ? first << 8 | second : second << 8 | first);
+        }
+        return win::narrow(text);
+    }
+    if (starts({0xEF, 0xBB, 0xBF})) return {bytes.begin() + 3, bytes.end()};
+    if (bytes.empty() || bytes.size() > INT_MAX) return {};
+    const auto* ansi = reinterpret_cast<const char*>(bytes.data());
+    const int length = static_cast<int>(bytes.size());
+    std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, ansi, length, nullptr, 0)),
+                      L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi, length, text.data(), static_cast<int>(text.size()));
+    return win::narrow(text);
 }
 
 } // namespace
@@ -79,13 +114,10 @@ SettingsFiles settingsFilesBesideProgram() {
 }
 
 IniDocument readSettingsFile(const std::wstring& path) {
-    IniDocument document;
-    if (!exists(path)) return document;
-    for (const wchar_t* section : kSections) {
-        const std::wstring lines = sectionLines(section, path);
-        if (!lines.empty()) document.addSectionLines(win::narrow(section), win::narrow(lines));
-    }
-    return document;
+    // One read of the whole file: the profile functions would open and check it once per section,
+    // which costs milliseconds under Wine.
+    constexpr std::size_t kLargestFile = std::size_t{64} << 20;
+    return IniDocument::parse(profileText(fileStart(path, kLargestFile)));
 }
 
 std::wstring writeSettingsCopy(const std::wstring& path, const std::vector<SettingsEntry>& entries) {

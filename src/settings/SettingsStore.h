@@ -1,8 +1,9 @@
 #pragma once
-// The settings and image files on disk: read through the wide profile functions, written into a
-// copy beside the file that then replaces it in one step, so that no save leaves half a file and
-// keys this version does not know survive. A file we create is UTF-16 with a byte-order mark, so
-// pattern names in any script keep; an existing file keeps its encoding.
+// The settings and image files on disk. The settings are written through the wide profile
+// functions into a copy beside the file, which then replaces it in one step, so that no save
+// leaves half a file and keys this version does not know survive. A file we create is UTF-16 with
+// a byte-order mark, so pattern names in any script keep; an existing file keeps its encoding. It
+// is read in one piece and decoded as the profile functions decode it.
 #include "settings/IniDocument.h"
 #include "settings/Settings.h"
 
@@ -20,7 +21,7 @@ struct SettingsFiles {
 SettingsFiles settingsFilesBesideProgram();
 SettingsFiles settingsFilesIn(const std::wstring& folder);
 
-// The sections the program uses, read through the profile functions (nothing for a missing file).
+// The whole file (empty for a missing one).
 IniDocument readSettingsFile(const std::wstring& path);
 
 // Writes the entries into a copy of the file (or a new file) beside it; returns the copy's path,

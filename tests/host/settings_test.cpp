@@ -237,13 +237,13 @@ TEST(IniDocument, ReadsAsTheProfileFunctionsDo) {
                                                 "[zoom]\nextra=1\n; a comment\n[Text]\nq=\"  padded \"\n"
                                                 "s='x'\nhalf=\"x\nempty=\nbare\n");
     EXPECT_EQ(file.read("zoom", "Mode"), "4");  // names without regard to case, first match wins
-    EXPECT_EQ(file.read("Zoom", "extra"), "1"); // a repeated section adds to the first
+    EXPECT_FALSE(file.read("Zoom", "extra"));   // a repeated section is not read
     EXPECT_FALSE(file.read("Zoom", "key"));     // lines before any section belong to none
     EXPECT_EQ(file.read("Text", "q"), "  padded ");
     EXPECT_EQ(file.read("Text", "s"), "x");
     EXPECT_EQ(file.read("Text", "half"), "\"x");
     EXPECT_EQ(file.read("Text", "empty"), "");
-    EXPECT_EQ(file.read("Text", "bare"), "");
+    EXPECT_FALSE(file.read("Text", "bare")); // a line without '=' has no value
     EXPECT_FALSE(file.read("Text", "missing"));
     EXPECT_FALSE(file.read("Nothing", "q"));
 }

@@ -5,6 +5,7 @@
 #include "TempFolder.h"
 #include "settings/ImageFile.h"
 #include "settings/SettingsStore.h"
+#include "win/Text.h"
 
 #include <windows.h>
 
@@ -91,6 +92,38 @@ TEST_F(SettingsFolder, ASaveCutShortLeavesTheOldFileWhole) {
     ASSERT_TRUE(saveSettingsFile(files.settings, settingsEntries(changed)));
     EXPECT_EQ(loadBack().interval, 9999);
     EXPECT_TRUE(loadBack().userPatterns.empty());
+}
+
+std::string utf16(const std::wstring& text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (wchar_t c : text) {
+        const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST_F(SettingsFolder, FilesReadAsTheProfileFunctionsReadThem) {
+    const std::wstring text = L"top=none\r\n[Patterns]\r\n name0 = Свой цвет \r\nNAME1=\"  quoted \"\r\n"
+                              L"name2='x'\r\nname3=\"half\r\nname4=\r\nname5\r\n[patterns]\r\nname6=later\r\n"
+                              L"name0=second\r\n; note=1\r\n";
+    const std::string utf8 = win::narrow(text);
+    const std::string encodings[] = {utf16(text, false), utf16(text, true), "\xEF\xBB\xBF" + utf8};
+    for (const std::string& bytes : encodings) {
+        putFile(files.settings, bytes);
+        const IniDocument read = readSettingsFile(files.settings);
+        for (const wchar_t* key :
+             {L"name0", L"name1", L"name2", L"name3", L"name4", L"name5", L"name6", L"top"}) {
+            std::array<wchar_t, 256> api{};
+            const DWORD length =
+                GetPrivateProfileStringW(L"Patterns", key, L"\x01missing", api.data(),
+                                         static_cast<DWORD>(api.size()), files.settings.c_str());
+            const std::string expected = win::narrow(std::wstring(api.data(), length));
+            const auto ours = read.read("Patterns", win::narrow(key));
+            EXPECT_EQ(ours.value_or("\x01missing"), expected)
+                << "key " << win::narrow(key) << ", file starting " << std::hex << int(bytes[0] & 0xFF);
+        }
+    }
 }
 
 TEST_F(SettingsFolder, ImageFileIsWholeAndRoundTrips) {
