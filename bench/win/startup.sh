@@ -6,6 +6,8 @@
 #
 #   bench/win/startup.sh [BUILDDIR] [REPETITIONS]      (defaults: build, 15)
 #
+# HUEX_STARTUP_SETTINGS=none starts huex.exe without settings files instead (a first start each time).
+#
 # Start-up time: from just before `wine program.exe` is started to the moment the X server maps
 # its top-level window (the MapNotify event as xev reports it on the root window; nothing polls
 # while a program starts). Memory: VmRSS (and its anonymous part) of the program's process one
@@ -45,7 +47,8 @@ mkdir -p "$work/huex" "$work/baseline" "$work/manifest"
 cp "$huex" "$work/huex/huex.exe"
 cp "$baseline" "$work/baseline/huex_baseline.exe"
 cp "$manifest" "$work/manifest/huex_baseline_manifest.exe"
-wine "$writer" --write "$(winepath -w "$work/huex")" </dev/null >>"$envdir/bench.log" 2>&1 || {
+[ "${HUEX_STARTUP_SETTINGS:-full}" = none ] ||
+    wine "$writer" --write "$(winepath -w "$work/huex")" </dev/null >>"$envdir/bench.log" 2>&1 || {
     echo "startup: the settings files could not be written" >&2
     exit 1
 }
