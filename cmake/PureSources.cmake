@@ -1,4 +1,4 @@
-# Files of src/shell, src/picker and src/settings that include no platform header.
+# Files of src/shell, src/picker, src/settings and src/controls that include no platform header.
 # They join the core library and are tested natively.
 set(HUEX_PURE_SOURCES
   src/picker/Layout.cpp
@@ -17,4 +17,6 @@ set(HUEX_PURE_SOURCES
   src/settings/SettingsLoad.cpp
   src/settings/SettingsSave.cpp
   src/settings/ImageFile.cpp
+  src/controls/TextSelection.cpp
+  src/controls/LinkRules.cpp
 )

@@ -4,7 +4,8 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 
 # Everything under these folders that is not pure logic needs the platform.
 file(GLOB HUEX_WIN_SOURCES CONFIGURE_DEPENDS
-     src/win/*.cpp src/shell/*.cpp src/app/*.cpp src/picker/*.cpp src/settings/*.cpp src/controls/*.cpp)
+     src/win/*.cpp src/shell/*.cpp src/app/*.cpp src/picker/*.cpp src/settings/*.cpp src/controls/*.cpp
+     src/dialogs/*.cpp)
 foreach(pure IN LISTS HUEX_PURE_SOURCES)
   list(REMOVE_ITEM HUEX_WIN_SOURCES ${CMAKE_SOURCE_DIR}/${pure})
 endforeach()

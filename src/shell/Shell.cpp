@@ -20,10 +20,10 @@ BOOL shellNotifyIcon(DWORD message, NOTIFYICONDATAW* data) {
     return function ? function(message, data) : FALSE;
 }
 
-HINSTANCE shellExecute(HWND owner, const wchar_t* verb, const wchar_t* file) {
+HINSTANCE shellExecute(HWND owner, const wchar_t* verb, const wchar_t* file, int show) {
     using Function = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
     static const auto function = bound<Function>("ShellExecuteW");
-    return function ? function(owner, verb, file, nullptr, nullptr, SW_SHOWNORMAL) : nullptr;
+    return function ? function(owner, verb, file, nullptr, nullptr, show) : nullptr;
 }
 
 } // namespace huex

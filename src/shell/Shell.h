@@ -8,6 +8,6 @@
 namespace huex {
 
 BOOL shellNotifyIcon(DWORD message, NOTIFYICONDATAW* data);
-HINSTANCE shellExecute(HWND owner, const wchar_t* verb, const wchar_t* file);
+HINSTANCE shellExecute(HWND owner, const wchar_t* verb, const wchar_t* file, int show = SW_SHOWNORMAL);
 
 } // namespace huex

@@ -15,13 +15,23 @@ std::wstring widen(std::string_view utf8) {
     return out;
 }
 
-std::string narrow(std::wstring_view utf16) {
+namespace {
+std::string toCodePage(UINT codePage, std::wstring_view utf16) {
     if (utf16.empty() || utf16.size() > INT_MAX) return {};
     const int n = static_cast<int>(utf16.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), n, nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(codePage, 0, utf16.data(), n, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(length), '\0');
-    if (length > 0) WideCharToMultiByte(CP_UTF8, 0, utf16.data(), n, out.data(), length, nullptr, nullptr);
+    if (length > 0) WideCharToMultiByte(codePage, 0, utf16.data(), n, out.data(), length, nullptr, nullptr);
     return out;
+}
+} // namespace
+
+std::string narrow(std::wstring_view utf16) {
+    return toCodePage(CP_UTF8, utf16);
+}
+
+std::string toAnsi(std::wstring_view utf16) {
+    return toCodePage(CP_ACP, utf16);
 }
 
 } // namespace huex::win

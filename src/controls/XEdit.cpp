@@ -1,0 +1,90 @@
+#include "controls/XEdit.h"
+
+#include "shell/ProcessValues.h"
+#include "pattern/Parser.h"
+#include "win/Fonts.h"
+#include "win/Text.h"
+
+#include <string>
+
+namespace huex {
+
+XEdit::XEdit() {
+    textFont_.reset(win::createPointFont(90, L"Courier New"));
+}
+
+void XEdit::onAttached() {
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
+    // The strip is taken from the client area on the next size calculation: ask for one now.
+    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HBRUSH XEdit::colorRequest(HDC dc) {
+    ColorPattern* pattern = pattern_.get();
+    if (pattern) {
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd(), text.data(), static_cast<int>(text.size()))));
+        parseColorText(*pattern, win::narrow(text));
+    }
+    const COLORREF background = GetFocus() == hwnd() ? focusBackground : processValues().windowColor;
+    SetBkColor(dc, background);
+    backgroundBrush_.reset(CreateSolidBrush(background));
+    SetTextColor(dc, pattern && !pattern->parseFailed ? parsedText : unparsedText);
+    return backgroundBrush_.get();
+}
+
+void XEdit::placeCompanion() {
+    HWND parent = GetParent(hwnd());
+    HWND companion = companionId_ ? GetDlgItem(parent, companionId_) : nullptr;
+    RECT client{};
+    if (!companion || !GetClientRect(hwnd(), &client)) return;
+    RECT strip{client.right, client.top, client.right + stripWidth_, client.bottom};
+    MapWindowPoints(hwnd(), parent, reinterpret_cast<POINT*>(&strip), 2);
+    MoveWindow(companion, strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top, FALSE);
+}
+
+bool XEdit::onReflected(win::Message& m) {
+    switch (m.id) {
+    case WM_CTLCOLOREDIT:
+        m.result = reinterpret_cast<LRESULT>(colorRequest(reinterpret_cast<HDC>(m.wParam)));
+        return true;
+    case WM_COMMAND:
+        switch (HIWORD(m.wParam)) {
+        case EN_SETFOCUS:
+            InvalidateRect(hwnd(), nullptr, FALSE);
+            SendMessageW(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd()), 0), 0);
+            return true;
+        case EN_KILLFOCUS:
+            InvalidateRect(hwnd(), nullptr, FALSE);
+            return true;
+        default:
+            return false;
+        }
+    default:
+        return false;
+    }
+}
+
+bool XEdit::onMessage(win::Message& m) {
+    switch (m.id) {
+    case WM_NCCALCSIZE: {
+        // Narrow the proposed window rectangle first, so that the client area ends before the strip.
+        auto* proposed = reinterpret_cast<RECT*>(m.lParam); // rgrc[0] of NCCALCSIZE_PARAMS, or the RECT
+        proposed->right -= stripWidth_;
+        m.result = callDefault(m);
+        return true;
+    }
+    case WM_SIZE:
+        m.result = callDefault(m);
+        placeCompanion();
+        return true;
+    case WM_CTLCOLOREDIT: // a parent may send the colour request straight to the edit
+        m.result = reinterpret_cast<LRESULT>(colorRequest(reinterpret_cast<HDC>(m.wParam)));
+        return true;
+    default:
+        return ColorTextEdit::onMessage(m);
+    }
+}
+
+} // namespace huex

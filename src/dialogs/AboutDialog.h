@@ -1,0 +1,19 @@
+#pragma once
+// The About box: the program's name and terms, and links to its e-mail and web addresses.
+#include "controls/CHyperLink.h"
+#include "win/Dialog.h"
+
+namespace huex {
+
+class AboutDialog : public win::Dialog {
+  public:
+    AboutDialog();
+
+    CHyperLink emailLink, webLink;
+
+  protected:
+    BOOL onInitDialog() override;
+    bool onMessage(win::Message& m) override;
+};
+
+} // namespace huex
