@@ -86,15 +86,16 @@ void CHyperLink::sizeToText() {
     RECT window{}, client{};
     GetWindowRect(hwnd(), &window);
     GetClientRect(hwnd(), &client);
-    const SIZE frame{(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+    const SIZE frame{(window.right - window.left) - client.right,
+                     (window.bottom - window.top) - client.bottom};
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&window), 2);
     const auto style = static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE));
     const DWORD alignment = style & SS_TYPEMASK;
     const TextAlignment align = alignment == SS_CENTER  ? TextAlignment::centre
                                 : alignment == SS_RIGHT ? TextAlignment::right
                                                         : TextAlignment::left;
-    const LinkBox box = sizedToText({window.left, window.top, window.right, window.bottom}, extent.cx, extent.cy,
-                                    align, (style & SS_CENTERIMAGE) != 0);
+    const LinkBox box = sizedToText({window.left, window.top, window.right, window.bottom}, extent.cx,
+                                    extent.cy, align, (style & SS_CENTERIMAGE) != 0);
     MoveWindow(hwnd(), box.left, box.top, extent.cx + frame.cx, extent.cy + frame.cy, TRUE);
 }
 

@@ -69,7 +69,8 @@ std::wstring ColorTextEdit::lineText(int line) const {
 std::wstring ColorTextEdit::selectedText() const {
     const TextSelection s = selection();
     std::vector<std::wstring> lines(static_cast<std::size_t>(s.end.line) + 1);
-    for (int line = s.start.line; line <= s.end.line; ++line) lines[static_cast<std::size_t>(line)] = lineText(line);
+    for (int line = s.start.line; line <= s.end.line; ++line)
+        lines[static_cast<std::size_t>(line)] = lineText(line);
     return huex::selectedText(lines, s);
 }
 
@@ -101,7 +102,8 @@ bool ColorTextEdit::pointInSelection(POINT client) const {
     if (GetFocus() != hwnd() && !(GetWindowLongW(hwnd(), GWL_STYLE) & ES_NOHIDESEL)) return false;
     const LRESULT answer = SendMessageW(hwnd(), EM_CHARFROMPOS, 0, MAKELPARAM(client.x, client.y));
     const TextPosition at = positionOf(lowSigned(answer));
-    const auto lineStart = static_cast<int>(SendMessageW(hwnd(), EM_LINEINDEX, static_cast<WPARAM>(at.line), 0));
+    const auto lineStart =
+        static_cast<int>(SendMessageW(hwnd(), EM_LINEINDEX, static_cast<WPARAM>(at.line), 0));
     const auto lineLength =
         static_cast<int>(SendMessageW(hwnd(), EM_LINELENGTH, static_cast<WPARAM>(lineStart), 0));
     const bool overText = client.x >= 0 && client.x <= charPosition(lineStart + lineLength).x;

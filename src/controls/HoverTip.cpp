@@ -17,8 +17,9 @@ TTTOOLINFOW wholeControlTool(HWND control, const wchar_t* text) {
 } // namespace
 
 HWND createTooltipWindow(HWND parent) {
-    HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND tooltip =
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (tooltip) SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, 0xFFFFFF);
     return tooltip;
 }

@@ -20,9 +20,9 @@ enum LinkOption : unsigned {
 };
 inline constexpr unsigned defaultLinkOptions = linkUnderline | linkSizeToText | linkFocusOnClick;
 
-inline constexpr ColorRef linkColour = 0xFF0000;        // blue
-inline constexpr ColorRef linkActiveColour = 0x808000;  // teal
-inline constexpr ColorRef linkVisitedColour = 0x800080; // purple
+inline constexpr ColorRef linkColour = 0xFF0000;           // blue
+inline constexpr ColorRef linkActiveColour = 0x808000;     // teal
+inline constexpr ColorRef linkVisitedColour = 0x800080;    // purple
 inline constexpr ColorRef linkHoverColourValue = 0x0000FF; // red
 
 struct LinkState {
@@ -47,6 +47,7 @@ struct LinkBox {
     friend constexpr bool operator==(const LinkBox&, const LinkBox&) = default;
 };
 enum class TextAlignment { left, centre, right };
-LinkBox sizedToText(LinkBox box, int textWidth, int textHeight, TextAlignment alignment, bool centredVertically);
+LinkBox sizedToText(LinkBox box, int textWidth, int textHeight, TextAlignment alignment,
+                    bool centredVertically);
 
 } // namespace huex

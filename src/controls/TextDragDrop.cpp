@@ -128,7 +128,8 @@ HRESULT TextDropSource::GiveFeedback(DWORD /*effect*/) {
     return DRAGDROP_S_USEDEFAULTCURSORS;
 }
 
-HRESULT ColorDropTarget::DragEnter(IDataObject* /*data*/, DWORD /*keyState*/, POINTL /*point*/, DWORD* effect) {
+HRESULT ColorDropTarget::DragEnter(IDataObject* /*data*/, DWORD /*keyState*/, POINTL /*point*/,
+                                   DWORD* effect) {
     if (effect) *effect = DROPEFFECT_NONE;
     return S_OK;
 }

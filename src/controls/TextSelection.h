@@ -33,8 +33,8 @@ inline constexpr int dragStartHalfSide = 5;
 // from 5 pixels left of and above the press to 5 pixels right of and below it, those two edges
 // excluded.
 constexpr bool insideDragStartSquare(int pressX, int pressY, int x, int y) {
-    return x >= pressX - dragStartHalfSide && x < pressX + dragStartHalfSide && y >= pressY - dragStartHalfSide &&
-           y < pressY + dragStartHalfSide;
+    return x >= pressX - dragStartHalfSide && x < pressX + dragStartHalfSide &&
+           y >= pressY - dragStartHalfSide && y < pressY + dragStartHalfSide;
 }
 
 } // namespace huex

@@ -24,7 +24,8 @@ HBRUSH XEdit::colorRequest(HDC dc) {
     ColorPattern* pattern = pattern_.get();
     if (pattern) {
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd(), text.data(), static_cast<int>(text.size()))));
+        text.resize(
+            static_cast<std::size_t>(GetWindowTextW(hwnd(), text.data(), static_cast<int>(text.size()))));
         parseColorText(*pattern, win::narrow(text));
     }
     const COLORREF background = GetFocus() == hwnd() ? focusBackground : processValues().windowColor;

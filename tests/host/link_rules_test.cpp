@@ -46,7 +46,8 @@ TEST(LinkFailureMessage, TextForEachCodeAndForAnUnknownOne) {
         {27, L"The filename association is\nincomplete or invalid."},
         {28, L"The DDE transaction could not\nbe completed because the request timed out."},
         {29, L"The DDE transaction failed."},
-        {30, L"The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."},
+        {30, L"The DDE transaction could not\nbe completed because other DDE transactions\nwere being "
+             L"processed."},
         {31, L"There is no application associated\nwith the given filename extension."},
         {32, L"The specified dynamic-link library was not found."},
         {4, L"Unknown Error (4) occurred."},

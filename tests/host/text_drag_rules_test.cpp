@@ -19,7 +19,7 @@ TEST(SelectedText, OneLineOrSeveralJoinedByCrLf) {
     } cases[] = {
         {{{0, 1}, {0, 7}}, L"FF8000"},
         {{{0, 0}, {0, 0}}, L""},
-        {{{0, 3}, {0, 99}}, L"8000"},              // clipped at the end of the line
+        {{{0, 3}, {0, 99}}, L"8000"}, // clipped at the end of the line
         {{{0, 5}, {1, 3}}, L"00\r\nsec"},
         {{{0, 7}, {3, 4}}, L"\r\nsecond\r\n\r\nlast"}, // an empty line in the middle stays
         {{{1, 6}, {2, 0}}, L"\r\n"},
@@ -40,12 +40,12 @@ TEST(InsideSelection, BothEndsIncludedAndOnlyOverText) {
         TextPosition at;
         bool overText, inside;
     } cases[] = {
-        {oneLine, {0, 2}, true, true},   // the start
-        {oneLine, {0, 5}, true, true},   // just after the last selected character
+        {oneLine, {0, 2}, true, true}, // the start
+        {oneLine, {0, 5}, true, true}, // just after the last selected character
         {oneLine, {0, 1}, true, false},
         {oneLine, {0, 6}, true, false},
-        {oneLine, {1, 3}, true, false},  // another line
-        {oneLine, {0, 3}, false, false}, // right of the line's end
+        {oneLine, {1, 3}, true, false},          // another line
+        {oneLine, {0, 3}, false, false},         // right of the line's end
         {{{0, 3}, {0, 3}}, {0, 3}, true, false}, // an empty selection holds nothing
         {threeLines, {1, 3}, true, false},
         {threeLines, {1, 4}, true, true},
@@ -68,9 +68,9 @@ TEST(DragStartSquare, TenPixelsRoundThePressRightAndBottomEdgesExcluded) {
         int dx, dy;
         bool inside;
     } cases[] = {
-        {0, 0, true},  {-5, 0, true},  {4, 0, true},  {5, 0, false}, {-6, 0, false},
-        {0, -5, true}, {0, 4, true},   {0, 5, false}, {0, -6, false}, {-5, -5, true},
-        {4, 4, true},  {4, 5, false},  {5, 4, false},
+        {0, 0, true},  {-5, 0, true}, {4, 0, true},  {5, 0, false},  {-6, 0, false},
+        {0, -5, true}, {0, 4, true},  {0, 5, false}, {0, -6, false}, {-5, -5, true},
+        {4, 4, true},  {4, 5, false}, {5, 4, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(insideDragStartSquare(100, 200, 100 + c.dx, 200 + c.dy), c.inside) << c.dx << ", " << c.dy;
