@@ -5,6 +5,7 @@
 #include "win/Handles.h"
 
 #include <commctrl.h>
+#include <ole2.h>
 
 #include <memory>
 
@@ -24,6 +25,21 @@ class InstanceMutex {
   private:
     win::UniqueHandle mutex_;
 };
+
+// OLE on this, the window's, thread for as long as the window runs (dragging text out of the
+// slots); ended after the window and its drop targets are gone.
+class OleSession {
+  public:
+    OleSession() : started_(SUCCEEDED(OleInitialize(nullptr))) {}
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+    ~OleSession() {
+        if (started_) OleUninitialize();
+    }
+
+  private:
+    bool started_;
+};
 } // namespace
 
 bool PickerApp::runAsFirstCopy(const std::function<void()>& modalRun) {
@@ -41,7 +57,8 @@ int PickerApp::run() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     const bool ranFirstCopy = runAsFirstCopy([] {
-        // The window object is gone before the mutex is released.
+        // The window object is gone before the mutex is released, and before OLE ends.
+        const OleSession ole;
         auto picker = std::make_unique<ColorPickerDialog>(settingsFilesBesideProgram());
         picker->runModal(nullptr);
     });

@@ -35,6 +35,11 @@ HBRUSH XEdit::colorRequest(HDC dc) {
     return backgroundBrush_.get();
 }
 
+void XEdit::setCompanionId(int id) {
+    companionId_ = id;
+    if (hwnd()) placeCompanion();
+}
+
 void XEdit::placeCompanion() {
     HWND parent = GetParent(hwnd());
     HWND companion = companionId_ ? GetDlgItem(parent, companionId_) : nullptr;

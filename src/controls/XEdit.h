@@ -20,8 +20,8 @@ class XEdit : public ColorTextEdit {
 
     // The slot's pattern, looked up on every repaint; an empty reference colours the text red.
     void setPattern(PatternRef pattern) { pattern_ = pattern; }
-    // The control kept over the strip (its dialog id in the parent).
-    void setCompanionId(int id) { companionId_ = id; }
+    // The control kept over the strip (its dialog id in the parent), placed there at once.
+    void setCompanionId(int id);
     [[nodiscard]] int companionId() const { return companionId_; }
     [[nodiscard]] int stripWidth() const { return stripWidth_; }
 

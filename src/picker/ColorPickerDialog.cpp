@@ -7,8 +7,11 @@
 #include "shell/InstanceNames.h"
 #include "shell/ProcessValues.h"
 #include "shell/TrayIcon.h"
+#include "win/Fonts.h"
 
 #include <commctrl.h>
+
+#include <tuple>
 
 namespace huex {
 
@@ -33,15 +36,6 @@ HCURSOR loadCursor(int id) {
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
 }
 
-HFONT createPointFont(int tenthsOfPoint, const wchar_t* face) {
-    const win::WindowDc screen(nullptr);
-    LOGFONTW font{};
-    font.lfHeight = -MulDiv(tenthsOfPoint, GetDeviceCaps(screen.get(), LOGPIXELSY), 720);
-    font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
-    return CreateFontIndirectW(&font);
-}
-
 bool keyDown(int key) {
     return (GetAsyncKeyState(key) & 0x8000) != 0;
 }
@@ -49,7 +43,7 @@ bool keyDown(int key) {
 
 ColorPickerDialog::ColorPickerDialog(std::optional<SettingsFiles> files)
     : win::Dialog(IDD_PICKER), files_(std::move(files)) {
-    labelFont_.reset(createPointFont(70, L"MS Sans Serif"));
+    labelFont_.reset(win::createPointFont(70, L"MS Sans Serif"));
     pipetteHolderIcon_.reset(loadIcon(IDI_PIPETTE_HOLDER, 32));
     pipetteIcon_.reset(loadIcon(IDI_PIPETTE, 32));
     dividerIcon_.reset(loadIcon(IDI_DIVIDER, 32));
@@ -70,6 +64,7 @@ BOOL ColorPickerDialog::onInitDialog() {
     const ProcessValues& process = processValues();
     RegisterHotKey(self, refreshHotKey, MOD_ALT, VK_F5);
     RegisterHotKey(self, toggleHotKey, MOD_ALT | MOD_CONTROL, 0x45);
+    attachSlotControls();
     state.backgroundColor = GetSysColor(COLOR_BTNFACE);
 
     toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -94,9 +89,13 @@ BOOL ColorPickerDialog::onInitDialog() {
                            markerId);
     SetFocus(instanceMarker_.hwnd());
 
-    // Each copy button sits on top of its edit's right-hand strip.
-    BringWindowToTop(GetDlgItem(self, IDC_COPY1));
-    BringWindowToTop(GetDlgItem(self, IDC_COPY2));
+    // Each copy button sits on top of its edit's right-hand strip and copies that edit's text.
+    for (auto [edit, button, id] :
+         {std::tuple{&edit1, &copyButton1, IDC_COPY1}, {&edit2, &copyButton2, IDC_COPY2}}) {
+        edit->setCompanionId(id);
+        BringWindowToTop(button->hwnd());
+        button->setOwnerEdit(edit->hwnd());
+    }
 
     pipetteCursor_.reset(loadCursor(IDCUR_PIPETTE));
     dragCursor_.reset(loadCursor(IDCUR_DRAG));
@@ -111,6 +110,9 @@ BOOL ColorPickerDialog::onInitDialog() {
     PostMessageW(self, finishStartupMessage, 0, 0);
 
     captureImage_.create(CaptureBitmap::side, CaptureBitmap::side);
+    // Selected slot text can be dragged out into other programs; drops onto the slots are refused.
+    edit1.EnableDragDrop(ColorTextEdit::dragOut);
+    edit2.EnableDragDrop(ColorTextEdit::dragOut);
     if (files_) {
         loadSettings();
         return FALSE; // the focus the settings chose stays
@@ -121,6 +123,16 @@ BOOL ColorPickerDialog::onInitDialog() {
     applyLayout();
     startMarqueeTimer();
     return TRUE;
+}
+
+void ColorPickerDialog::attachSlotControls() {
+    HWND self = hwnd();
+    edit1.attachDlgItem(self, IDC_EDIT1);
+    edit2.attachDlgItem(self, IDC_EDIT2);
+    check2.attachDlgItem(self, IDC_CHECK2);
+    check1.attachDlgItem(self, IDC_CHECK1);
+    copyButton1.attachDlgItem(self, IDC_COPY1);
+    copyButton2.attachDlgItem(self, IDC_COPY2);
 }
 
 bool ColorPickerDialog::preTranslateMessage(MSG& msg) {

@@ -2,6 +2,9 @@
 // The picker window: the program's only main window, run modally for the whole life of the
 // program. Plain state lives in PickerState; this class owns every handle and child window.
 #include "color/Modifiers.h"
+#include "controls/HUEXCheckBox.h"
+#include "controls/TooltipBtn.h"
+#include "controls/XEdit.h"
 #include "picker/CaptureBitmap.h"
 #include "picker/Frames.h"
 #include "picker/KeyboardRules.h"
@@ -35,6 +38,10 @@ class ColorPickerDialog : public win::Dialog {
     bool preTranslateMessage(MSG& msg) override;
 
     PickerState state;
+    // The slot controls; declared after `state`, whose pattern list the edits look into.
+    XEdit edit1, edit2;
+    HUEXCheckBox check2, check1;
+    CopyBtn copyButton1, copyButton2;
 
     // Read-only views for the painting code and the tests.
     [[nodiscard]] const CaptureBitmap& captureImage() const { return captureImage_; }
@@ -96,7 +103,7 @@ class ColorPickerDialog : public win::Dialog {
     void loadMenus();
     void loadSampleIcon();
     void placeSlotControls();
-    void placeCopyButton(HWND edit, HWND button) const;
+    void attachSlotControls();
     void startMarqueeTimer();
     void drawFrame(HDC dc, const Rect& inner, const Frame& frame);
     void changeSystemMenu();
@@ -152,6 +159,7 @@ class ColorPickerDialog : public win::Dialog {
     void showOnRequest();
     HWND slotEdit(int slot) const;
     HWND slotCheck(int slot) const;
+    XEdit& slotEditControl(int slot) { return slot == 1 ? edit1 : edit2; }
 
     // Owned handles, in the order they are made.
     win::UniqueIcon trayIconShown_, trayIconHidden_;

@@ -1,4 +1,5 @@
 // The picker window's commands: menus, check boxes and typed text.
+#include "dialogs/AboutDialog.h"
 #include "pattern/Parser.h"
 #include "picker/ColorPickerDialog.h"
 #include "picker/PatternMenuModel.h"
@@ -47,8 +48,8 @@ bool ColorPickerDialog::runMenuCommand(int id) {
 }
 
 void ColorPickerDialog::onCommand(int id, int code, HWND control) {
-    if (const int slot = slotOfControl(id, IDC_EDIT1, IDC_EDIT2); slot && control) {
-        // The slot edits announce their focus with code 0; a plain edit says EN_SETFOCUS.
+    // The slot edits announce their focus with code 0 and no control handle; a plain edit says EN_SETFOCUS.
+    if (const int slot = slotOfControl(id, IDC_EDIT1, IDC_EDIT2); slot && (control || code == 0)) {
         if (code == 0 || code == EN_SETFOCUS) onSlotEditFocus();
         if (code == EN_CHANGE) onTypedText(slot);
         return;
@@ -75,6 +76,11 @@ void ColorPickerDialog::onCommand(int id, int code, HWND control) {
     case ID_APP_HELP:
         openHelp(hwnd());
         break;
+    case ID_ABOUT: {
+        AboutDialog about;
+        about.runModal(hwnd());
+        break;
+    }
     case ID_CHOOSE_COLOR:
         chooseColorWithDialog();
         break;

@@ -8,10 +8,15 @@
 namespace huex {
 
 namespace {
-const ColorPattern& slotPattern(const PickerState& state, int slot) {
+// The slot's pattern index, kept inside the list (which is never empty when it is used).
+int slotPatternIndex(const PickerState& state, int slot) {
     const int index = slot == 1 ? state.pattern1 : state.pattern2;
     const int last = static_cast<int>(state.patterns.size()) - 1;
-    return state.patterns[static_cast<std::size_t>(std::clamp(index, 0, last))];
+    return std::clamp(index, 0, last);
+}
+
+const ColorPattern& slotPattern(const PickerState& state, int slot) {
+    return state.patterns[static_cast<std::size_t>(slotPatternIndex(state, slot))];
 }
 } // namespace
 
@@ -47,6 +52,8 @@ void ColorPickerDialog::setSlotCaption(int slot) {
         caption += "]";
     }
     SetWindowTextW(check, win::widen(caption).c_str());
+    // The edit colours its text by this pattern; it looks it up in the list on every repaint.
+    slotEditControl(slot).setPattern(PatternRef(state.patterns, slotPatternIndex(state, slot)));
 }
 
 } // namespace huex

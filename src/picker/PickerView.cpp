@@ -28,17 +28,7 @@ void ColorPickerDialog::placeSlotControls() {
     moveControl(check2, rects.check2);
     moveControl(slotEdit(1), rects.edit1);
     moveControl(slotCheck(1), rects.check1);
-    placeCopyButton(slotEdit(1), GetDlgItem(hwnd(), IDC_COPY1));
-    placeCopyButton(slotEdit(2), GetDlgItem(hwnd(), IDC_COPY2));
-}
-
-void ColorPickerDialog::placeCopyButton(HWND edit, HWND button) const {
-    // The button covers the strip at the right end of its edit's client area.
-    constexpr int stripWidth = 23;
-    RECT client{};
-    if (!edit || !button || !GetClientRect(edit, &client)) return;
-    MapWindowPoints(edit, hwnd(), reinterpret_cast<POINT*>(&client), 2);
-    MoveWindow(button, client.right - stripWidth, client.top, stripWidth, client.bottom - client.top, FALSE);
+    // The copy buttons follow their edits (the edits move them when they are resized).
 }
 
 void ColorPickerDialog::applyLayout() {
