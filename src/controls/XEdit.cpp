@@ -15,6 +15,8 @@ XEdit::XEdit() {
 
 void XEdit::onAttached() {
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
+    // The companion lies over the strip, above the edit: the edit must never paint over it.
+    SetWindowLongW(hwnd(), GWL_STYLE, GetWindowLongW(hwnd(), GWL_STYLE) | WS_CLIPSIBLINGS);
     // The strip is taken from the client area on the next size calculation: ask for one now.
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -64,7 +64,7 @@ TEST_F(About, TemplateCaptionControlsAndTopmostStyle) {
     EXPECT_NE(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
     EXPECT_EQ(textOf(GetWindow(picture, GW_HWNDNEXT)), L"HUEX — верный помошник дизайнера!");
     EXPECT_EQ(textOf(GetDlgItem(box, IDC_ABOUT_EMAIL)), L"huex@example.org");
-    EXPECT_EQ(textOf(GetDlgItem(box, IDC_ABOUT_WEB)), L"http://huex.example.org/");
+    EXPECT_EQ(textOf(GetDlgItem(box, IDC_ABOUT_WEB)), L"http://example.org/");
     HWND ok = GetDlgItem(box, IDOK);
     EXPECT_EQ(textOf(ok), L"OK");
     EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
@@ -72,7 +72,7 @@ TEST_F(About, TemplateCaptionControlsAndTopmostStyle) {
 
 TEST_F(About, LinksTargetTheAddressesAndShowThemAsTips) {
     EXPECT_EQ(about.emailLink.url(), L"mailto:huex@example.org");
-    EXPECT_EQ(about.webLink.url(), L"http://huex.example.org/");
+    EXPECT_EQ(about.webLink.url(), L"http://example.org/");
     for (const CHyperLink* link : {&about.emailLink, &about.webLink}) {
         std::array<wchar_t, 256> tip{};
         TTTOOLINFOW tool{};
@@ -93,7 +93,7 @@ TEST_F(About, LinkSizedToItsTextAndShowsTheHandCursor) {
     const win::WindowDc dc(link);
     const win::SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(link, WM_GETFONT, 0, 0)));
     SIZE text{};
-    GetTextExtentPoint32W(dc.get(), L"http://huex.example.org/", 24, &text);
+    GetTextExtentPoint32W(dc.get(), L"http://example.org/", 19, &text);
     RECT client{};
     GetClientRect(link, &client);
     EXPECT_EQ(client.right, text.cx);
@@ -120,7 +120,7 @@ TEST_F(About, ClickOpensOnReleaseAndTheColourFollowsTheState) {
     EXPECT_EQ(colourOf(link), linkVisitedColour);
     SendMessageW(about.webLink.hwnd(), WM_KEYDOWN, VK_SPACE, 0);
     ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[1], L"http://huex.example.org/");
+    EXPECT_EQ(opened[1], L"http://example.org/");
     EXPECT_TRUE(reports.empty());
 }
 

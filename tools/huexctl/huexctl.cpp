@@ -60,6 +60,19 @@ std::wstring windowText(HWND window) {
     return text;
 }
 
+// The text a window reports for itself (WM_GETTEXT): what an edit or a tooltip holds, which
+// GetWindowText does not read across processes.
+std::wstring reportedText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
 bool parseNumber(const wchar_t* text, long& value) {
     wchar_t* end = nullptr;
     value = std::wcstol(text, &end, 0);
@@ -142,6 +155,69 @@ int fakeWindow(long seconds) {
     return 0;
 }
 
+void printRect(RECT r) {
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// The texts of the visible tooltips of the process that owns `window`, one per line.
+int printTooltips(HWND window) {
+    struct Search {
+        DWORD process;
+        int found;
+    } search{0, 0};
+    GetWindowThreadProcessId(window, &search.process);
+    EnumWindows(
+        [](HWND top, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD process = 0;
+            GetWindowThreadProcessId(top, &process);
+            wchar_t name[64] = {};
+            GetClassNameW(top, name, 64);
+            if (process == s->process && IsWindowVisible(top) &&
+                std::wcscmp(name, L"tooltips_class32") == 0) {
+                std::puts(utf8(reportedText(top)).c_str());
+                ++s->found;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found ? 0 : 1;
+}
+
+// A visible, enabled top-level window owned by `owner` (a modal box over it), or null.
+HWND ownedPopup(HWND owner) {
+    struct Search {
+        HWND owner, found;
+    } search{owner, nullptr};
+    EnumWindows(
+        [](HWND top, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (GetWindow(top, GW_OWNER) != s->owner || !IsWindowVisible(top) || !IsWindowEnabled(top))
+                return TRUE;
+            wchar_t name[64] = {};
+            GetClassNameW(top, name, 64);
+            if (std::wcscmp(name, L"tooltips_class32") == 0) return TRUE;
+            s->found = top;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int printClipboardText() {
+    if (!OpenClipboard(nullptr)) return 1;
+    std::wstring text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    std::puts(utf8(text).c_str());
+    return 0;
+}
+
 int usage() {
     std::fputs("usage: huexctl COMMAND [ARGS]\n"
                "  find                      handle of the running copy's window\n"
@@ -160,7 +236,14 @@ int usage() {
                "  send MSG WPARAM LPARAM    send any message, print the result\n"
                "  hide                      ShowWindow(SW_HIDE)\n"
                "  item-text ID              text of the child control ID (UTF-8)\n"
+               "  item-rect ID              window rectangle of the child control ID, screen pixels\n"
                "  clipboard-ppm             the clipboard's bitmap (CF_DIB) as plain PPM\n"
+               "  clipboard-text            the clipboard's text (UTF-8)\n"
+               "  resize WIDTH HEIGHT       SetWindowPos with a new size\n"
+               "  menu-visible              whether a popup menu is open on the desktop\n"
+               "  tooltips                  texts of the program's visible tooltips, one per line\n"
+               "  popup-caption | popup-rect               the window the running copy shows over itself\n"
+               "  popup-item-text ID | popup-item-rect ID  a control of that window\n"
                "  fake-window SECONDS       show a window captioned HUEX without the marker\n",
                stderr);
     return 2;
@@ -247,19 +330,52 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%lld\n", static_cast<long long>(result));
         return 0;
     }
-    if (command == L"item-text" && given == 1) {
+    if (command == L"clipboard-ppm" && given == 0) return clipboardPpm();
+    if (command == L"clipboard-text" && given == 0) return printClipboardText();
+    if (command == L"menu-visible" && given == 0) {
+        HWND menu = nullptr;
+        while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr)
+            if (IsWindowVisible(menu)) return yesNo(true);
+        return yesNo(false);
+    }
+    if (command == L"resize" && given == 2)
+        return SetWindowPos(window, nullptr, 0, 0, static_cast<int>(arg(0)), static_cast<int>(arg(1)),
+                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
+    if (command == L"tooltips" && given == 0) return printTooltips(window);
+    // Commands about the modal window over the running copy (the About box) act on that one.
+    if (command.rfind(L"popup-", 0) == 0) {
+        HWND popup = ownedPopup(window);
+        if (!popup) {
+            std::fputs("huexctl: no window over the running copy\n", stderr);
+            return 1;
+        }
+        window = popup;
+        if (command == L"popup-caption" && given == 0) {
+            std::puts(utf8(windowText(window)).c_str());
+            return 0;
+        }
+        if (command == L"popup-rect" && given == 0) {
+            RECT r{};
+            GetWindowRect(window, &r);
+            printRect(r);
+            return 0;
+        }
+    }
+    if ((command == L"item-rect" || command == L"popup-item-rect") && given == 1) {
         HWND item = GetDlgItem(window, static_cast<int>(arg(0)));
-        if (!item) return 1;
-        // An edit keeps its own text: ask the control (GetWindowText would not, across processes).
-        std::wstring text(4096, L'\0');
-        DWORD_PTR length = 0;
-        SendMessageTimeoutW(item, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                            SMTO_ABORTIFHUNG, 10000, &length);
-        text.resize(static_cast<size_t>(length));
-        std::puts(utf8(text).c_str());
+        RECT r{};
+        if (!item || !GetWindowRect(item, &r)) return 1;
+        printRect(r);
         return 0;
     }
-    if (command == L"clipboard-ppm" && given == 0) return clipboardPpm();
+    if ((command == L"item-text" || command == L"popup-item-text") && given == 1) {
+        HWND item = GetDlgItem(window, static_cast<int>(arg(0)));
+        if (!item) return 1;
+        std::puts(utf8(reportedText(item)).c_str());
+        return 0;
+    }
     if (command == L"hide" && given == 0) {
         ShowWindow(window, SW_HIDE);
         return 0;
