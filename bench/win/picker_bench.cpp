@@ -3,7 +3,8 @@
 //   with marquee, both swatches, marker and both slot texts re-rendered), the cursor moving by one
 //   pixel between steps, against the one StretchBlt of the view from the screen that the step
 //   cannot do without, timed in the same run and interleaved with it;
-// - a marquee tick (the animation timer's work) and a full paint of the client area.
+// - a marquee tick (the animation timer's work) and a full paint of the client area;
+// - a keystroke into slot 1 as the window handles it, against one into a plain edit.
 //
 // Every step is timed call by call with QueryPerformanceCounter; the table gives medians, the
 // 10th, 90th and 99th percentiles in microseconds. Usage: huex_picker_bench.exe [REPETITIONS]
@@ -124,6 +125,77 @@ HWND showStripes(int left, int top, int side) {
                                   windowClass.hInstance, nullptr);
     UpdateWindow(window);
     return window;
+}
+
+// One keystroke into slot 1 as the window handles it (the edit's change parsed, slot 2 rendered
+// again, swatches, marker and zoom frame drawn, the edit repainted with its colour request),
+// against the same keystroke into a plain edit of the same size and font in a plain window.
+// Each keystroke replaces the last character, so that the text always parses.
+int keystrokes(ColorPickerDialog& picker, int repetitions) {
+    HWND window = picker.hwnd();
+    HWND slot = GetDlgItem(window, IDC_EDIT1);
+    RECT bounds{};
+    GetWindowRect(slot, &bounds);
+    HWND plainParent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 40, 300, 300, 60, nullptr,
+                                       nullptr, nullptr, nullptr);
+    HWND plain = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"000000", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+                                 8, 8, bounds.right - bounds.left, bounds.bottom - bounds.top, plainParent,
+                                 nullptr, nullptr, nullptr);
+    if (!plainParent || !plain) {
+        std::fprintf(stderr, "picker_bench: the plain edit could not be created\n");
+        return 1;
+    }
+    SendMessageW(plain, WM_SETFONT, SendMessageW(slot, WM_GETFONT, 0, 0), TRUE);
+    picker.state.zoomActive = 1;
+    SetWindowTextW(slot, L"000000");
+    SetFocus(slot); // typed text counts only in the focused slot
+    pumpMessages();
+    auto keystroke = [](HWND edit, HWND redrawn, bool& flip) {
+        flip = !flip;
+        SendMessageW(edit, EM_SETSEL, 5, 6);
+        SendMessageW(edit, WM_CHAR, flip ? L'F' : L'0', 1);
+        RedrawWindow(redrawn, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    };
+    bool slotFlip = false, plainFlip = false;
+    std::vector<Step> steps{
+        {"keystroke into a plain edit (same size and font)",
+         [&] { keystroke(plain, plainParent, plainFlip); }},
+        {"keystroke into slot 1 (parse, slot 2, swatches, repaint)",
+         [&] { keystroke(slot, window, slotFlip); }},
+        {"  part: the change handled, nothing repainted",
+         [&] {
+             slotFlip = !slotFlip;
+             SendMessageW(slot, EM_SETSEL, 5, 6);
+             SendMessageW(slot, WM_CHAR, slotFlip ? L'F' : L'0', 1);
+         }},
+        {"  part: repaint of slot 1 alone",
+         [&] {
+             InvalidateRect(slot, nullptr, TRUE);
+             UpdateWindow(slot);
+         }},
+        {"  part: repaint of slot 2 alone",
+         [&] {
+             InvalidateRect(GetDlgItem(window, IDC_EDIT2), nullptr, TRUE);
+             UpdateWindow(GetDlgItem(window, IDC_EDIT2));
+         }},
+        {"  part: slot 2 rendered (SetWindowText)", [&] { picker.renderSlotText(2); }},
+        {"  part: swatches and zoom frame drawn",
+         [&] {
+             const win::WindowDc dc(window);
+             picker.drawColorSwatch(dc.get());
+             picker.drawModifiedSwatch(dc.get());
+             picker.drawSwatchMarker(dc.get());
+             picker.drawZoomFrame(dc.get());
+         }},
+    };
+    measure(steps, repetitions, repetitions / 10 + 1);
+    const double reference = summarize(steps[0].micros).median;
+    printTable("Keystroke in slot 1 against a plain edit (goal: <= 3x)", steps, reference, steps[0].name);
+    const double ratio = summarize(steps[1].micros).median / reference;
+    std::printf("  slot keystroke / plain keystroke = %.2f (%s)\n", ratio,
+                ratio <= 3.0 ? "goal met" : "goal MISSED");
+    DestroyWindow(plainParent);
+    return 0;
 }
 
 int run(int repetitions) {
@@ -251,7 +323,7 @@ int run(int repetitions) {
     printTable("Marquee tick and full paint (per call)", pieces, summarize(pieces[0].micros).median,
                pieces[0].name);
     DestroyWindow(stripes);
-    return 0;
+    return keystrokes(picker, repetitions);
 }
 
 } // namespace
