@@ -42,14 +42,20 @@ void CHyperLink::onAttached() {
     if (!(options_ & linkNoHandCursor)) handCursor_ = LoadCursorW(nullptr, IDC_HAND);
     if (!tooltip_) {
         tooltip_ = createTooltipWindow(hwnd());
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = hwnd();
-        tool.uId = 1;
-        GetClientRect(hwnd(), &tool.rect);
-        tool.lpszText = url_.data();
+        TTTOOLINFOW tool = tipTool();
         if (tooltip_) SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+}
+
+// The tip's one tool: the whole client area, showing the target.
+TTTOOLINFOW CHyperLink::tipTool() {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd();
+    tool.uId = 1;
+    GetClientRect(hwnd(), &tool.rect);
+    tool.lpszText = url_.data();
+    return tool;
 }
 
 void CHyperLink::SetURL(const std::wstring& url) {
@@ -63,12 +69,7 @@ void CHyperLink::SetURL(const std::wstring& url) {
 
 void CHyperLink::updateTip() {
     if (!tooltip_) return;
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = hwnd();
-    tool.uId = 1;
-    GetClientRect(hwnd(), &tool.rect);
-    tool.lpszText = url_.data();
+    TTTOOLINFOW tool = tipTool();
     SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }

@@ -5,6 +5,8 @@
 #include "win/Control.h"
 #include "win/Handles.h"
 
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
 
@@ -45,6 +47,7 @@ class CHyperLink : public win::Control {
     void hoverStep(LPARAM clientPoint);
     void repaint() const;
     void updateTip();
+    TTTOOLINFOW tipTool();
 
     LinkState state_;
     unsigned options_ = defaultLinkOptions;

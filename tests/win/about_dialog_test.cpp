@@ -1,5 +1,6 @@
 // The About box: its template, the two links (targets, tooltips, font, colours, cursor) and what
 // a click does, with the shell replaced by a recorder.
+#include "WindowProbes.h"
 #include "controls/LinkRules.h"
 #include "dialogs/AboutDialog.h"
 #include "resource.h"
@@ -13,12 +14,6 @@
 
 namespace huex {
 namespace {
-
-std::wstring textOf(HWND window) {
-    std::array<wchar_t, 512> text{};
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
 
 std::wstring classOf(HWND window) {
     std::array<wchar_t, 64> name{};
@@ -53,7 +48,7 @@ class About : public ::testing::Test {
 
 TEST_F(About, TemplateCaptionControlsAndTopmostStyle) {
     HWND box = about.hwnd();
-    EXPECT_EQ(textOf(box), L"О программе — HUEX v1.5.5");
+    EXPECT_EQ(test::windowTextOf(box), L"О программе — HUEX v1.5.5");
     EXPECT_TRUE(GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
     std::vector<std::pair<int, std::wstring>> children;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -62,11 +57,11 @@ TEST_F(About, TemplateCaptionControlsAndTopmostStyle) {
     HWND picture = GetWindow(box, GW_CHILD);
     EXPECT_EQ(GetWindowLongW(picture, GWL_STYLE) & SS_TYPEMASK, SS_BITMAP);
     EXPECT_NE(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
-    EXPECT_EQ(textOf(GetWindow(picture, GW_HWNDNEXT)), L"HUEX — верный помошник дизайнера!");
-    EXPECT_EQ(textOf(GetDlgItem(box, IDC_ABOUT_EMAIL)), L"huex@example.org");
-    EXPECT_EQ(textOf(GetDlgItem(box, IDC_ABOUT_WEB)), L"http://example.org/");
+    EXPECT_EQ(test::windowTextOf(GetWindow(picture, GW_HWNDNEXT)), L"HUEX — верный помошник дизайнера!");
+    EXPECT_EQ(test::windowTextOf(GetDlgItem(box, IDC_ABOUT_EMAIL)), L"huex@example.org");
+    EXPECT_EQ(test::windowTextOf(GetDlgItem(box, IDC_ABOUT_WEB)), L"http://example.org/");
     HWND ok = GetDlgItem(box, IDOK);
-    EXPECT_EQ(textOf(ok), L"OK");
+    EXPECT_EQ(test::windowTextOf(ok), L"OK");
     EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 }
 

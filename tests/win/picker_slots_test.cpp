@@ -1,6 +1,7 @@
 // The slot controls as the picker window wires them: attached to its controls, each edit paired
 // with its copy button and coloured by its slot's pattern, focus and right clicks reaching the
 // window's handlers, and the About command.
+#include "WindowProbes.h"
 #include "picker/ColorPickerDialog.h"
 #include "resource.h"
 
@@ -12,25 +13,6 @@
 
 namespace huex {
 namespace {
-
-std::wstring textOf(HWND window) {
-    std::array<wchar_t, 256> text{};
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
-
-std::wstring clipboardText() {
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return L"<clipboard busy>";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
 
 COLORREF textColourOf(HWND parent, HWND edit) {
     win::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
@@ -61,21 +43,21 @@ TEST_F(PickerSlots, ControlsAttachedAndEachCopyButtonOverItsEditsStrip) {
         EXPECT_EQ(strip.right, client.right + 23) << edit;
         EXPECT_EQ(strip.top, client.top) << edit;
         EXPECT_EQ(strip.bottom, client.bottom) << edit;
-        EXPECT_EQ(textOf(item(button)), L"2");
+        EXPECT_EQ(test::windowTextOf(item(button)), L"2");
     }
 }
 
 TEST_F(PickerSlots, CopyButtonsCopyTheirOwnSlotsText) {
     for (auto [edit, button] : {std::pair{IDC_EDIT1, IDC_COPY1}, {IDC_EDIT2, IDC_COPY2}}) {
         SendMessageW(item(button), BM_CLICK, 0, 0);
-        EXPECT_EQ(clipboardText(), textOf(item(edit))) << button;
+        EXPECT_EQ(test::clipboardText(), test::windowTextOf(item(edit))) << button;
         EXPECT_EQ(GetFocus(), item(edit));
     }
 }
 
 TEST_F(PickerSlots, EditTextColourFollowsTheSlotsPatternAcrossAListReplacement) {
     HWND edit = item(IDC_EDIT2); // pattern 1, "HSB(360, 100, 100)"
-    EXPECT_EQ(textOf(edit), L"HSB(0, 0, 0)");
+    EXPECT_EQ(test::windowTextOf(edit), L"HSB(0, 0, 0)");
     EXPECT_EQ(textColourOf(picker.hwnd(), edit), XEdit::parsedText);
     SetWindowTextW(edit, L"HSB(0, 0");
     EXPECT_EQ(textColourOf(picker.hwnd(), edit), XEdit::unparsedText);

@@ -2,6 +2,7 @@
 // by parse state and focus, its focus notification, dragging out and refusing drops; the copy
 // button's clipboard text and tooltip; the check box's tooltip and right click.
 #include "Rendering.h"
+#include "WindowProbes.h"
 #include "app/ProcessValues.h"
 #include "controls/HUEXCheckBox.h"
 #include "controls/TooltipBtn.h"
@@ -37,12 +38,6 @@ class SlotHost : public win::Dialog {
     }
 };
 
-std::wstring textOf(HWND window) {
-    std::array<wchar_t, 256> text{};
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
-
 std::wstring tooltipText(HWND tooltip, HWND tool, UINT_PTR id) {
     std::array<wchar_t, 256> text{};
     TTTOOLINFOW info{};
@@ -52,19 +47,6 @@ std::wstring tooltipText(HWND tooltip, HWND tool, UINT_PTR id) {
     info.lpszText = text.data();
     SendMessageW(tooltip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&info));
     return text.data();
-}
-
-std::wstring clipboardText() {
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return L"<clipboard busy>";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
 }
 
 RECT rectInParent(HWND child) {
@@ -212,12 +194,12 @@ TEST_F(SlotControls, FocusTellsTheParentWithTheEditsIdAndCodeZero) {
 }
 
 TEST_F(SlotControls, CopyButtonCopiesTheWholeTextSelectsItAndFocusesTheEdit) {
-    EXPECT_EQ(textOf(copy.hwnd()), L"2"); // the glyph
+    EXPECT_EQ(test::windowTextOf(copy.hwnd()), L"2"); // the glyph
     SetWindowTextW(edit.hwnd(), L"HSB(30, 100, 100)");
     SendMessageW(edit.hwnd(), EM_SETSEL, 2, 4);
     SetFocus(host.hwnd());
     SendMessageW(copy.hwnd(), BM_CLICK, 0, 0);
-    EXPECT_EQ(clipboardText(), L"HSB(30, 100, 100)");
+    EXPECT_EQ(test::clipboardText(), L"HSB(30, 100, 100)");
     DWORD start = 0, end = 0;
     SendMessageW(edit.hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
