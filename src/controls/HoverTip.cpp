@@ -17,9 +17,10 @@ TTTOOLINFOW wholeControlTool(HWND control, const wchar_t* text) {
 } // namespace
 
 HWND createTooltipWindow(HWND parent) {
+    // Always tip: the picker is a tool window that stays on top while another program is active.
     HWND tooltip =
-        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (tooltip) SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, 0xFFFFFF);
     return tooltip;
 }
