@@ -49,6 +49,10 @@ copy_button_over_strip() {
 mouse_to() { xdotool mousemove --sync "$1" "$2"; }
 menu_open() { huexctl menu-visible >/dev/null; }
 
+# A known start: black, slot 1 on "RRGGBB", slot 2 on "HSB(360, 100, 100)", neither check box set.
+printf '%s\r\n' '[Common]' 'FirstRun=no' 'Version=150' '[Window]' 'posX=20' 'posY=20' 'width=305' \
+    'focus=zoom' 'focus2=color1' '[Color1]' 'R=0' 'G=0' 'B=0' '[Color2]' 'mode=0' '[Marquee]' 'animation=0' \
+    '[Patterns]' 'uPatternsLength=0' 'pattern1=0' 'pattern2=1' 'mode1=0' 'mode2=0' >"$HUEX_APP_DIR/huex.ini"
 huex_start_and_wait
 shots=$E2E_DIR
 # With the system tray window of an earlier program on the desktop, Wine spends the first click
@@ -180,7 +184,7 @@ restore_mailto() {
 }
 trap 'restore_mailto; e2e_cleanup' EXIT
 wine reg add "$mailto_key" /ve /f /d "\"$helper_windows\" record \"$args_windows\" \"%1\"" >>"$E2E_LOG" 2>&1
-huexctl post-command 489 >/dev/null
+huex_key ctrl+i # the About command
 check "the About box opens" wait_until 10 eval '[ "$(huexctl popup-caption)" = "О программе — HUEX v1.5.5" ]'
 expect_eq "the e-mail link" huex@example.org "$(huexctl popup-item-text 390)"
 expect_eq "the web link" http://example.org/ "$(huexctl popup-item-text 391)"

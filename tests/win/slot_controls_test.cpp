@@ -3,7 +3,7 @@
 // button's clipboard text and tooltip; the check box's tooltip and right click.
 #include "Rendering.h"
 #include "WindowProbes.h"
-#include "app/ProcessValues.h"
+#include "shell/ProcessValues.h"
 #include "controls/HUEXCheckBox.h"
 #include "controls/TooltipBtn.h"
 #include "controls/XEdit.h"
