@@ -1,4 +1,4 @@
-# Files of src/shell, src/picker, src/settings and src/controls that include no platform header.
+# Files of src/shell, src/picker, src/settings, src/controls and src/dialogs that include no platform header.
 # They join the core library and are tested natively.
 set(HUEX_PURE_SOURCES
   src/picker/Layout.cpp
@@ -19,4 +19,6 @@ set(HUEX_PURE_SOURCES
   src/settings/ImageFile.cpp
   src/controls/TextSelection.cpp
   src/controls/LinkRules.cpp
+  src/dialogs/PatternListModel.cpp
+  src/dialogs/SettingsChoices.cpp
 )
