@@ -117,6 +117,9 @@ class ColorPickerDialog : public win::Dialog {
     void choosePattern(int index);
     void onCheckBoxClicked(int slot);
     void onTypedText(int slot);
+    // Settings (PickerSettingsCommand.cpp).
+    void openSettings();
+    void applySettings(std::vector<ColorPattern>& edited, int zoom, int mode);
     void updateReadOnly(int slot);
     std::optional<RgbColor> askSystemColor(const RgbColor& start);
     void onTimer(UINT_PTR id);
@@ -173,6 +176,7 @@ class ColorPickerDialog : public win::Dialog {
     HWND toolTip_ = nullptr; // a window owned by ours: destroyed with it
     bool trayIconAdded_ = false;
     std::optional<SettingsFiles> files_;
+    bool settingsOpen_ = false;
     // The system colour dialog's custom colours, kept for the session.
     std::array<COLORREF, 16> customColors_{};
     int lastHoverRegion_ = 0;

@@ -81,6 +81,9 @@ void ColorPickerDialog::onCommand(int id, int code, HWND control) {
         about.runModal(hwnd());
         break;
     }
+    case ID_SETTINGS:
+        openSettings();
+        break;
     case ID_CHOOSE_COLOR:
         chooseColorWithDialog();
         break;

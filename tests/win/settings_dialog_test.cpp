@@ -98,8 +98,9 @@ const ControlSpec settingsControls[] = {
 TEST(SettingsDialogResource, TemplateListsEveryControl) {
     const auto t = test::loadDialogTemplate(IDD_SETTINGS);
     ASSERT_TRUE(t) << "dialog 497 missing or not an extended template";
-    EXPECT_EQ(t->style,
-              static_cast<DWORD>(DS_SHELLFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU));
+    EXPECT_EQ(t->style, static_cast<DWORD>(DS_SHELLFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_VISIBLE |
+                                           WS_CAPTION | WS_SYSMENU));
+    EXPECT_EQ(t->exStyle, static_cast<DWORD>(WS_EX_TOPMOST));
     EXPECT_EQ(t->cx, 282);
     EXPECT_EQ(t->cy, 265);
     EXPECT_EQ(win::narrow(t->caption), "Настройки — HUEX");
