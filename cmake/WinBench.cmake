@@ -9,3 +9,9 @@ target_link_options(huex_picker_bench PRIVATE -static)
 add_executable(huex_settings_bench bench/win/settings_bench.cpp)
 target_link_libraries(huex_settings_bench PRIVATE huex_win)
 target_link_options(huex_settings_bench PRIVATE -static -municode)
+
+# The settings dialog opening against the picker's own start-up.
+add_executable(huex_settings_dialog_bench bench/win/settings_dialog_bench.cpp
+               $<TARGET_OBJECTS:huex_resources>)
+target_link_libraries(huex_settings_dialog_bench PRIVATE huex_win)
+target_link_options(huex_settings_dialog_bench PRIVATE -static -municode)

@@ -32,9 +32,11 @@ void placeChild(HWND dialog, int id, const RECT& r) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The dialog opens with every button unchecked: only the marked one is told (each check costs a
+// themed button a repaint).
 template <std::size_t N> void markRadio(HWND dialog, const std::array<int, N>& group, int index) {
-    for (std::size_t i = 0; i < N; ++i)
-        CheckDlgButton(dialog, group[i], static_cast<int>(i) == index ? BST_CHECKED : BST_UNCHECKED);
+    if (index >= 0 && index < static_cast<int>(N))
+        CheckDlgButton(dialog, group[static_cast<std::size_t>(index)], BST_CHECKED);
 }
 
 template <std::size_t N> int markedRadioIn(HWND dialog, const std::array<int, N>& group, int before) {
@@ -160,7 +162,7 @@ void PropertyDialog::fillChoices() {
     markRadio(self, zoomRadios, valueOf(zoomLevel));
     markRadio(self, modifierRadios, valueOf(modifier));
     markRadio(self, sampleRadios, sampleRadioOfSize(valueOf(sampleSize)));
-    CheckDlgButton(self, IDC_SET_ANIMATION, valueOf(animation) ? BST_CHECKED : BST_UNCHECKED);
+    if (valueOf(animation)) CheckDlgButton(self, IDC_SET_ANIMATION, BST_CHECKED);
     HWND combo = GetDlgItem(self, IDC_SET_PALETTE_SIZE);
     for (std::string_view text : kPaletteSizeTexts)
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::widen(text).c_str()));
