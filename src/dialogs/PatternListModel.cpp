@@ -133,9 +133,9 @@ int PatternListModel::remove(int selected) {
 int PatternListModel::move(int selected, int direction) {
     if (direction < 0 ? !canMoveUp(selected) : (direction == 0 || !canMoveDown(selected))) return -1;
     const int step = direction < 0 ? -1 : 1;
-    const int pattern = patternOfItem(selected);
+    const int pattern = patternOfItem(selected), neighbour = pattern + step;
     std::swap((*patterns_)[static_cast<std::size_t>(pattern)],
-              (*patterns_)[static_cast<std::size_t>(pattern + step)]);
+              (*patterns_)[static_cast<std::size_t>(neighbour)]);
     return selected + step;
 }
 
