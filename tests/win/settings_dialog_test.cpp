@@ -443,15 +443,15 @@ TEST_F(SettingsDialog, OkWritesEveryValueAndFindsTheSlotsPatternsByName) {
     SendMessageW(item(IDC_SET_PALETTE_SIZE), CB_SETCURSEL, 5, 0);
     command(IDOK);
     EXPECT_EQ(dialog->hwnd(), nullptr);
-    CallerValues expected;
-    expected.color1 = expected.color2 = 5;
-    expected.zoom = 4;
-    expected.sample = 5;
-    expected.animation = 1;
-    expected.period = 3;
-    expected.interval = 120;
-    expected.modifier = 1;
-    expected.palette = 10;
+    const CallerValues expected{.color1 = 5,
+                                .color2 = 5,
+                                .zoom = 4,
+                                .modifier = 1,
+                                .sample = 5,
+                                .interval = 120,
+                                .period = 3,
+                                .animation = 1,
+                                .palette = 10};
     EXPECT_EQ(values, expected);
 }
 
@@ -466,12 +466,8 @@ TEST_F(SettingsDialog, OkWithoutChangesKeepsEverythingAndADeletedSlotPatternFall
     command(IDC_SET_DELETE);
     CheckDlgButton(dialog->hwnd(), IDC_SET_ANIMATION, BST_UNCHECKED);
     command(IDOK);
-    CallerValues expected;
-    expected.color1 = 0; // its pattern was deleted
-    expected.animation = 0;
-    expected.period = 1;
-    expected.interval = 900;
-    expected.palette = 12;
+    // Slot 1's pattern was deleted; the animation stops; the palette count stays.
+    const CallerValues expected{.color1 = 0, .interval = 900, .period = 1, .animation = 0, .palette = 12};
     EXPECT_EQ(values, expected);
 }
 
