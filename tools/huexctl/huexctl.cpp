@@ -73,6 +73,26 @@ std::wstring reportedText(HWND window) {
     return text;
 }
 
+// A list box's items, one per line; the selected one marked with "> ". 1 when it is no list.
+int printListItems(HWND list) {
+    DWORD_PTR count = 0;
+    if (!list || !SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count) ||
+        static_cast<LRESULT>(count) == LB_ERR)
+        return 1;
+    DWORD_PTR selected = 0;
+    SendMessageTimeoutW(list, LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &selected);
+    for (DWORD_PTR i = 0; i < count; ++i) {
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, 5000, &length);
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                            5000, &length);
+        text.resize(static_cast<size_t>(length));
+        std::printf("%s%s\n", i == selected ? "> " : "", utf8(text).c_str());
+    }
+    return 0;
+}
+
 bool parseNumber(const wchar_t* text, long& value) {
     wchar_t* end = nullptr;
     value = std::wcstol(text, &end, 0);
@@ -244,6 +264,8 @@ int usage() {
                "  tooltips                  texts of the program's visible tooltips, one per line\n"
                "  popup-caption | popup-rect               the window the running copy shows over itself\n"
                "  popup-item-text ID | popup-item-rect ID  a control of that window\n"
+               "  popup-list ID             items of a list box of that window (\"> \" marks the selected)\n"
+               "  popup-is-checked ID | popup-is-enabled ID  a button of that window\n"
                "  fake-window SECONDS       show a window captioned HUEX without the marker\n",
                stderr);
     return 2;
@@ -376,6 +398,12 @@ int wmain(int argc, wchar_t** argv) {
         std::puts(utf8(reportedText(item)).c_str());
         return 0;
     }
+    if (command == L"popup-list" && given == 1)
+        return printListItems(GetDlgItem(window, static_cast<int>(arg(0))));
+    if (command == L"popup-is-checked" && given == 1)
+        return yesNo(IsDlgButtonChecked(window, static_cast<int>(arg(0))) == BST_CHECKED);
+    if (command == L"popup-is-enabled" && given == 1)
+        return yesNo(IsWindowEnabled(GetDlgItem(window, static_cast<int>(arg(0)))) != FALSE);
     if (command == L"hide" && given == 0) {
         ShowWindow(window, SW_HIDE);
         return 0;
