@@ -38,7 +38,15 @@ HWND Dialog::create(HWND owner) {
 
 void Dialog::endDialog(INT_PTR code) {
     endCode_ = code;
+    // The owner is enabled again first, so that the activation passes back to it rather than to
+    // some other program's window.
+    enableOwner();
     if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void Dialog::enableOwner() {
+    if (disabledOwner_) EnableWindow(disabledOwner_, TRUE);
+    disabledOwner_ = nullptr;
 }
 
 INT_PTR Dialog::runModal(HWND owner) {
@@ -47,8 +55,10 @@ INT_PTR Dialog::runModal(HWND owner) {
         rethrowPendingException();
         return -1;
     }
-    const bool disableOwner = owner && IsWindowEnabled(owner);
-    if (disableOwner) EnableWindow(owner, FALSE);
+    if (owner && IsWindowEnabled(owner)) {
+        EnableWindow(owner, FALSE);
+        disabledOwner_ = owner;
+    }
     MSG msg{};
     while (hwnd_ && !hasPendingException()) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -68,7 +78,7 @@ INT_PTR Dialog::runModal(HWND owner) {
             DispatchMessageW(&msg);
         }
     }
-    if (disableOwner) EnableWindow(owner, TRUE);
+    enableOwner();
     if (hwnd_) DestroyWindow(hwnd_);
     rethrowPendingException();
     return endCode_;

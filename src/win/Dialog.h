@@ -36,9 +36,11 @@ class Dialog {
   private:
     static INT_PTR CALLBACK procedure(HWND window, UINT id, WPARAM wParam, LPARAM lParam) noexcept;
     INT_PTR handle(UINT id, WPARAM wParam, LPARAM lParam);
+    void enableOwner();
     int templateId_;
     HWND hwnd_ = nullptr;
     INT_PTR endCode_ = 0;
+    HWND disabledOwner_ = nullptr; // the owner a modal run disabled, until it is enabled again
 };
 
 } // namespace huex::win

@@ -24,6 +24,8 @@ class ProbeDialog : public Dialog {
     std::vector<UINT> handled;
     bool throwOnUser = false;
     int destroyedCalls = 0;
+    HWND watchedOwner = nullptr;
+    bool ownerEnabledAtDestroy = false;
 
     bool preTranslateMessage(MSG& msg) override {
         if (msg.message == WM_APP + 1) {
@@ -40,6 +42,7 @@ class ProbeDialog : public Dialog {
             m.result = 42;
             return true;
         }
+        if (m.id == WM_DESTROY) ownerEnabledAtDestroy = IsWindowEnabled(watchedOwner) != FALSE;
         if (m.id == WM_APP + 3) {
             if (throwOnUser) throw std::runtime_error("handler failed");
             endDialog(7);
@@ -70,7 +73,9 @@ TEST(DialogBase, ModalRunPretranslatesEndsWithCodeAndReenablesOwner) {
     ASSERT_NE(owner.create(nullptr), nullptr);
     SetWindowTextW(owner.hwnd(), L"owner"); // the timer looks for the running dialog by its caption
     gOwner = owner.hwnd();
+    SetActiveWindow(owner.hwnd());
     ProbeDialog dialog;
+    dialog.watchedOwner = owner.hwnd();
     SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
         gOwnerEnabledDuringRun = IsWindowEnabled(gOwner) != FALSE;
@@ -82,6 +87,9 @@ TEST(DialogBase, ModalRunPretranslatesEndsWithCodeAndReenablesOwner) {
     EXPECT_FALSE(gOwnerEnabledDuringRun);
     EXPECT_EQ(dialog.pretranslated.size(), 1u);
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+    // Enabled before the dialog went, so that the activation came back to it.
+    EXPECT_TRUE(dialog.ownerEnabledAtDestroy);
+    EXPECT_EQ(GetActiveWindow(), owner.hwnd());
     EXPECT_EQ(dialog.hwnd(), nullptr);
 }
 
