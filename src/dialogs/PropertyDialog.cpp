@@ -225,7 +225,7 @@ bool PropertyDialog::onMessage(win::Message& m) {
     }
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(m.lParam);
-        if (header->idFrom != IDC_SET_TAB || header->code != TCN_SELCHANGE) return false;
+        if (!header || header->idFrom != IDC_SET_TAB || header->code != TCN_SELCHANGE) return false;
         showPage(static_cast<int>(SendMessageW(tab_.hwnd(), TCM_GETCURSEL, 0, 0)));
         m.result = 0;
         return true;
