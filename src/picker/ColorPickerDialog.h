@@ -119,7 +119,7 @@ class ColorPickerDialog : public win::Dialog {
     void onTypedText(int slot);
     // Settings (PickerSettingsCommand.cpp).
     void openSettings();
-    void applySettings(std::vector<ColorPattern>& edited, int zoom, int mode);
+    void applyDialogChoices(std::vector<ColorPattern>& edited, int zoom, int mode);
     void updateReadOnly(int slot);
     std::optional<RgbColor> askSystemColor(const RgbColor& start);
     void onTimer(UINT_PTR id);

@@ -31,10 +31,10 @@ void ColorPickerDialog::openSettings() {
     if (result != IDOK || !hwnd()) return;
     state.pattern1 = color1;
     state.pattern2 = color2;
-    applySettings(edited, zoom, mode);
+    applyDialogChoices(edited, zoom, mode);
 }
 
-void ColorPickerDialog::applySettings(std::vector<ColorPattern>& edited, int zoom, int mode) {
+void ColorPickerDialog::applyDialogChoices(std::vector<ColorPattern>& edited, int zoom, int mode) {
     CheckMenuRadioItem(menuPopup(IDM_MODIFIER), ID_MOD_WEB, ID_MOD_COMPLEMENT,
                        static_cast<UINT>(ID_MOD_WEB + mode), MF_BYCOMMAND);
     // The edited list takes the place of the window's own; the slot edits are pointed at it
