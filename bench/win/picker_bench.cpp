@@ -8,6 +8,7 @@
 //
 // Every step is timed call by call with QueryPerformanceCounter; the table gives medians, the
 // 10th, 90th and 99th percentiles in microseconds. Usage: huex_picker_bench.exe [REPETITIONS]
+#include "BenchProcess.h"
 #include "picker/ColorPickerDialog.h"
 #include "picker/Marquee.h"
 #include "resource.h"
@@ -330,13 +331,8 @@ int run(int repetitions) {
 } // namespace huex
 
 int main(int argc, char** argv) {
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    const HRESULT ole = OleInitialize(nullptr);
+    const huex::bench::BenchProcess process;
     const int repetitions = argc > 1 ? std::max(10, std::atoi(argv[1])) : 2000;
     std::printf("picker_bench: %d timed repetitions per step\n", repetitions);
-    const int result = huex::run(repetitions);
-    if (SUCCEEDED(ole)) OleUninitialize();
-    return result;
+    return huex::run(repetitions);
 }

@@ -14,6 +14,7 @@
 // which comes after every paint, ends the measurement once nothing is left to paint.
 //
 // Usage: huex_settings_dialog_bench.exe [REPETITIONS [HUEX_EXE]]   (default 20; medians, p10, p90 in ms)
+#include "BenchProcess.h"
 #include "picker/ColorPickerDialog.h"
 #include "resource.h"
 
@@ -271,13 +272,8 @@ int run(int repetitions, const wchar_t* program) {
 } // namespace huex
 
 int wmain(int argc, wchar_t** argv) {
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    const HRESULT ole = OleInitialize(nullptr);
+    const huex::bench::BenchProcess process;
     const int repetitions = argc > 1 ? std::max(5, _wtoi(argv[1])) : 20;
     std::printf("settings_dialog_bench: %d timed repetitions of each, interleaved\n", repetitions);
-    const int result = huex::run(repetitions, argc > 2 ? argv[2] : nullptr);
-    if (SUCCEEDED(ole)) OleUninitialize();
-    return result;
+    return huex::run(repetitions, argc > 2 ? argv[2] : nullptr);
 }
