@@ -1,5 +1,7 @@
 #include "dialogs/PatternListModel.h"
 
+#include "settings/Settings.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -119,6 +121,8 @@ AddOutcome PatternListModel::add(int selected, const PatternTexts& texts) {
     if (std::find(shown.begin(), shown.end(), texts.name) != shown.end()) return AddOutcome::duplicateName;
     // A blank name would be a blank entry in the slots' pattern menu.
     if (blank(texts.name)) return AddOutcome::blankName;
+    // The settings file keeps no more user patterns than this; one more would be lost at the next start.
+    if (patternCount() - builtIn_ >= kMaxUserPatterns) return AddOutcome::listFull;
     patterns_->emplace_back(texts.name, texts.patternString, texts.formats);
     return AddOutcome::added;
 }

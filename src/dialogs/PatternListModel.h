@@ -43,7 +43,7 @@ struct PageState {
     friend bool operator==(const PageState&, const PageState&) = default;
 };
 
-enum class AddOutcome { added, duplicateName, blankName, notAddEntry };
+enum class AddOutcome { added, duplicateName, blankName, listFull, notAddEntry };
 
 class PatternListModel {
   public:

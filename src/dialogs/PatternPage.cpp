@@ -11,8 +11,9 @@ const std::array<int, 11> PatternPage::editIds{IDC_SET_NAME,  IDC_SET_PATTERN, I
                                                IDC_SET_HSL_H, IDC_SET_HSL_S,   IDC_SET_HSL_L};
 
 void PatternPage::showRefusal(HWND dialog, AddOutcome why) {
-    const wchar_t* text =
-        why == AddOutcome::blankName ? L"Введите имя шаблона" : L"Шаблон с таким именем уже существует";
+    const wchar_t* text = why == AddOutcome::blankName ? L"Введите имя шаблона"
+                          : why == AddOutcome::listFull ? L"Больше шаблонов не сохранить: их уже 200"
+                                                        : L"Шаблон с таким именем уже существует";
     MessageBoxW(dialog, text, L"HUEX", MB_OK | MB_ICONINFORMATION);
 }
 

@@ -2,6 +2,7 @@
 // operations, which pattern each slot ends up with, and the magnifier and colour choices.
 #include "dialogs/PatternListModel.h"
 #include "dialogs/SettingsChoices.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -178,6 +179,17 @@ TEST(PatternList, AddTakesNewNamesFromTheAddEntryOnly) {
         EXPECT_EQ(model.items()[6], c.name);
         EXPECT_EQ(model.kindOf(model.addEntryItem()), PatternItem::addEntry);
     }
+}
+
+TEST(PatternList, AddStopsWhereTheSettingsFileStopsKeepingPatterns) {
+    std::vector<ColorPattern> list = builtInPatterns();
+    PatternListModel model(list, 4);
+    for (int i = 0; i < kMaxUserPatterns; ++i)
+        ASSERT_EQ(model.add(model.addEntryItem(), named("p" + std::to_string(i))), AddOutcome::added);
+    EXPECT_EQ(model.add(model.addEntryItem(), named("one more")), AddOutcome::listFull);
+    EXPECT_EQ(list.size(), 4u + kMaxUserPatterns);
+    model.remove(5);
+    EXPECT_EQ(model.add(model.addEntryItem(), named("one more")), AddOutcome::added);
 }
 
 TEST(PatternList, DeleteRemovesUserPatternsOnlyAndPicksTheNextItem) {
