@@ -156,22 +156,7 @@ bool saveSettingsFile(const std::wstring& path, const std::vector<SettingsEntry>
 }
 
 std::vector<std::uint8_t> readImageFileBytes(const std::wstring& path) {
-    HANDLE opened =
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return {};
-    const win::UniqueHandle file(opened);
-    std::vector<std::uint8_t> bytes(kImageFileSize);
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        DWORD got = 0;
-        if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &got,
-                      nullptr) ||
-            got == 0)
-            break;
-        filled += got;
-    }
-    bytes.resize(filled);
-    return bytes;
+    return fileStart(path, kImageFileSize);
 }
 
 bool saveImageFile(const std::wstring& path, std::span<const std::uint8_t> bytes) {
