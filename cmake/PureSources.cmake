@@ -2,6 +2,7 @@
 # They join the core library and are tested natively.
 set(HUEX_PURE_SOURCES
   src/picker/Layout.cpp
+  src/geometry/ZoomLevels.cpp
   src/picker/Magnifier.cpp
   src/picker/Marquee.cpp
   src/picker/Frames.cpp
@@ -19,6 +20,7 @@ set(HUEX_PURE_SOURCES
   src/settings/ImageFile.cpp
   src/controls/TextSelection.cpp
   src/controls/LinkRules.cpp
+  src/shell/OpenerRules.cpp
   src/dialogs/PatternListModel.cpp
   src/dialogs/SettingsChoices.cpp
 )

@@ -1,6 +1,7 @@
 #include "controls/CHyperLink.h"
 
 #include "shell/LinkOpener.h"
+#include "shell/OpenerRules.h"
 #include "controls/HoverTip.h"
 #include "win/Text.h"
 

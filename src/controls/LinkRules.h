@@ -1,6 +1,5 @@
 #pragma once
-// The rules of a hyperlink control that need no window: its colour by state, the text shown when
-// a link can't be opened, the command line of the fallback opener, and sizing to the text.
+// The rules of a hyperlink control that need no window: its colour by state and sizing to the text.
 #include "color/Color.h"
 
 #include <string>
@@ -30,15 +29,6 @@ struct LinkState {
 };
 
 ColorRef linkTextColour(const LinkState& state, unsigned options);
-
-// The message shown when opening fails with a shell or process start result code.
-std::wstring openFailureMessage(int code);
-
-// The registered command line of the web-page program, cut before its "%1" placeholder (at the
-// opening quote when the placeholder is quoted); the whole line when it has none.
-std::wstring commandBeforePlaceholder(std::wstring_view registered);
-// The command line the fallback runs: the cut command, a space and the target.
-std::wstring fallbackCommandLine(std::wstring_view registered, std::wstring_view target);
 
 // A control's rectangle in its parent, shrunk round its text as a static of that alignment
 // draws it.

@@ -3,7 +3,7 @@
 // colours, which style each region takes, the copy/refresh flash of the zoom frame, and the rings
 // and corner pixels a style paints.
 #include "color/Color.h"
-#include "picker/Geometry.h"
+#include "geometry/Geometry.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // The picker window's keyboard rules: which shortcut a key press is, and what the arrow keys and
 // Enter do to the picked pixel, the capture centre and the palette selection.
 #include "color/Palette.h"
-#include "picker/Geometry.h"
+#include "geometry/Geometry.h"
 #include "picker/Magnifier.h"
 #include "picker/PaletteSelection.h"
 

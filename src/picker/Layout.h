@@ -2,7 +2,7 @@
 // Rectangles of the picker window's self-drawn regions and child controls, its client and window
 // sizes, the palette cells and the rule that turns a new window width into a new right edge.
 // Everything is in client coordinates of the picker window.
-#include "picker/Geometry.h"
+#include "geometry/Geometry.h"
 
 #include <optional>
 

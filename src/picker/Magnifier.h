@@ -3,7 +3,8 @@
 // the picked pixel and its sample block, and the colour sampled from the capture or read back
 // from the live view.
 #include "color/Color.h"
-#include "picker/Geometry.h"
+#include "geometry/Geometry.h"
+#include "geometry/ZoomLevels.h"
 
 #include <array>
 #include <cstdint>
@@ -13,61 +14,10 @@
 
 namespace huex {
 
-// The captured screen square is kCaptureSide pixels on each side; its centre pixel is
-// (kCaptureCentre, kCaptureCentre) and lies on the capture centre's screen point.
-inline constexpr int kCaptureSide = 33;
-inline constexpr int kCaptureCentre = kCaptureSide / 2;
-// Bytes of a capture: 32-bit pixels 0x00RRGGBB, bytes blue, green, red, 0, top row first.
-inline constexpr std::size_t kCaptureBytes = std::size_t{kCaptureSide} * kCaptureSide * 4;
 // Client coordinate of the zoom view's top-left corner on both axes.
 inline constexpr int kZoomViewOrigin = 6;
 
-struct ZoomLevel {
-    int viewSize;   // image pixels along each side of the view
-    int zoomFactor; // screen pixels per image pixel
-    int commandId;  // zoom menu item
-};
-inline constexpr std::array<ZoomLevel, 5> kZoomLevels{{
-    {5, 15, 245},
-    {7, 11, 246},
-    {9, 8, 247},
-    {15, 5, 248},
-    {25, 3, 249},
-}};
-
 inline constexpr int kSampleCommandFirst = 1021; // 1x1; 1022 3x3, 1023 5x5
-
-struct MagnifierState {
-    int viewSize = 7;
-    int zoomFactor = 11;
-    int sampleSize = 1;     // side of the averaged block: 1, 3 or 5
-    Point pickOffset{};     // picked pixel relative to the view centre, in image pixels
-    Point viewOffset{1, 1}; // view position relative to the capture centre, in image pixels
-    friend bool operator==(const MagnifierState&, const MagnifierState&) = default;
-};
-
-// Row of kZoomLevels whose viewSize is exactly this one, -1 for none.
-int zoomLevelIndex(int viewSize);
-
-// Largest |pickOffset| component that keeps the sample block inside the view, and largest
-// |viewOffset| component that keeps the view inside the capture. Never negative.
-int pickOffsetBound(int viewSize, int sampleSize);
-int viewOffsetBound(int viewSize);
-
-// Both offsets clamped to their bounds.
-MagnifierState clampOffsets(MagnifierState s);
-
-// Any state, for instance one read from a settings file, made consistent: a viewSize from the
-// table takes its own zoomFactor; any other viewSize takes the level the zoom step rule finds for
-// it (the first whose view is not smaller, the largest when none); a sampleSize other than 1, 3
-// or 5 becomes 1; then the offsets are clamped. Consistent states come back unchanged.
-MagnifierState sanitized(MagnifierState s);
-
-// Zoom level `index` (limited to 0..4) with the offsets clamped to it.
-MagnifierState withZoomLevel(MagnifierState s, int index);
-
-// Level reached by stepping from the current viewSize: +1 shows more pixels at a smaller factor.
-int steppedZoomLevel(int viewSize, int step);
 
 // Sample size for a sample-size menu command (1021..1023 give 1, 3, 5); other commands leave the
 // state as it is.

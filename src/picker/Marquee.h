@@ -2,7 +2,7 @@
 // The marching-ants marquee round the picked pixel and the sample block: where it runs, the colour
 // of each of its pixels, and how its phase advances.
 #include "color/Color.h"
-#include "picker/Geometry.h"
+#include "geometry/Geometry.h"
 #include "picker/Magnifier.h"
 
 #include <optional>

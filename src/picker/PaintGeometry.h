@@ -3,7 +3,7 @@
 // between the regions, the marker between the swatches, the gaps between palette cells, the
 // drop previews, the pipette bar's icons, the sample button and the separator.
 #include "color/Color.h"
-#include "picker/Geometry.h"
+#include "geometry/Geometry.h"
 #include "picker/Layout.h"
 
 #include <array>

@@ -12,9 +12,6 @@
 
 namespace huex {
 
-// The value that stands for "take the live window rectangle" in savedLeft/savedTop/savedWidth.
-inline constexpr int useLiveWindowRect = -30000;
-
 enum class DragMode : int { idle = 0, pipette = 1, color = 2, hover = 4 };
 
 struct PickerState {

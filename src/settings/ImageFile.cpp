@@ -1,6 +1,6 @@
 #include "settings/ImageFile.h"
 
-#include "picker/Magnifier.h"
+#include "geometry/ZoomLevels.h"
 
 #include <algorithm>
 

@@ -4,9 +4,8 @@
 #include "color/Color.h"
 #include "color/Palette.h"
 #include "pattern/ColorPattern.h"
-#include "picker/Geometry.h"
-#include "picker/Magnifier.h"
-#include "picker/PickerState.h"
+#include "geometry/Geometry.h"
+#include "geometry/ZoomLevels.h"
 #include "settings/IniDocument.h"
 
 #include <array>

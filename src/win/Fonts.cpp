@@ -1,13 +1,13 @@
 #include "win/Fonts.h"
 
+#include "win/Dpi.h"
 #include "win/Handles.h"
 
 namespace huex::win {
 
-HFONT createPointFont(int tenthsOfPoint, const wchar_t* face) {
-    const WindowDc screen(nullptr);
+HFONT createPointFont(int tenthsOfPoint, const wchar_t* face, int dpi) {
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(tenthsOfPoint, GetDeviceCaps(screen.get(), LOGPIXELSY), 720);
+    font.lfHeight = -MulDiv(tenthsOfPoint, dpi > 0 ? dpi : screenDpi(), 720);
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
     return CreateFontIndirectW(&font);

@@ -1,6 +1,6 @@
 #pragma once
 // Readable GoogleTest failure messages for the picker's geometry values.
-#include "picker/Geometry.h"
+#include "geometry/Geometry.h"
 
 #include <ostream>
 

@@ -1,6 +1,7 @@
 // The hyperlink's rules: colour by state, failure messages by result code, the fallback
 // opener's command line, and shrinking a static to its text.
 #include "controls/LinkRules.h"
+#include "shell/OpenerRules.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // a click does, with the shell replaced by a recorder.
 #include "WindowProbes.h"
 #include "controls/LinkRules.h"
+#include "shell/OpenerRules.h"
 #include "dialogs/AboutDialog.h"
 #include "resource.h"
 

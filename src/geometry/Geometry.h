@@ -1,10 +1,13 @@
 #pragma once
-// Plain point, size and rectangle values for the picker window's client coordinates.
+// Plain point, size and rectangle values, in client or screen coordinates.
 // Rectangles follow the platform's conventions: right and bottom are exclusive, a rectangle
 // with no area is empty, and contains() answers exactly as PtInRect does.
 #include <array>
 
 namespace huex {
+
+// The value that stands for "take the live window rectangle" in a remembered left, top or width.
+inline constexpr int useLiveWindowRect = -30000;
 
 struct Point {
     int x = 0, y = 0;
