@@ -23,7 +23,9 @@ void ColorPickerDialog::placeSlotControls() {
     HWND check2 = slotCheck(2);
     RECT checkRect{};
     if (!check2 || !GetWindowRect(check2, &checkRect)) return;
-    const SlotControlRects rects = slotControlRects(state.layout, checkRect.bottom - checkRect.top);
+    const int measured = checkRect.bottom - checkRect.top;
+    const int height = checkBoxHeight96_ > 0 ? state.layout.scale(checkBoxHeight96_) : measured;
+    const SlotControlRects rects = slotControlRects(state.layout, height);
     moveControl(slotEdit(2), rects.edit2);
     moveControl(check2, rects.check2);
     moveControl(slotEdit(1), rects.edit1);
@@ -32,7 +34,8 @@ void ColorPickerDialog::placeSlotControls() {
 }
 
 void ColorPickerDialog::applyLayout() {
-    state.layout = computeLayout(state.magnifier.viewSize, state.magnifier.zoomFactor, state.layout);
+    state.layout =
+        computeLayout(state.magnifier.viewSize, state.magnifier.zoomFactor, state.layout, state.layout.scale);
     placeSlotControls();
     RECT window{}, client{};
     if (!GetWindowRect(hwnd(), &window) || !GetClientRect(hwnd(), &client)) return;
@@ -77,12 +80,6 @@ void ColorPickerDialog::setZoomLevel(int index) {
 
 void ColorPickerDialog::stepZoomLevel(int step) {
     setZoomLevel(steppedZoomLevel(state.magnifier.viewSize, step));
-}
-
-void ColorPickerDialog::loadSampleIcon() {
-    sampleIcon_.reset(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(sampleIconFor(state.magnifier.sampleSize)),
-                   IMAGE_ICON, 32, 32, 0)));
 }
 
 void ColorPickerDialog::setSampleSize(int commandId) {
@@ -130,7 +127,7 @@ void ColorPickerDialog::sampleFromImage() {
 
 void ColorPickerDialog::sampleLive(HDC windowDc) {
     std::vector<ColorRef> colors;
-    for (const Point& p : liveSamplePoints(state.magnifier)) colors.push_back(GetPixel(windowDc, p.x, p.y));
+    for (const Point& p : liveSamplePoints(state.magnifier, state.layout.viewGrid())) colors.push_back(GetPixel(windowDc, p.x, p.y));
     state.currentColor = meanColor(colors);
 }
 
