@@ -177,7 +177,8 @@ class ColorPickerDialog : public win::Dialog {
     win::UniqueFont labelFont_;
     win::UniqueFont checkFont_; // the dialog font for another DPI than the template's
     int templateDpi_ = kBaseDpi;
-    int checkBoxHeight96_ = 0;
+    int checkBoxHeight96_ = 0; // the template's, in 96-DPI units
+    int checkBoxHeight_ = 0;   // at the window's DPI: the scaled one, or the font's where that is taller
     win::UniqueCursor pipetteCursor_, dragCursor_, dropCursor_;
     CaptureBitmap captureImage_;
     win::Window instanceMarker_;

@@ -46,7 +46,8 @@ LayoutMetrics layoutMetrics(Scale s) {
         .swatch = s(16),
         .edit = s(20),
         .paletteColumn = s(46),
-        .columnGap = s.line(2),
+        .columnGap = 2 * s.line(1),
+        .cellInset = s.line(2),
         .hitMargin = s(3),
         .initialRightPanel = s(kInitialRightPanelWidth),
         .minWindowWidth = s(kMinWindowWidth),
@@ -102,16 +103,16 @@ TrackingLimits trackingLimits(const PickerLayout& l, int nonClientHeight) {
     return {{m.minWindowWidth, height}, {m.maxWindowWidth, height}};
 }
 
-int rightEdgeForWindowWidth(const PickerLayout& l, int windowWidth) {
+int rightEdgeForWindowWidth(const PickerLayout& l, int windowWidth, int nonClientWidth) {
+    const LayoutMetrics m = layoutMetrics(l.scale);
     // The platform never reports a window outside the tracking limits; the clamp only keeps a
     // nonsensical width from overflowing.
-    const LayoutMetrics m = layoutMetrics(l.scale);
     windowWidth = std::clamp(windowWidth, 0, m.maxWindowWidth);
-    return l.rightPanel.left + windowWidth - 3 * m.frame - m.paletteColumn - l.leftPanel.width() + m.columnGap;
+    return windowWidth - nonClientWidth - m.columnGap - m.paletteColumn;
 }
 
-std::optional<Rect> applyWindowWidth(PickerLayout& l, int windowWidth) {
-    const int R = rightEdgeForWindowWidth(l, windowWidth);
+std::optional<Rect> applyWindowWidth(PickerLayout& l, int windowWidth, int nonClientWidth) {
+    const int R = rightEdgeForWindowWidth(l, windowWidth, nonClientWidth);
     if (R == l.rightPanel.right) return std::nullopt;
     l = layoutForViewSide(l.zoomRect.width(), R, l.scale, l.block);
     return Rect{l.leftPanel.right + layoutMetrics(l.scale).frame, 0, l.paletteColumn.right, l.height()};
@@ -121,7 +122,7 @@ Rect paletteCell(const PickerLayout& l, int index, int count) {
     const int n = std::min(count, Palette::capacity);
     if (index < 0 || index >= n) return {};
     const LayoutMetrics m = layoutMetrics(l.scale);
-    const int f = m.frame, inset = m.columnGap;
+    const int f = m.frame, inset = m.cellInset;
     const Rect& column = l.paletteColumn;
     const int G = column.height() - f;
     return {column.left + f + inset, column.top + G * index / n + f + inset, column.right - f - inset,

@@ -29,7 +29,8 @@ struct LayoutMetrics {
     int swatch;        // 16
     int edit;          // 20
     int paletteColumn; // 46
-    int columnGap;     // 2, between the right panel and the palette column
+    int columnGap;     // between the right panel and the palette column: the two separator lines
+    int cellInset;     // 2, between a palette cell's frame and the column
     int hitMargin;     // 3, round a palette cell
     int initialRightPanel, minWindowWidth, maxWindowWidth, defaultWindowWidth;
 };
@@ -78,12 +79,16 @@ struct TrackingLimits {
 };
 TrackingLimits trackingLimits(const PickerLayout& layout, int nonClientHeight);
 
-// Right edge R that a window of the given outer width gives the right panel.
-int rightEdgeForWindowWidth(const PickerLayout& layout, int windowWidth);
+// Right edge R that a window of the given outer width gives the right panel: the palette column
+// ends at the client area's right edge. The window's frame is nonClientWidth wide in all (8 for a
+// sizable window at 96 DPI).
+inline constexpr int kFrameNonClientWidth = 8;
+int rightEdgeForWindowWidth(const PickerLayout& layout, int windowWidth, int nonClientWidth = kFrameNonClientWidth);
 
 // WM_SIZE: moves the right edge to match the new outer window width and lays out again. Returns
 // the client area to invalidate (without erasing) when the edge moved, nothing when it did not.
-std::optional<Rect> applyWindowWidth(PickerLayout& layout, int windowWidth);
+std::optional<Rect> applyWindowWidth(PickerLayout& layout, int windowWidth,
+                                     int nonClientWidth = kFrameNonClientWidth);
 
 // Palette cell i of n cells; the empty rectangle for an index outside 0..n-1. n is limited to
 // the palette's capacity so that a hit can always index the palette.

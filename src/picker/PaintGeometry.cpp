@@ -2,6 +2,8 @@
 
 #include "picker/Frames.h"
 
+#include <algorithm>
+
 namespace huex {
 
 namespace {
@@ -9,6 +11,15 @@ namespace {
 // Top-left corner at which a picture of the given size sits centred in `area`.
 Point centredIn(const Rect& area, int width, int height) {
     return {(area.left + area.right - width) / 2, (area.top + area.bottom - height) / 2};
+}
+
+// The band between the zoom frame and the pipette bar, which runs on under the slots and above
+// the swatch frames. At 96 DPI both gaps are the same rows; at other scales rounding may move them
+// apart by a row, and the band covers both.
+Rect underViewAndAboveSwatches(const PickerLayout& l, const LayoutMetrics& m) {
+    const int f = m.frame;
+    const int view = l.zoomRect.bottom + f, swatches = l.colorSwatch.top - 2 * f;
+    return {f, std::min(view, swatches), f + l.rightPanel.right, std::max(view + m.margin, swatches + f)};
 }
 
 } // namespace
@@ -25,7 +36,7 @@ std::vector<Rect> backgroundFills(const PickerLayout& l, const SlotControlRects&
         Rect::fromSize(0, f, f, ch - 2 * f),
         Rect::fromSize(cw - f + m.line, f, f - m.line, ch - 2 * f),
         Rect::fromSize(l.leftPanel.right - f, f, f, ch - 2 * f),
-        Rect::fromSize(f, l.colorSwatch.top - 2 * f, R, f),
+        underViewAndAboveSwatches(l, m),
         Rect::fromSize(R - f, f, f, ch - 2 * f),
         Rect::fromSize(l.paletteColumn.left - f + m.margin, f, f - m.line, ch - 2 * f),
         {x, f, R, c.check1.top},
@@ -73,7 +84,7 @@ std::optional<Rect> paletteGapRow(const PickerLayout& l, int index, int count) {
     if (above.empty()) return std::nullopt;
     const LayoutMetrics m = layoutMetrics(l.scale);
     return Rect::fromSize(l.paletteColumn.left, above.bottom + m.frame, l.paletteColumn.width(),
-                          2 * m.columnGap - m.frame);
+                          2 * m.cellInset - m.frame);
 }
 
 DropPreview swatchDropPreview(const Rect& s, Scale scale) {

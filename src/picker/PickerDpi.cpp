@@ -6,6 +6,9 @@
 #include "shell/TrayIcon.h"
 #include "win/Dpi.h"
 #include "win/Fonts.h"
+#include "win/Handles.h"
+
+#include <algorithm>
 
 namespace huex {
 
@@ -58,6 +61,13 @@ void ColorPickerDialog::loadDpiResources() {
     HFONT checkFont = checkFont_ ? checkFont_.get() : dialogFont;
     for (HWND check : {slotCheck(1), slotCheck(2)})
         if (check && checkFont) SendMessageW(check, WM_SETFONT, reinterpret_cast<WPARAM>(checkFont), FALSE);
+    // A font does not grow in step with the scale: the boxes are at least one line of it high.
+    checkBoxHeight_ = scale(checkBoxHeight96_);
+    if (const win::WindowDc dc(hwnd()); dc && checkFont) {
+        const win::SelectGuard select(dc.get(), checkFont);
+        TEXTMETRICW metrics{};
+        if (GetTextMetricsW(dc.get(), &metrics)) checkBoxHeight_ = std::max(checkBoxHeight_, int{metrics.tmHeight});
+    }
 
     const int icon = scale(32);
     pipetteHolderIcon_.reset(loadIcon(IDI_PIPETTE_HOLDER, icon));

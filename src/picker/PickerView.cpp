@@ -23,8 +23,7 @@ void ColorPickerDialog::placeSlotControls() {
     HWND check2 = slotCheck(2);
     RECT checkRect{};
     if (!check2 || !GetWindowRect(check2, &checkRect)) return;
-    const int measured = checkRect.bottom - checkRect.top;
-    const int height = checkBoxHeight96_ > 0 ? state.layout.scale(checkBoxHeight96_) : measured;
+    const int height = checkBoxHeight_ > 0 ? checkBoxHeight_ : checkRect.bottom - checkRect.top;
     const SlotControlRects rects = slotControlRects(state.layout, height);
     moveControl(slotEdit(2), rects.edit2);
     moveControl(check2, rects.check2);
@@ -46,9 +45,12 @@ void ColorPickerDialog::applyLayout() {
 }
 
 void ColorPickerDialog::onSize() {
-    RECT window{};
-    if (!hwnd() || !slotEdit(1) || !slotEdit(2) || !GetWindowRect(hwnd(), &window)) return;
-    if (const auto changed = applyWindowWidth(state.layout, window.right - window.left)) {
+    RECT window{}, client{};
+    if (!hwnd() || !slotEdit(1) || !slotEdit(2) || !GetWindowRect(hwnd(), &window) ||
+        !GetClientRect(hwnd(), &client))
+        return;
+    const int width = window.right - window.left;
+    if (const auto changed = applyWindowWidth(state.layout, width, width - client.right)) {
         placeSlotControls();
         const RECT invalid = toRect(*changed);
         InvalidateRect(hwnd(), &invalid, FALSE);
