@@ -5,6 +5,7 @@
 #include "geometry/Scale.h"
 #include "resource.h"
 #include "win/Artwork.h"
+#include "win/Dpi.h"
 #include "win/Handles.h"
 
 #include <windows.h>
@@ -530,8 +531,8 @@ const IconSpec iconSpecs[] = {
     {IDI_PIPETTE_HOLDER, 32, {0, 0, 16, 16}, 30},
     {IDI_TRAY_SHOWN_CLASSIC, 24, whole, 300, traySides},
     {IDI_TRAY_HIDDEN_CLASSIC, 24, whole, 300, traySides},
-    {IDI_TRAY_SHOWN, 32, whole, 300},
-    {IDI_TRAY_HIDDEN, 32, whole, 300},
+    {IDI_TRAY_SHOWN, 32, whole, 300, traySides},
+    {IDI_TRAY_HIDDEN, 32, whole, 300, traySides},
     // Drawn 12 pixels left and 8 above the centre of the sample button.
     {IDI_SAMPLE_1X1, 32, {0, 0, 24, 16}, 200},
     {IDI_SAMPLE_3X3, 32, {0, 0, 24, 16}, 200},
@@ -695,18 +696,21 @@ int cursorWidth(HCURSOR cursor) {
 
 TEST(ArtworkLoading, TakesTheDrawingMadeForTheScaleAtOrAboveTheWindows) {
     struct Case {
-        int dpi, colourSide, aboutSide, aboutFrame, cursorSide;
+        int dpi, colourSide, aboutSide, aboutFrame;
     };
-    for (const Case c : {Case{96, 13, 70, 1, 32},
-                         {110, 16, 88, 1, 40},
-                         {120, 16, 88, 1, 40},
-                         {144, 20, 105, 2, 48},
-                         {168, 26, 140, 2, 64},
-                         {192, 26, 140, 2, 64},
-                         {288, 26, 140, 2, 64}}) {
+    for (const Case c : {Case{96, 13, 70, 1},
+                         {110, 16, 88, 1},
+                         {120, 16, 88, 1},
+                         {144, 20, 105, 2},
+                         {168, 26, 140, 2},
+                         {192, 26, 140, 2},
+                         {288, 26, 140, 2}}) {
         SCOPED_TRACE("dpi " + std::to_string(c.dpi));
         EXPECT_EQ(bitmapWidth(win::loadNamedColourBitmap(3, c.dpi).get()), c.colourSide);
-        EXPECT_EQ(cursorWidth(win::loadCursor(IDCUR_PIPETTE, c.dpi).get()), c.cursorSide);
+        // A drawn cursor, never smaller than the system's own cursors while there is one as large.
+        const int cursor = cursorWidth(win::loadCursor(IDCUR_PIPETTE, c.dpi).get());
+        EXPECT_TRUE(cursor == 32 || cursor == 40 || cursor == 48 || cursor == 64) << cursor;
+        EXPECT_GE(cursor, std::min(win::systemMetric(SM_CXCURSOR, c.dpi), 64));
 
         const win::UniqueBitmap about = win::loadAboutPicture(c.dpi);
         ASSERT_EQ(bitmapWidth(about.get()), c.aboutSide);

@@ -42,16 +42,15 @@ void putInfoHeader(Bytes& out, int width, int height, int bitsPerPixel, std::uin
     put32(out, 0);
 }
 
-// Pixel rows bottom-up, each padded to a multiple of four bytes.
-void putPixels(Bytes& out, const Raster& image, int bitsPerPixel, const Rgba* background) {
-    const int padding = rowBytes(image.width(), bitsPerPixel) - image.width() * bitsPerPixel / 8;
+// 24-bit pixel rows bottom-up, composited over `background`, each padded to a multiple of four bytes.
+void putPixels(Bytes& out, const Raster& image, const Rgba& background) {
+    const int padding = rowBytes(image.width(), 24) - image.width() * 3;
     for (int y = image.height() - 1; y >= 0; --y) {
         for (int x = 0; x < image.width(); ++x) {
-            const Rgba p = background ? over(image.at(x, y), *background) : image.at(x, y);
+            const Rgba p = over(image.at(x, y), background);
             out.push_back(toChannel(p.b));
             out.push_back(toChannel(p.g));
             out.push_back(toChannel(p.r));
-            if (bitsPerPixel == 32) out.push_back(toChannel(p.a));
         }
         out.insert(out.end(), static_cast<std::size_t>(padding), 0);
     }
@@ -124,21 +123,15 @@ void putPngChunk(Bytes& out, const char* type, const Bytes& data) {
     putBigEndian32(out, static_cast<std::uint32_t>(crc));
 }
 
-bool compressed(const Raster& image, int bitsPerPixel) {
-    return bitsPerPixel == 32 && image.width() != 16 && image.width() != 32;
-}
-
 Bytes iconImage(const Raster& image, int bitsPerPixel) {
-    if (compressed(image, bitsPerPixel)) return pngFile(image);
+    if (bitsPerPixel == 32) return pngFile(image);
     Bytes out;
-    const auto colourSize =
-        static_cast<std::uint32_t>(rowBytes(image.width(), bitsPerPixel) * image.height());
+    const auto colourSize = static_cast<std::uint32_t>(rowBytes(image.width(), 24) * image.height());
     const auto maskSize = static_cast<std::uint32_t>(rowBytes(image.width(), 1) * image.height());
-    putInfoHeader(out, image.width(), image.height() * 2, bitsPerPixel, colourSize + maskSize);
-    const Rgba black = rgb(0, 0, 0); // transparent pixels of images without alpha are black under the mask
+    putInfoHeader(out, image.width(), image.height() * 2, 24, colourSize + maskSize);
     Raster hardened = image;
-    if (bitsPerPixel != 32) hardened.hardenAlpha();
-    putPixels(out, hardened, bitsPerPixel, bitsPerPixel == 32 ? nullptr : &black);
+    hardened.hardenAlpha();
+    putPixels(out, hardened, rgb(0, 0, 0)); // transparent pixels are black under the mask
     putMask(out, hardened);
     return out;
 }
@@ -192,7 +185,7 @@ Bytes bitmapFile(const Raster& image, Rgba background, const std::vector<Rgba>& 
     if (palette.size() > 16) throw std::invalid_argument("a 4-bit bitmap has at most 16 colours");
     Bytes pixels;
     if (palette.empty()) {
-        putPixels(pixels, image, 24, &background);
+        putPixels(pixels, image, background);
     } else {
         putIndexedPixels(pixels, image, background, palette);
     }

@@ -16,16 +16,16 @@ enum class IconDepth {
     classic24, // 24-bit colour and the AND mask only: for systems that cannot blend icons
 };
 
-// An icon file holding one image per raster (square rasters, 256 pixels at most). In 32-bit icons
-// the 16 and 32 pixel images stay uncompressed, as every system reads them; the other sizes are
-// PNG-compressed, which the systems that ask for those sizes read.
+// An icon file holding one image per raster (square rasters, 256 pixels at most). 32-bit images
+// are stored PNG-compressed (a quarter of their size or less; every system the program runs on
+// reads them); 24-bit ones, meant for systems without alpha blending, as uncompressed bitmaps.
 Bytes iconFile(const std::vector<const Raster*>& images, IconDepth depth);
 
 struct CursorImage {
     const Raster* image;
     int hotspotX, hotspotY;
 };
-// A cursor file of 32-bit images, each with its hot spot; compressed as in icons.
+// A cursor file of 32-bit images, each with its hot spot, compressed as in icons.
 Bytes cursorFile(const std::vector<CursorImage>& images);
 
 // A bottom-up BMP; the raster is composited over `background` first. With `palette` it is a 4-bit

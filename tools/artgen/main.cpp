@@ -39,7 +39,7 @@ constexpr ScaleVariant scaleVariants[] = {
 
 // Small icons at those scales (16 .. 32) and large ones (32 .. 64).
 constexpr int iconSides[] = {16, 20, 24, 32, 40, 48, 64};
-// Icons that only ever show in the notification area, whose images are small icons.
+// Icons that only ever show in the notification area, as small icons.
 constexpr int trayIconSides[] = {16, 20, 24, 32};
 
 template <class Draw>
@@ -80,9 +80,12 @@ void writeAll(const std::filesystem::path& dir) {
     }
     writeIcon(dir / "divider.ico", iconSides, dividerIcon);
 
+    // The program file's icon, which the shell shows at every size; the notification area takes
+    // the same picture as a small icon.
+    writeIcon(dir / "app.ico", iconSides, [](int side) { return trayIcon(side, true, true); });
     for (bool shown : {true, false}) {
         const std::string state = shown ? "shown" : "hidden";
-        writeIcon(dir / ("tray_" + state + ".ico"), iconSides,
+        writeIcon(dir / ("tray_" + state + ".ico"), trayIconSides,
                   [&](int side) { return trayIcon(side, shown, true); });
         writeIcon(
             dir / ("tray_" + state + "_classic.ico"), trayIconSides,
