@@ -173,6 +173,7 @@ Bytes iconDirectory(const std::vector<CursorImage>& images, int bitsPerPixel, bo
 
 Bytes iconFile(const std::vector<const Raster*>& images, IconDepth depth) {
     std::vector<CursorImage> entries;
+    entries.reserve(images.size());
     for (const Raster* image : images) entries.push_back({image, 0, 0});
     return iconDirectory(entries, depth == IconDepth::alpha32 ? 32 : 24, false);
 }

@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <vector>
@@ -96,6 +97,7 @@ std::vector<GridPlace> gridPlaces(int span, int cells, int lineWidth) {
 
 std::vector<int> evenSplit(int total, int parts) {
     std::vector<int> sizes;
+    sizes.reserve(static_cast<std::size_t>(std::max(parts, 0)));
     for (int k = 0; k < parts; ++k) sizes.push_back(mulDiv(k + 1, total, parts) - mulDiv(k, total, parts));
     return sizes;
 }

@@ -48,6 +48,7 @@ void writeIcon(const std::filesystem::path& path, std::span<const int> sides, Dr
     std::vector<Raster> images;
     for (int side : sides) images.push_back(draw(side));
     std::vector<const Raster*> pointers;
+    pointers.reserve(images.size());
     for (const Raster& image : images) pointers.push_back(&image);
     writeFile(path, iconFile(pointers, depth));
 }
