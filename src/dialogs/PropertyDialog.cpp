@@ -2,6 +2,7 @@
 
 #include "dialogs/SettingsChoices.h"
 #include "resource.h"
+#include "win/Dpi.h"
 #include "win/Fonts.h"
 #include "win/Text.h"
 
@@ -114,7 +115,7 @@ void PropertyDialog::setUpArrowButtons() {
     // Webdings draws "5" and "6" as triangles; without it the dialog font's own triangles serve.
     const bool webdings = win::fontInstalled(L"Webdings");
     if (webdings) {
-        arrowFont_.reset(win::createPointFont(100, L"Webdings"));
+        arrowFont_.reset(win::createPointFont(100, L"Webdings", win::windowDpi(hwnd())));
         for (const TooltipBtn* button : {&upButton, &downButton})
             SendMessageW(button->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(arrowFont_.get()), TRUE);
     }
@@ -124,6 +125,8 @@ void PropertyDialog::setUpArrowButtons() {
 
 void PropertyDialog::layOut() {
     HWND self = hwnd();
+    // The template scales with its font; the pixel distances here scale with the window's DPI.
+    const Scale s = win::windowScale(self);
     const RECT edit = childRect(self, IDC_SET_EDIT_GROUP);
     const RECT pipette = childRect(self, IDC_SET_PIPETTE_GROUP);
 
@@ -139,22 +142,22 @@ void PropertyDialog::layOut() {
 
     for (std::size_t i = 0; i < zoomRadios.size(); ++i) {
         const RECT r = childRect(self, zoomRadios[i]);
-        const int top = zoomRadioTop + zoomRadioStep * static_cast<int>(i);
+        const int top = s(zoomRadioTop + zoomRadioStep * static_cast<int>(i));
         placeChild(self, zoomRadios[i],
-                   {zoomRadioLeft, top, zoomRadioLeft + (r.right - r.left), top + (r.bottom - r.top)});
+                   {s(zoomRadioLeft), top, s(zoomRadioLeft) + (r.right - r.left), top + (r.bottom - r.top)});
     }
 
     // The list fills the page above the editing group, leaving a column for the arrow buttons.
     RECT list{};
     GetClientRect(tab_.hwnd(), &list);
     MapWindowPoints(tab_.hwnd(), self, reinterpret_cast<POINT*>(&list), 2);
-    list.left += 8;
-    list.top += 29;
-    list.right -= 19;
-    list.bottom -= 9 + (edit.bottom - edit.top);
+    list.left += s(8);
+    list.top += s(29);
+    list.right -= s(19);
+    list.bottom -= s(9) + (edit.bottom - edit.top);
     placeChild(self, IDC_SET_PATTERN_LIST, list);
-    placeChild(self, IDC_SET_UP, {list.right + 1, list.top, list.right + 18, list.top + 23});
-    placeChild(self, IDC_SET_DOWN, {list.right + 1, list.top + 25, list.right + 18, list.top + 46});
+    placeChild(self, IDC_SET_UP, {list.right + s(1), list.top, list.right + s(18), list.top + s(23)});
+    placeChild(self, IDC_SET_DOWN, {list.right + s(1), list.top + s(25), list.right + s(18), list.top + s(46)});
 }
 
 void PropertyDialog::fillChoices() {

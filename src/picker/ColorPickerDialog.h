@@ -101,6 +101,7 @@ class ColorPickerDialog : public win::Dialog {
 
   private:
     void loadMenus();
+    void loadColorBitmaps();
     void loadSampleIcon();
     // Scaled screens (PickerDpi.cpp).
     void initialiseDpi();

@@ -4,6 +4,7 @@
 #include "resource.h"
 #include "shell/ProcessValues.h"
 #include "shell/TrayIcon.h"
+#include "win/Artwork.h"
 #include "win/Dpi.h"
 #include "win/Fonts.h"
 #include "win/Handles.h"
@@ -13,17 +14,6 @@
 namespace huex {
 
 namespace {
-
-HICON loadIcon(int id, int size) {
-    return static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
-}
-
-HCURSOR loadCursor(int id, int dpi) {
-    const int size = win::systemMetric(SM_CXCURSOR, dpi);
-    return static_cast<HCURSOR>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_CURSOR, size, size, 0));
-}
 
 int windowHeightOf(HWND window) {
     RECT r{};
@@ -70,27 +60,28 @@ void ColorPickerDialog::loadDpiResources() {
     }
 
     const int icon = scale(32);
-    pipetteHolderIcon_.reset(loadIcon(IDI_PIPETTE_HOLDER, icon));
-    pipetteIcon_.reset(loadIcon(IDI_PIPETTE, icon));
-    dividerIcon_.reset(loadIcon(IDI_DIVIDER, icon));
+    pipetteHolderIcon_ = win::loadIcon(IDI_PIPETTE_HOLDER, icon);
+    pipetteIcon_ = win::loadIcon(IDI_PIPETTE, icon);
+    dividerIcon_ = win::loadIcon(IDI_DIVIDER, icon);
     loadSampleIcon();
-    pipetteCursor_.reset(loadCursor(IDCUR_PIPETTE, dpi));
-    dragCursor_.reset(loadCursor(IDCUR_DRAG, dpi));
-    dropCursor_.reset(loadCursor(IDCUR_DROP, dpi));
+    pipetteCursor_ = win::loadCursor(IDCUR_PIPETTE, dpi);
+    dragCursor_ = win::loadCursor(IDCUR_DRAG, dpi);
+    dropCursor_ = win::loadCursor(IDCUR_DROP, dpi);
     const bool classic = processValues().preXpSystem;
     const int small = win::systemMetric(SM_CXSMICON, dpi);
-    trayIconShown_.reset(loadIcon(classic ? IDI_TRAY_SHOWN_CLASSIC : IDI_TRAY_SHOWN, small));
-    trayIconHidden_.reset(loadIcon(classic ? IDI_TRAY_HIDDEN_CLASSIC : IDI_TRAY_HIDDEN, small));
+    trayIconShown_ = win::loadIcon(classic ? IDI_TRAY_SHOWN_CLASSIC : IDI_TRAY_SHOWN, small);
+    trayIconHidden_ = win::loadIcon(classic ? IDI_TRAY_HIDDEN_CLASSIC : IDI_TRAY_HIDDEN, small);
 }
 
 void ColorPickerDialog::loadSampleIcon() {
-    sampleIcon_.reset(loadIcon(sampleIconFor(state.magnifier.sampleSize), state.layout.scale(32)));
+    sampleIcon_ = win::loadIcon(sampleIconFor(state.magnifier.sampleSize), state.layout.scale(32));
 }
 
 void ColorPickerDialog::onDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0 || dpi == state.layout.scale.dpi) return;
     state.layout = computeLayout(state.magnifier.viewSize, state.magnifier.zoomFactor, state.layout, Scale{dpi});
     loadDpiResources();
+    loadColorBitmaps();
     if (trayIconAdded_) modifyTrayIcon(hwnd(), IsWindowVisible(hwnd()) ? trayIconShown_.get() : trayIconHidden_.get(),
                                        IsWindowVisible(hwnd()) ? L"HUEX" : L"HUEX - Показать окно");
     // The suggested rectangle places the window; its size comes from the layout.

@@ -2,6 +2,7 @@
 #include "picker/ColorPickerDialog.h"
 #include "picker/PatternMenuModel.h"
 #include "resource.h"
+#include "win/Artwork.h"
 #include "shell/ProcessValues.h"
 #include "win/Text.h"
 
@@ -57,19 +58,21 @@ ColorMode ColorPickerDialog::modifier() const {
     return ColorMode::web;
 }
 
+// The named colours' pictures in the colour menu, for the window's DPI.
+void ColorPickerDialog::loadColorBitmaps() {
+    if (!processValues().layeredWindowsAvailable) return;
+    HMENU named = GetSubMenu(menuPopup(IDM_COLOR), 1);
+    for (int i = 0; i < static_cast<int>(colorBitmaps_.size()); ++i) {
+        colorBitmaps_[i] = win::loadNamedColourBitmap(i, state.layout.scale.dpi);
+        if (named)
+            SetMenuItemBitmaps(named, static_cast<UINT>(i), MF_BYPOSITION, colorBitmaps_[i].get(), nullptr);
+    }
+}
+
 void ColorPickerDialog::loadMenus() {
     trayMenu_.reset(loadMenu(IDM_TRAY));
     colorMenu_.reset(loadMenu(IDM_COLOR));
-    if (processValues().layeredWindowsAvailable) {
-        HMENU named = GetSubMenu(menuPopup(IDM_COLOR), 1);
-        for (int i = 0; i < static_cast<int>(colorBitmaps_.size()); ++i) {
-            colorBitmaps_[i].reset(
-                LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_COLOR_BLACK + i)));
-            if (named)
-                SetMenuItemBitmaps(named, static_cast<UINT>(i), MF_BYPOSITION, colorBitmaps_[i].get(),
-                                   nullptr);
-        }
-    }
+    loadColorBitmaps();
     rebuildPatternMenu();
     modifierMenu_.reset(loadMenu(IDM_MODIFIER));
     CheckMenuRadioItem(menuPopup(IDM_MODIFIER), ID_MOD_WEB, ID_MOD_COMPLEMENT, ID_MOD_WEB, MF_BYCOMMAND);
