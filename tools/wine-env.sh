@@ -93,9 +93,10 @@ setup_paths() {
 
 # Registry settings that differ from a fresh prefix. $1: "N" for unmanaged windows (virtual
 # display), "Y" for a real desktop whose window manager should manage them.
+# HUEX_LOGPIXELS (default 96) is the DPI the prefix gives the screen, for tests of scaled screens.
 configure_prefix() {
-    local managed=$1 reg=$LOG_DIR/settings.reg
-    [ "$(cat "$PREFIX/.huex-managed" 2>/dev/null)" = "$managed" ] && return 0
+    local managed=$1 reg=$LOG_DIR/settings.reg dpi=${HUEX_LOGPIXELS:-96}
+    [ "$(cat "$PREFIX/.huex-managed" 2>/dev/null)" = "$managed $dpi" ] && return 0
     local managed_value='"Managed"="N"'
     [ "$managed" = N ] || managed_value='"Managed"=-'
     cat >"$reg" <<EOF
@@ -106,9 +107,12 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
 $managed_value
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"LogPixels"=dword:$(printf '%08x' "$dpi")
 EOF
     wine_quiet 60 regedit /S "$(winepath_of "$reg")" || die "could not write the prefix settings (see $LOG_DIR/wine.log)"
-    echo "$managed" >"$PREFIX/.huex-managed"
+    echo "$managed $dpi" >"$PREFIX/.huex-managed"
 }
 
 winepath_of() { echo "Z:${1//\//\\}"; }
