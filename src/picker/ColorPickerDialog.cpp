@@ -178,7 +178,7 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         }
         return false;
     case WM_DPICHANGED:
-        onDpiChanged(LOWORD(m.wParam), *reinterpret_cast<const RECT*>(m.lParam));
+        onDpiChanged(LOWORD(m.wParam), reinterpret_cast<const RECT*>(m.lParam));
         return true;
     case WM_QUERYDRAGICON:
         m.result = reinterpret_cast<LRESULT>(trayIconShown_.get());

@@ -106,7 +106,7 @@ class ColorPickerDialog : public win::Dialog {
     // Scaled screens (PickerDpi.cpp).
     void initialiseDpi();
     void loadDpiResources();
-    void onDpiChanged(int dpi, const RECT& suggested);
+    void onDpiChanged(int dpi, const RECT* suggested);
     void placeSlotControls();
     void attachSlotControls();
     void startMarqueeTimer();

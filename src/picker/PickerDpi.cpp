@@ -15,6 +15,17 @@ namespace huex {
 
 namespace {
 
+// Whether `size` bytes at `p` are committed, readable memory of this process.
+bool readable(const void* p, std::size_t size) {
+    MEMORY_BASIC_INFORMATION info{};
+    if (!p || VirtualQuery(p, &info, sizeof info) != sizeof info || info.State != MEM_COMMIT) return false;
+    constexpr DWORD readableProtection =
+        PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
+    const auto end = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
+    return (info.Protect & readableProtection) && !(info.Protect & PAGE_GUARD) &&
+           static_cast<const char*>(p) + size <= end;
+}
+
 int windowHeightOf(HWND window) {
     RECT r{};
     return GetWindowRect(window, &r) ? r.bottom - r.top : 0;
@@ -77,16 +88,21 @@ void ColorPickerDialog::loadSampleIcon() {
     sampleIcon_ = win::loadIcon(sampleIconFor(state.magnifier.sampleSize), state.layout.scale(32));
 }
 
-void ColorPickerDialog::onDpiChanged(int dpi, const RECT& suggested) {
+void ColorPickerDialog::onDpiChanged(int dpi, const RECT* suggested) {
     if (dpi <= 0 || dpi == state.layout.scale.dpi) return;
     state.layout = computeLayout(state.magnifier.viewSize, state.magnifier.zoomFactor, state.layout, Scale{dpi});
     loadDpiResources();
     loadColorBitmaps();
-    if (trayIconAdded_) modifyTrayIcon(hwnd(), IsWindowVisible(hwnd()) ? trayIconShown_.get() : trayIconHidden_.get(),
-                                       IsWindowVisible(hwnd()) ? L"HUEX" : L"HUEX - Показать окно");
-    // The suggested rectangle places the window; its size comes from the layout.
-    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    if (trayIconAdded_) {
+        const bool shown = IsWindowVisible(hwnd()) != FALSE;
+        modifyTrayIcon(hwnd(), shown ? trayIconShown_.get() : trayIconHidden_.get(),
+                       shown ? L"HUEX" : L"HUEX - Показать окно");
+    }
+    // The suggested rectangle places the window; its size comes from the layout. The message can
+    // come from another program, with a pointer that means nothing here: then the window stays.
+    if (readable(suggested, sizeof(RECT)))
+        SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     applyLayout();
     InvalidateRect(hwnd(), nullptr, FALSE);
 }

@@ -160,5 +160,22 @@ TEST(PickerDpiChanges, BackAndForthLeaveHandleCountsFlat) {
     EXPECT_EQ(picker.state.layout.zoomRect, (Rect{6, 6, 83, 83}));
 }
 
+// Another program can send the message with a rectangle pointer that means nothing here: the
+// window lays itself out for the DPI where it is.
+TEST(PickerDpiChanges, ARectangleThatIsNotOursLeavesTheWindowWhereItIs) {
+    ColorPickerDialog picker;
+    ASSERT_NE(picker.create(nullptr), nullptr);
+    RECT before{}, after{};
+    GetWindowRect(picker.hwnd(), &before);
+    for (LPARAM bogus : {LPARAM{0}, LPARAM{0x10}}) {
+        const int dpi = bogus ? 192 : 120;
+        SendMessageW(picker.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), bogus);
+        GetWindowRect(picker.hwnd(), &after);
+        EXPECT_EQ(picker.state.layout.scale.dpi, dpi);
+        EXPECT_EQ(after.left, before.left);
+        EXPECT_EQ(after.top, before.top);
+    }
+}
+
 } // namespace
 } // namespace huex
