@@ -151,6 +151,10 @@ class ColorPickerDialog : public win::Dialog {
     // Settings (PickerSettings.cpp).
     void loadSettings();
     void placeWindow(const Settings& loaded);
+    struct FrameWidths {
+        int now, at96;
+    };
+    FrameWidths frameWidths() const;
     std::span<std::uint32_t> capturePixels();
     // Keyboard (PickerKeyboard.cpp).
     bool onKeyDown(const MSG& msg);

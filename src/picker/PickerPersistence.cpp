@@ -45,8 +45,8 @@ Settings settingsToSave(const PickerState& state, const WindowFacts& window) {
     s.posX = state.savedLeft != useLiveWindowRect ? state.savedLeft : window.liveWindow.left;
     s.posY = state.savedTop != useLiveWindowRect ? state.savedTop : window.liveWindow.top;
     // The width is kept in 96-DPI units, so that the window keeps its apparent size on another screen.
-    s.width = state.layout.scale.unscaled(state.savedWidth != useLiveWindowRect ? state.savedWidth
-                                                                                : window.liveWindow.width());
+    s.width = storedWindowWidth(state.savedWidth != useLiveWindowRect ? state.savedWidth : window.liveWindow.width(),
+                                state.layout.scale, window.frameWidth, window.frameWidth96);
     s.focusOnColor1 = state.focusOnColor1 != 0;
     s.currentColor = state.currentColor;
     s.modifier = window.modifier;
@@ -61,6 +61,14 @@ Settings settingsToSave(const PickerState& state, const WindowFacts& window) {
     s.mode1 = window.check1;
     s.mode2 = window.check2;
     return s;
+}
+
+int storedWindowWidth(int windowWidth, Scale scale, int frameWidth, int frameWidth96) {
+    return scale.unscaled(windowWidth - frameWidth) + frameWidth96;
+}
+
+int windowWidthFromStored(int stored, Scale scale, int frameWidth, int frameWidth96) {
+    return scale(stored - frameWidth96) + frameWidth;
 }
 
 } // namespace huex

@@ -20,7 +20,14 @@ struct WindowFacts {
     Rect liveWindow;
     int modifier = 0; // checked modifier item - 139
     bool check1 = false, check2 = true;
+    // The frame's width (window less client) now and at 96 DPI: a frame need not scale with the
+    // client area, so only the client part of the width is scaled.
+    int frameWidth = 8, frameWidth96 = 8;
 };
 Settings settingsToSave(const PickerState& state, const WindowFacts& window);
+
+// The window width as stored, the width the window would have at 96 DPI, and back.
+int storedWindowWidth(int windowWidth, Scale scale, int frameWidth, int frameWidth96);
+int windowWidthFromStored(int stored, Scale scale, int frameWidth, int frameWidth96);
 
 } // namespace huex

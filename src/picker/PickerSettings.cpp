@@ -4,6 +4,7 @@
 #include "picker/PickerPersistence.h"
 #include "resource.h"
 #include "settings/ImageFile.h"
+#include "win/Dpi.h"
 
 #include <span>
 
@@ -20,6 +21,20 @@ Rect virtualScreen() {
             top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 } // namespace
+
+// The frame (window less client width) now, and the one the window's style has at 96 DPI where the
+// system can tell (else the present one scaled).
+ColorPickerDialog::FrameWidths ColorPickerDialog::frameWidths() const {
+    RECT window{}, client{};
+    GetWindowRect(hwnd(), &window);
+    GetClientRect(hwnd(), &client);
+    const int now = (window.right - window.left) - client.right;
+    if (state.layout.scale.identity()) return {now, now}; // stored widths are live widths at 96 DPI
+    const auto style = static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_EXSTYLE));
+    const int at96 = win::frameWidthForDpi(style, exStyle, kBaseDpi);
+    return {now, at96 >= 0 ? at96 : mulDiv(now, kBaseDpi, state.layout.scale.dpi)};
+}
 
 std::span<std::uint32_t> ColorPickerDialog::capturePixels() {
     const std::size_t count = captureImage_.empty() ? 0 : captureImage_.imageBytes() / 4;
@@ -64,7 +79,9 @@ void ColorPickerDialog::loadSettings() {
 void ColorPickerDialog::placeWindow(const Settings& loaded) {
     RECT desktop{}, window{};
     if (!GetWindowRect(GetDesktopWindow(), &desktop) || !GetWindowRect(hwnd(), &window)) return;
-    const Placement place = windowPlacement(loaded.posX, loaded.posY, state.layout.scale(loaded.width),
+    const FrameWidths frame = frameWidths();
+    const Placement place = windowPlacement(loaded.posX, loaded.posY,
+                                            windowWidthFromStored(loaded.width, state.layout.scale, frame.now, frame.at96),
                                             desktop.right - desktop.left, desktop.bottom - desktop.top);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (!place.move) flags |= SWP_NOMOVE;
@@ -81,6 +98,9 @@ bool ColorPickerDialog::saveSettings() {
     facts.modifier = static_cast<int>(modifier()) - ID_MOD_WEB;
     facts.check1 = IsDlgButtonChecked(hwnd(), IDC_CHECK1) == BST_CHECKED;
     facts.check2 = IsDlgButtonChecked(hwnd(), IDC_CHECK2) == BST_CHECKED;
+    const FrameWidths frame = frameWidths();
+    facts.frameWidth = frame.now;
+    facts.frameWidth96 = frame.at96;
     const Settings s = settingsToSave(state, facts);
     const SaveResult saved = saveFiles(*files_, settingsEntries(s), imageFileBytes(capturePixels()));
     return saved.settings;

@@ -13,6 +13,7 @@ template <typename Function> Function user32Function(const char* name) {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
 } // namespace
 
@@ -34,6 +35,13 @@ int systemMetric(int index, int dpi) {
     static const auto forDpi = user32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
     if (forDpi) return forDpi(index, static_cast<UINT>(dpi));
     return mulDiv(GetSystemMetrics(index), dpi, screenDpi());
+}
+
+int frameWidthForDpi(DWORD style, DWORD exStyle, int dpi) {
+    static const auto adjust = user32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    RECT r{0, 0, 100, 100};
+    if (adjust) return adjust(&r, style, FALSE, exStyle, static_cast<UINT>(dpi)) ? r.right - r.left - 100 : -1;
+    return dpi == screenDpi() && AdjustWindowRectEx(&r, style, FALSE, exStyle) ? r.right - r.left - 100 : -1;
 }
 
 } // namespace huex::win

@@ -19,4 +19,8 @@ inline Scale windowScale(HWND window) {
 // scaled from the system DPI.
 int systemMetric(int index, int dpi);
 
+// The width a window frame of these styles adds to the client area at `dpi`; -1 where the system
+// can't tell for another DPI than its own.
+int frameWidthForDpi(DWORD style, DWORD exStyle, int dpi);
+
 } // namespace huex::win

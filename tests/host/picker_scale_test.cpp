@@ -5,6 +5,7 @@
 #include "picker/Layout.h"
 #include "picker/Magnifier.h"
 #include "picker/Marquee.h"
+#include "picker/PickerPersistence.h"
 #include "picker/PointerRegions.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +111,21 @@ TEST(ScaledLayoutTest, ClicksMarqueeAndLiveSampleFollowTheBlocks) {
             EXPECT_EQ(marqueeRects(m, grid).picked, block.inflated(1, 1)) << dpi;
             for (const Point& p : liveSamplePoints(m, grid)) EXPECT_TRUE(block.contains(p)) << dpi;
         }
+    }
+}
+
+// The stored width is the window's width at 96 DPI: the client part scales, the frame is whatever
+// the frame is at each DPI, and a width written at 96 DPI reads back as it is.
+TEST(ScaledLayoutTest, StoredWidthIsTheWidthAt96Dpi) {
+    struct Case {
+        int dpi, frame, frame96, window, stored;
+    };
+    const Case cases[] = {
+        {96, 8, 8, 305, 305}, {120, 10, 8, 381, 305}, {144, 9, 8, 458, 307}, {192, 10, 8, 604, 305},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(storedWindowWidth(c.window, Scale{c.dpi}, c.frame, c.frame96), c.stored) << c.dpi;
+        EXPECT_EQ(windowWidthFromStored(305, Scale{c.dpi}, c.frame, c.frame96), Scale{c.dpi}(297) + c.frame) << c.dpi;
     }
 }
 
