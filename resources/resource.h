@@ -145,7 +145,7 @@
 // ---- Icons ---------------------------------------------------------------------------------------
 #define IDI_APP 100 // lowest icon id: the program file's icon in the shell
 #define IDI_PIPETTE 136
-#define IDI_PIPETTE_HOLDER 137 // shown in the pipette bar while the pipette is being dragged
+#define IDI_PIPETTE_HOLDER 137     // shown in the pipette bar while the pipette is being dragged
 #define IDI_TRAY_SHOWN_CLASSIC 211 // tray icons for systems without alpha-blended icons
 #define IDI_TRAY_HIDDEN_CLASSIC 212
 #define IDI_TRAY_SHOWN 213

@@ -140,10 +140,9 @@ void scaledPaint(ColorPickerDialog& picker, int repetitions, double paintAt96) {
     const win::UniqueBitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     const win::UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
     const win::SelectGuard select(memory.get(), canvas.get());
-    std::vector<Step> paint{{"full paint at 192 DPI, WM_PRINTCLIENT into a memory DC", [&] {
-                                 SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()),
-                                              PRF_CLIENT);
-                             }}};
+    std::vector<Step> paint{
+        {"full paint at 192 DPI, WM_PRINTCLIENT into a memory DC",
+         [&] { SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT); }}};
     measure(paint, repetitions, repetitions / 10 + 1);
     printTable("Full paint at 192 DPI against 96 DPI (goal: <= 2.5x)", paint, paintAt96,
                "full paint at 96 DPI, WM_PRINTCLIENT");

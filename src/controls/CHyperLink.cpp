@@ -1,8 +1,8 @@
 #include "controls/CHyperLink.h"
 
+#include "controls/HoverTip.h"
 #include "shell/LinkOpener.h"
 #include "shell/OpenerRules.h"
-#include "controls/HoverTip.h"
 #include "win/Text.h"
 
 #include <commctrl.h>

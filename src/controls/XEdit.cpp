@@ -1,7 +1,7 @@
 #include "controls/XEdit.h"
 
-#include "shell/ProcessValues.h"
 #include "pattern/Parser.h"
+#include "shell/ProcessValues.h"
 #include "win/Dpi.h"
 #include "win/Fonts.h"
 #include "win/Text.h"

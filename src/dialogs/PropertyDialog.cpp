@@ -157,7 +157,8 @@ void PropertyDialog::layOut() {
     list.bottom -= s(9) + (edit.bottom - edit.top);
     placeChild(self, IDC_SET_PATTERN_LIST, list);
     placeChild(self, IDC_SET_UP, {list.right + s(1), list.top, list.right + s(18), list.top + s(23)});
-    placeChild(self, IDC_SET_DOWN, {list.right + s(1), list.top + s(25), list.right + s(18), list.top + s(46)});
+    placeChild(self, IDC_SET_DOWN,
+               {list.right + s(1), list.top + s(25), list.right + s(18), list.top + s(46)});
 }
 
 void PropertyDialog::fillChoices() {

@@ -28,7 +28,6 @@ inline constexpr std::array<ZoomLevel, 5> kZoomLevels{{
     {25, 3, 249},
 }};
 
-
 struct MagnifierState {
     int viewSize = 7;
     int zoomFactor = 11;

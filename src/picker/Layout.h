@@ -47,8 +47,8 @@ struct PickerLayout {
     Rect colorSwatch;    // current colour
     Rect modifiedSwatch; // current colour after the modifier
 
-    Scale scale{};       // the DPI everything above is laid out for
-    int block = 0;       // device pixels per captured pixel in the zoom view
+    Scale scale{}; // the DPI everything above is laid out for
+    int block = 0; // device pixels per captured pixel in the zoom view
 
     int height() const { return leftPanel.bottom; }
     ViewGrid viewGrid() const { return {zoomRect.topLeft(), block}; }
@@ -83,7 +83,8 @@ TrackingLimits trackingLimits(const PickerLayout& layout, int nonClientHeight);
 // ends at the client area's right edge. The window's frame is nonClientWidth wide in all (8 for a
 // sizable window at 96 DPI).
 inline constexpr int kFrameNonClientWidth = 8;
-int rightEdgeForWindowWidth(const PickerLayout& layout, int windowWidth, int nonClientWidth = kFrameNonClientWidth);
+int rightEdgeForWindowWidth(const PickerLayout& layout, int windowWidth,
+                            int nonClientWidth = kFrameNonClientWidth);
 
 // WM_SIZE: moves the right edge to match the new outer window width and lays out again. Returns
 // the client area to invalidate (without erasing) when the edge moved, nothing when it did not.

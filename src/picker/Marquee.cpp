@@ -10,7 +10,8 @@ namespace {
 // Marquee rectangle round `blocks` x `blocks` magnified pixels starting at view block (bx, by).
 Rect aroundBlocks(ViewGrid grid, int bx, int by, int blocks) {
     const int k = grid.block;
-    return Rect::fromSize(grid.origin.x + k * bx, grid.origin.y + k * by, blocks * k, blocks * k).inflated(1, 1);
+    return Rect::fromSize(grid.origin.x + k * bx, grid.origin.y + k * by, blocks * k, blocks * k)
+        .inflated(1, 1);
 }
 
 } // namespace

@@ -72,8 +72,9 @@ SwatchMarker swatchMarker(const PickerLayout& l, bool swatchesEqual) {
     marker.outlineWidth = one;
     marker.bars = {Rect{left.right + one, m - scale(3), right.left - one, m - scale(1)},
                    Rect{left.right + one, m + scale(1), right.left - one, m + scale(3)}};
-    marker.backgroundStrips = {Rect{left.right + f, left.top - f, left.right + 2 * f, marker.boxOutline.top},
-                               Rect{left.right + f, marker.boxOutline.bottom, left.right + 2 * f, right.bottom + f}};
+    marker.backgroundStrips = {
+        Rect{left.right + f, left.top - f, left.right + 2 * f, marker.boxOutline.top},
+        Rect{left.right + f, marker.boxOutline.bottom, left.right + 2 * f, right.bottom + f}};
     return marker;
 }
 

@@ -19,8 +19,8 @@ namespace {
 bool readable(const void* p, std::size_t size) {
     MEMORY_BASIC_INFORMATION info{};
     if (!p || VirtualQuery(p, &info, sizeof info) != sizeof info || info.State != MEM_COMMIT) return false;
-    constexpr DWORD readableProtection =
-        PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
+    constexpr DWORD readableProtection = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
+                                         PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
     const auto end = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
     return (info.Protect & readableProtection) && !(info.Protect & PAGE_GUARD) &&
            static_cast<const char*>(p) + size <= end;
@@ -67,7 +67,8 @@ void ColorPickerDialog::loadDpiResources() {
     if (const win::WindowDc dc(hwnd()); dc && checkFont) {
         const win::SelectGuard select(dc.get(), checkFont);
         TEXTMETRICW metrics{};
-        if (GetTextMetricsW(dc.get(), &metrics)) checkBoxHeight_ = std::max(checkBoxHeight_, int{metrics.tmHeight});
+        if (GetTextMetricsW(dc.get(), &metrics))
+            checkBoxHeight_ = std::max(checkBoxHeight_, int{metrics.tmHeight});
     }
 
     const int icon = scale(32);
@@ -90,7 +91,8 @@ void ColorPickerDialog::loadSampleIcon() {
 
 void ColorPickerDialog::onDpiChanged(int dpi, const RECT* suggested) {
     if (dpi <= 0 || dpi == state.layout.scale.dpi) return;
-    state.layout = computeLayout(state.magnifier.viewSize, state.magnifier.zoomFactor, state.layout, Scale{dpi});
+    state.layout =
+        computeLayout(state.magnifier.viewSize, state.magnifier.zoomFactor, state.layout, Scale{dpi});
     loadDpiResources();
     loadColorBitmaps();
     if (trayIconAdded_) {

@@ -2,8 +2,8 @@
 #include "picker/ColorPickerDialog.h"
 #include "picker/PatternMenuModel.h"
 #include "resource.h"
-#include "win/Artwork.h"
 #include "shell/ProcessValues.h"
+#include "win/Artwork.h"
 #include "win/Text.h"
 
 #include <array>

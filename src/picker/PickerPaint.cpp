@@ -221,8 +221,10 @@ void ColorPickerDialog::drawPaletteCells(HDC dc) {
 
 void ColorPickerDialog::drawSeparator(HDC dc) {
     const SeparatorLines lines = separatorLines(state.layout);
-    fill(dc, {lines.greyFrom.x, lines.greyFrom.y, lines.greyFrom.x + lines.width, lines.greyTo.y}, kSeparatorGrey);
-    fill(dc, {lines.whiteFrom.x, lines.whiteFrom.y, lines.whiteFrom.x + lines.width, lines.whiteTo.y}, kWhite);
+    fill(dc, {lines.greyFrom.x, lines.greyFrom.y, lines.greyFrom.x + lines.width, lines.greyTo.y},
+         kSeparatorGrey);
+    fill(dc, {lines.whiteFrom.x, lines.whiteFrom.y, lines.whiteFrom.x + lines.width, lines.whiteTo.y},
+         kWhite);
 }
 
 // The window's small pictures: icons whose picture fills the top-left part of a scaled 32-pixel

@@ -45,7 +45,8 @@ Settings settingsToSave(const PickerState& state, const WindowFacts& window) {
     s.posX = state.savedLeft != useLiveWindowRect ? state.savedLeft : window.liveWindow.left;
     s.posY = state.savedTop != useLiveWindowRect ? state.savedTop : window.liveWindow.top;
     // The width is kept in 96-DPI units, so that the window keeps its apparent size on another screen.
-    s.width = storedWindowWidth(state.savedWidth != useLiveWindowRect ? state.savedWidth : window.liveWindow.width(),
+    s.width = storedWindowWidth(state.savedWidth != useLiveWindowRect ? state.savedWidth
+                                                                      : window.liveWindow.width(),
                                 state.layout.scale, window.frameWidth, window.frameWidth96);
     s.focusOnColor1 = state.focusOnColor1 != 0;
     s.currentColor = state.currentColor;

@@ -80,9 +80,10 @@ void ColorPickerDialog::placeWindow(const Settings& loaded) {
     RECT desktop{}, window{};
     if (!GetWindowRect(GetDesktopWindow(), &desktop) || !GetWindowRect(hwnd(), &window)) return;
     const FrameWidths frame = frameWidths();
-    const Placement place = windowPlacement(loaded.posX, loaded.posY,
-                                            windowWidthFromStored(loaded.width, state.layout.scale, frame.now, frame.at96),
-                                            desktop.right - desktop.left, desktop.bottom - desktop.top);
+    const Placement place =
+        windowPlacement(loaded.posX, loaded.posY,
+                        windowWidthFromStored(loaded.width, state.layout.scale, frame.now, frame.at96),
+                        desktop.right - desktop.left, desktop.bottom - desktop.top);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (!place.move) flags |= SWP_NOMOVE;
     // The height follows the layout: the window's size limits fix it.

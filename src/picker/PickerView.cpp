@@ -129,7 +129,8 @@ void ColorPickerDialog::sampleFromImage() {
 
 void ColorPickerDialog::sampleLive(HDC windowDc) {
     std::vector<ColorRef> colors;
-    for (const Point& p : liveSamplePoints(state.magnifier, state.layout.viewGrid())) colors.push_back(GetPixel(windowDc, p.x, p.y));
+    for (const Point& p : liveSamplePoints(state.magnifier, state.layout.viewGrid()))
+        colors.push_back(GetPixel(windowDc, p.x, p.y));
     state.currentColor = meanColor(colors);
 }
 

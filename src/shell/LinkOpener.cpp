@@ -1,7 +1,7 @@
 #include "shell/LinkOpener.h"
 
-#include "shell/Shell.h"
 #include "shell/OpenerRules.h"
+#include "shell/Shell.h"
 
 #include <optional>
 

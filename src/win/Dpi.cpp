@@ -8,7 +8,8 @@ namespace {
 
 template <typename Function> Function user32Function(const char* name) {
     const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
+    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+                  : nullptr;
 }
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -40,7 +41,8 @@ int systemMetric(int index, int dpi) {
 int frameWidthForDpi(DWORD style, DWORD exStyle, int dpi) {
     static const auto adjust = user32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
     RECT r{0, 0, 100, 100};
-    if (adjust) return adjust(&r, style, FALSE, exStyle, static_cast<UINT>(dpi)) ? r.right - r.left - 100 : -1;
+    if (adjust)
+        return adjust(&r, style, FALSE, exStyle, static_cast<UINT>(dpi)) ? r.right - r.left - 100 : -1;
     return dpi == screenDpi() && AdjustWindowRectEx(&r, style, FALSE, exStyle) ? r.right - r.left - 100 : -1;
 }
 

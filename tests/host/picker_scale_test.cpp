@@ -20,9 +20,9 @@ TEST(ScaleTest, RoundsHalfAwayFromZeroAndKeepsLinesVisible) {
         int value, dpi, scaled, line;
     };
     const Case cases[] = {
-        {3, 96, 3, 3},   {3, 144, 5, 5},     {-3, 144, -5, -5}, {2, 120, 3, 3},     {1, 120, 1, 1},
-        {1, 72, 1, 1},   {1, 24, 0, 1},      {0, 192, 0, 0},    {306, 120, 383, 383}, {22, 144, 33, 33},
-        {-1, 24, 0, -1}, {6666, 192, 13332, 13332},
+        {3, 96, 3, 3},        {3, 144, 5, 5},    {-3, 144, -5, -5}, {2, 120, 3, 3},
+        {1, 120, 1, 1},       {1, 72, 1, 1},     {1, 24, 0, 1},     {0, 192, 0, 0},
+        {306, 120, 383, 383}, {22, 144, 33, 33}, {-1, 24, 0, -1},   {6666, 192, 13332, 13332},
     };
     for (const Case& c : cases) {
         const Scale s{c.dpi};
@@ -41,15 +41,17 @@ struct Named {
     Rect PickerLayout::*rect;
 };
 constexpr Named kRegions[] = {
-    {"leftPanel", &PickerLayout::leftPanel},     {"rightPanel", &PickerLayout::rightPanel},
+    {"leftPanel", &PickerLayout::leftPanel},         {"rightPanel", &PickerLayout::rightPanel},
     {"paletteColumn", &PickerLayout::paletteColumn}, {"zoomRect", &PickerLayout::zoomRect},
-    {"pipetteBar", &PickerLayout::pipetteBar},   {"sampleButton", &PickerLayout::sampleButton},
-    {"colorSwatch", &PickerLayout::colorSwatch}, {"modifiedSwatch", &PickerLayout::modifiedSwatch},
+    {"pipetteBar", &PickerLayout::pipetteBar},       {"sampleButton", &PickerLayout::sampleButton},
+    {"colorSwatch", &PickerLayout::colorSwatch},     {"modifiedSwatch", &PickerLayout::modifiedSwatch},
 };
 
 void expectScaled(const Rect& actual, const Rect& base, int dpi, const char* what) {
     const Scale s{dpi};
-    for (auto [a, b] : {std::pair{actual.left, base.left}, {actual.top, base.top}, {actual.right, base.right},
+    for (auto [a, b] : {std::pair{actual.left, base.left},
+                        {actual.top, base.top},
+                        {actual.right, base.right},
                         {actual.bottom, base.bottom}})
         EXPECT_LE(std::abs(a - s(b)), 3) << what << " at " << dpi;
 }
@@ -102,12 +104,14 @@ TEST(ScaledLayoutTest, ClicksMarqueeAndLiveSampleFollowTheBlocks) {
             MagnifierState m{level.viewSize, level.zoomFactor, 1, {}, {}};
             const int half = m.viewSize / 2;
             for (int b = 0; b < m.viewSize; ++b) {
-                const Point inside{grid.origin.x + b * grid.block + grid.block - 1, grid.origin.y + b * grid.block};
+                const Point inside{grid.origin.x + b * grid.block + grid.block - 1,
+                                   grid.origin.y + b * grid.block};
                 EXPECT_EQ(clickedPickOffset(m, inside, grid), (Point{b - half, b - half})) << dpi << " " << b;
             }
             m.pickOffset = {1, -1};
-            const Rect block = Rect::fromSize(grid.origin.x + (half + 1) * grid.block,
-                                              grid.origin.y + (half - 1) * grid.block, grid.block, grid.block);
+            const Rect block =
+                Rect::fromSize(grid.origin.x + (half + 1) * grid.block,
+                               grid.origin.y + (half - 1) * grid.block, grid.block, grid.block);
             EXPECT_EQ(marqueeRects(m, grid).picked, block.inflated(1, 1)) << dpi;
             for (const Point& p : liveSamplePoints(m, grid)) EXPECT_TRUE(block.contains(p)) << dpi;
         }
@@ -121,11 +125,15 @@ TEST(ScaledLayoutTest, StoredWidthIsTheWidthAt96Dpi) {
         int dpi, frame, frame96, window, stored;
     };
     const Case cases[] = {
-        {96, 8, 8, 305, 305}, {120, 10, 8, 381, 305}, {144, 9, 8, 458, 307}, {192, 10, 8, 604, 305},
+        {96, 8, 8, 305, 305},
+        {120, 10, 8, 381, 305},
+        {144, 9, 8, 458, 307},
+        {192, 10, 8, 604, 305},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(storedWindowWidth(c.window, Scale{c.dpi}, c.frame, c.frame96), c.stored) << c.dpi;
-        EXPECT_EQ(windowWidthFromStored(305, Scale{c.dpi}, c.frame, c.frame96), Scale{c.dpi}(297) + c.frame) << c.dpi;
+        EXPECT_EQ(windowWidthFromStored(305, Scale{c.dpi}, c.frame, c.frame96), Scale{c.dpi}(297) + c.frame)
+            << c.dpi;
     }
 }
 

@@ -2,9 +2,9 @@
 // a click does, with the shell replaced by a recorder.
 #include "WindowProbes.h"
 #include "controls/LinkRules.h"
-#include "shell/OpenerRules.h"
 #include "dialogs/AboutDialog.h"
 #include "resource.h"
+#include "shell/OpenerRules.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -76,7 +76,8 @@ TEST_P(PickerDpi, ControlsLieInTheClientAreaApartAndTheirTextsFit) {
     // The stack of slot controls: nothing overlaps but a copy button on its own edit's strip.
     for (int a = 0; a < 4; ++a) {
         for (int b = a + 1; b < 4; ++b)
-            EXPECT_FALSE(overlap(childRect(self, ids[a]), childRect(self, ids[b]))) << ids[a] << "/" << ids[b];
+            EXPECT_FALSE(overlap(childRect(self, ids[a]), childRect(self, ids[b])))
+                << ids[a] << "/" << ids[b];
     }
     EXPECT_FALSE(overlap(childRect(self, IDC_COPY1), childRect(self, IDC_EDIT2)));
     EXPECT_FALSE(overlap(childRect(self, IDC_COPY2), childRect(self, IDC_CHECK2)));
@@ -110,7 +111,8 @@ TEST_P(PickerDpi, ControlsLieInTheClientAreaApartAndTheirTextsFit) {
 TEST_P(PickerDpi, EveryPixelIsPaintedAndTheViewIsWholeBlocks) {
     CaptureBitmap& image = picker.captureImage();
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) image.bits()[y * image.width() + x] = (x * 7) << 16 | (y * 7) << 8 | 0x40;
+        for (int x = 0; x < image.width(); ++x)
+            image.bits()[y * image.width() + x] = (x * 7) << 16 | (y * 7) << 8 | 0x40;
     }
     const test::ClientImage img(picker.hwnd());
     // The client area, less the child controls, which paint themselves.
@@ -137,7 +139,8 @@ TEST_P(PickerDpi, EveryPixelIsPaintedAndTheViewIsWholeBlocks) {
             const COLORREF expected = RGB(x * 7, y * 7, 0x40);
             const int left = l.zoomRect.left + bx * l.block, top = l.zoomRect.top + by * l.block;
             // One pixel in from each corner: the marquee runs on the picked block's neighbours' edges.
-            for (auto [dx, dy] : {std::pair{1, 1}, {l.block - 2, 1}, {1, l.block - 2}, {l.block - 2, l.block - 2}})
+            for (auto [dx, dy] :
+                 {std::pair{1, 1}, {l.block - 2, 1}, {1, l.block - 2}, {l.block - 2, l.block - 2}})
                 EXPECT_EQ(img.at(left + dx, top + dy), expected) << "block " << bx << "," << by;
         }
     }
