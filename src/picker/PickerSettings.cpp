@@ -29,6 +29,7 @@ std::span<std::uint32_t> ColorPickerDialog::capturePixels() {
 void ColorPickerDialog::loadSettings() {
     const Settings loaded = huex::loadSettings(readSettingsFile(files_->settings), virtualScreen());
     applySettings(state, loaded);
+    contrast_.restore(loaded.contrast);
     startMarqueeTimer();
     CheckMenuRadioItem(menuPopup(IDM_MODIFIER), ID_MOD_WEB, ID_MOD_COMPLEMENT,
                        static_cast<UINT>(ID_MOD_WEB + loaded.modifier), MF_BYCOMMAND);
@@ -81,7 +82,8 @@ bool ColorPickerDialog::saveSettings() {
     facts.modifier = static_cast<int>(modifier()) - ID_MOD_WEB;
     facts.check1 = IsDlgButtonChecked(hwnd(), IDC_CHECK1) == BST_CHECKED;
     facts.check2 = IsDlgButtonChecked(hwnd(), IDC_CHECK2) == BST_CHECKED;
-    const Settings s = settingsToSave(state, facts);
+    Settings s = settingsToSave(state, facts);
+    s.contrast = contrast_.settings();
     const SaveResult saved = saveFiles(*files_, settingsEntries(s), imageFileBytes(capturePixels()));
     return saved.settings;
 }

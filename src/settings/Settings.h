@@ -4,9 +4,9 @@
 #include "color/ByteColor.h"
 #include "color/Color.h"
 #include "color/Palette.h"
+#include "pattern/ColorPattern.h"
 #include "geometry/Geometry.h"
 #include "geometry/ZoomLevels.h"
-#include "pattern/ColorPattern.h"
 #include "settings/IniDocument.h"
 
 #include <array>
