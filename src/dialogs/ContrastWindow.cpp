@@ -328,6 +328,12 @@ bool ContrastWindow::onMessage(win::Message& m) {
         updatePending_ = false;
         rememberPlace();
         return false;
+    case WM_NCDESTROY: // the controls are gone: their fonts go with them
+        uiFont_.reset();
+        ratioFont_.reset();
+        smallSample_.reset();
+        largeSample_.reset();
+        return false;
     default:
         return false;
     }

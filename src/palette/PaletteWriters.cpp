@@ -11,7 +11,7 @@ namespace huex {
 namespace {
 
 void append(std::vector<std::uint8_t>& out, std::string_view text) {
-    out.insert(out.end(), text.begin(), text.end());
+    for (const char c : text) out.push_back(static_cast<std::uint8_t>(c));
 }
 
 void appendU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
