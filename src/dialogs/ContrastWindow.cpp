@@ -314,6 +314,10 @@ bool ContrastWindow::onMessage(win::Message& m) {
     case WM_CLOSE:
         close();
         return true;
+    case WM_ACTIVATE: // keys reach a control only when one has the focus
+        if (LOWORD(m.wParam) != WA_INACTIVE && !IsChild(hwnd(), GetFocus()))
+            SetFocus(item(IDC_CONTRAST_TAKE_CURRENT));
+        return true;
     case WM_DPICHANGED: {
         dpi_ = HIWORD(m.wParam);
         makeFonts();
