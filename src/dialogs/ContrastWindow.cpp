@@ -18,7 +18,7 @@ constexpr UINT kFrameMilliseconds = 16;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 
-enum class FontKind { ui, ratio };
+enum class FontKind { ui, ratio, symbol };
 
 // Every control, its place in 96-DPI units of the client area, and its font.
 struct Control {
@@ -39,7 +39,7 @@ constexpr std::array<Control, 7> kFixedControls{{
     {IDC_CONTRAST_TEXT_VALUE, L"Static", L"", kLabel, {168, 15, 240, 31}},
     {IDC_CONTRAST_BACK_WELL, L"Static", L"Фон:", kDrawn, {10, 42, 160, 68}},
     {IDC_CONTRAST_BACK_VALUE, L"Static", L"", kLabel, {168, 47, 240, 63}},
-    {IDC_CONTRAST_SWAP, L"Button", L"⇄", kButton, {250, 10, 284, 68}},
+    {IDC_CONTRAST_SWAP, L"Button", L"⇄", kButton, {250, 10, 284, 68}, FontKind::symbol},
     {IDC_CONTRAST_TAKE_CURRENT, L"Button", L"Взять текущий", kButton, {294, 26, 390, 52}},
     {IDC_CONTRAST_RATIO, L"Static", L"", kLabel, {10, 76, 390, 106}, FontKind::ratio},
 }};
@@ -176,14 +176,25 @@ void ContrastWindow::makeFonts() {
     ratioFont_.reset(win::createPointFont(160, kFace, dpi_));
     smallSample_.reset(win::createPointFont(90, kFace, dpi_));
     largeSample_.reset(win::createPointFont(180, kFace, dpi_));
+    // The dialog face has no arrows; a face that has them, where there is one.
+    const wchar_t* symbolFace = kFace;
+    for (const wchar_t* face : {L"Segoe UI Symbol", L"DejaVu Sans"}) {
+        if (win::fontInstalled(face)) {
+            symbolFace = face;
+            break;
+        }
+    }
+    symbolFont_.reset(win::createPointFont(120, symbolFace, dpi_));
 }
 
 void ContrastWindow::layOut() {
     const Scale scale{dpi_};
     for (const Control& c : controls()) {
         HWND control = item(c.id);
-        HFONT font = (c.font == FontKind::ratio ? ratioFont_ : uiFont_).get();
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        const win::UniqueFont& font = c.font == FontKind::ratio    ? ratioFont_
+                                      : c.font == FontKind::symbol ? symbolFont_
+                                                                   : uiFont_;
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         MoveWindow(control, scale(c.place.left), scale(c.place.top), scale(c.place.right - c.place.left),
                    scale(c.place.bottom - c.place.top), TRUE);
     }
@@ -337,6 +348,7 @@ bool ContrastWindow::onMessage(win::Message& m) {
         ratioFont_.reset();
         smallSample_.reset();
         largeSample_.reset();
+        symbolFont_.reset();
         return false;
     default:
         return false;

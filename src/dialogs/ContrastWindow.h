@@ -50,7 +50,7 @@ class ContrastWindow : public win::Window {
     bool wasOpen_ = false;
     int posX_ = useLiveWindowRect, posY_ = useLiveWindowRect;
     int dpi_ = 96;
-    win::UniqueFont uiFont_, ratioFont_, smallSample_, largeSample_;
+    win::UniqueFont uiFont_, ratioFont_, smallSample_, largeSample_, symbolFont_;
 };
 
 } // namespace huex
