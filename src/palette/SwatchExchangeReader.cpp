@@ -51,6 +51,13 @@ double channel(std::uint32_t bits) {
 
 enum class Entry { color, skipped, ignored, broken };
 
+// A broken file gives nothing at all, whatever was read before the fault.
+PaletteRead failed(std::string_view reason) {
+    PaletteRead read;
+    read.error = reason;
+    return read;
+}
+
 // One colour entry's data: name, model, channels, type.
 Entry readColorEntry(Cursor in, RgbColor& color) {
     const auto nameUnits = in.number(2);
@@ -87,23 +94,14 @@ PaletteRead readSwatchExchange(std::span<const std::uint8_t> bytes) {
     PaletteRead read;
     Cursor in(bytes);
     const auto magic = in.take(4);
-    if (!magic || !std::equal(magic->begin(), magic->end(), "ASEF")) {
-        read.error = paletteError::wrongMagic;
-        return read;
-    }
+    if (!magic || !std::equal(magic->begin(), magic->end(), "ASEF")) return failed(paletteError::wrongMagic);
     const auto major = in.number(2), minor = in.number(2), blocks = in.number(4);
-    if (!major || !minor || !blocks) {
-        read.error = paletteError::pastEnd;
-        return read;
-    }
+    if (!major || !minor || !blocks) return failed(paletteError::pastEnd);
     // Group starts and ends carry only a name: reading through them flattens the groups.
     for (std::uint32_t k = 0; k < *blocks; ++k) {
         const auto type = in.number(2), length = in.number(4);
         const auto data = length ? in.take(*length) : std::nullopt;
-        if (!type || !data) {
-            read.error = paletteError::pastEnd;
-            return read;
-        }
+        if (!type || !data) return failed(paletteError::pastEnd);
         if (*type != kColorEntry) continue;
         RgbColor color;
         switch (readColorEntry(Cursor(*data), color)) {
@@ -116,8 +114,7 @@ PaletteRead readSwatchExchange(std::span<const std::uint8_t> bytes) {
         case Entry::ignored:
             break;
         case Entry::broken:
-            read.error = paletteError::pastEnd;
-            return read;
+            return failed(paletteError::pastEnd);
         }
     }
     if (read.colors.empty()) read.error = paletteError::noColor;

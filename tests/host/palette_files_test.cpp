@@ -209,9 +209,7 @@ TEST(PaletteFiles, SwatchExchangeReader) {
         SCOPED_TRACE(row.name);
         const PaletteRead read = readPalette(row.file, L"p.ase");
         EXPECT_EQ(read.error, row.error);
-        if (row.error.empty()) {
-            EXPECT_EQ(shown(read), row.colors);
-        }
+        EXPECT_EQ(shown(read), row.colors); // a broken file gives none of what came before the fault
         EXPECT_EQ(read.skipped, row.skipped);
     }
 }
