@@ -14,8 +14,7 @@ readonly RATIO=1314 TEXT_VALUE=1311 AA_NORMAL=1315
 write_settings() {
     {
         printf '[Common]\r\nFirstRun=no\r\nVersion=150\r\n'
-        printf '[Window]\r\nposX=300\r\nposY=500\r\nwidth=305\r\nfocus=zoom\r\nfocus2=color1\r\n'
-        printf '[Marquee]\r\nanimation=0\r\n[Color2]\r\nmode=0\r\n'
+        printf '[Window]\r\nposX=300\r\nposY=500\r\nfocus=zoom\r\n[Marquee]\r\nanimation=0\r\n'
         printf '[CustomColors]\r\ncustomColorsLength=3\r\n'
         printf 'Color0R=1\r\nColor0G=0\r\nColor0B=0\r\nColor1R=0\r\nColor1G=0.5\r\nColor1B=1\r\n'
         printf 'Color2R=0.2\r\nColor2G=0.4\r\nColor2B=0.6\r\n'
@@ -27,19 +26,7 @@ write_settings() {
 
 
 # A 40 x 40 image: the left half #348800 (4.49:1 on white), the right half #767676 (4.54:1).
-write_image() {
-    local x y line
-    {
-        printf 'P3\n40 40\n255\n'
-        for ((y = 0; y < 40; y++)); do
-            line=""
-            for ((x = 0; x < 40; x++)); do
-                if ((x < 20)); then line+="52 136 0 "; else line+="118 118 118 "; fi
-            done
-            echo "$line"
-        done
-    } >"$1"
-}
+write_image() { convert -size 20x40 'xc:#348800' 'xc:#767676' +append "$1"; }
 
 popup_caption() { huexctl popup-caption 2>/dev/null; }
 contrast_open() { [ "$(popup_caption)" = "Контраст" ]; }
