@@ -11,6 +11,9 @@ endif()
 file(GLOB HUEX_ARTGEN_SOURCES CONFIGURE_DEPENDS tools/artgen/*.cpp)
 set(HUEX_ART_DIR ${CMAKE_BINARY_DIR}/art)
 add_executable(huex_artgen ${HUEX_ARTGEN_SOURCES})
+find_package(ZLIB REQUIRED)
+target_include_directories(huex_artgen PRIVATE src)
+target_link_libraries(huex_artgen PRIVATE ZLIB::ZLIB)
 add_custom_command(OUTPUT ${HUEX_ART_DIR}/art.stamp
                    COMMAND huex_artgen ${HUEX_ART_DIR}
                    COMMAND ${CMAKE_COMMAND} -E touch ${HUEX_ART_DIR}/art.stamp

@@ -169,6 +169,7 @@
 #define IDI_SAMPLE_3X3 1232
 #define IDI_SAMPLE_5X5 1233
 #define IDI_DIVIDER 1234
+#define IDI_ABOUT_PICTURE 1360 // the About picture at 125, 150 and 200 %: 88, 105 and 140 pixels
 
 // ---- Cursors -------------------------------------------------------------------------------------
 #define IDCUR_PIPETTE 357
@@ -193,6 +194,57 @@
 #define IDB_COLOR_RED 1213
 #define IDB_COLOR_OLIVE 1214
 #define IDB_COLOR_YELLOW 1215
+// 1300 .. 1315: the named colours at 125 %, in menu order
+#define IDB_COLOR_BLACK_125 1300
+#define IDB_COLOR_GRAY_125 1301
+#define IDB_COLOR_SILVER_125 1302
+#define IDB_COLOR_WHITE_125 1303
+#define IDB_COLOR_NAVY_125 1304
+#define IDB_COLOR_BLUE_125 1305
+#define IDB_COLOR_PURPLE_125 1306
+#define IDB_COLOR_MAGENTA_125 1307
+#define IDB_COLOR_GREEN_125 1308
+#define IDB_COLOR_LIME_125 1309
+#define IDB_COLOR_TEAL_125 1310
+#define IDB_COLOR_CYAN_125 1311
+#define IDB_COLOR_MAROON_125 1312
+#define IDB_COLOR_RED_125 1313
+#define IDB_COLOR_OLIVE_125 1314
+#define IDB_COLOR_YELLOW_125 1315
+// 1320 .. 1335: the named colours at 150 %, in menu order
+#define IDB_COLOR_BLACK_150 1320
+#define IDB_COLOR_GRAY_150 1321
+#define IDB_COLOR_SILVER_150 1322
+#define IDB_COLOR_WHITE_150 1323
+#define IDB_COLOR_NAVY_150 1324
+#define IDB_COLOR_BLUE_150 1325
+#define IDB_COLOR_PURPLE_150 1326
+#define IDB_COLOR_MAGENTA_150 1327
+#define IDB_COLOR_GREEN_150 1328
+#define IDB_COLOR_LIME_150 1329
+#define IDB_COLOR_TEAL_150 1330
+#define IDB_COLOR_CYAN_150 1331
+#define IDB_COLOR_MAROON_150 1332
+#define IDB_COLOR_RED_150 1333
+#define IDB_COLOR_OLIVE_150 1334
+#define IDB_COLOR_YELLOW_150 1335
+// 1340 .. 1355: the named colours at 200 %, in menu order
+#define IDB_COLOR_BLACK_200 1340
+#define IDB_COLOR_GRAY_200 1341
+#define IDB_COLOR_SILVER_200 1342
+#define IDB_COLOR_WHITE_200 1343
+#define IDB_COLOR_NAVY_200 1344
+#define IDB_COLOR_BLUE_200 1345
+#define IDB_COLOR_PURPLE_200 1346
+#define IDB_COLOR_MAGENTA_200 1347
+#define IDB_COLOR_GREEN_200 1348
+#define IDB_COLOR_LIME_200 1349
+#define IDB_COLOR_TEAL_200 1350
+#define IDB_COLOR_CYAN_200 1351
+#define IDB_COLOR_MAROON_200 1352
+#define IDB_COLOR_RED_200 1353
+#define IDB_COLOR_OLIVE_200 1354
+#define IDB_COLOR_YELLOW_200 1355
 
 // ---- Help ----------------------------------------------------------------------------------------
 #define IDH_HELP_PAGE 1 // RT_HTML (23)

@@ -1,5 +1,6 @@
 #include "controls/TooltipBtn.h"
 
+#include "win/Dpi.h"
 #include "win/Fonts.h"
 
 #include <commctrl.h>
@@ -29,19 +30,30 @@ namespace {
 constexpr const wchar_t* glyphFace = L"Webdings";
 } // namespace
 
-CopyBtn::CopyBtn() : TooltipBtn(false) {
+CopyBtn::CopyBtn() : TooltipBtn(false), fontDpi_(win::screenDpi()) {
     setTipText(L"Скопировать");
-    glyphFont_.reset(win::createPointFont(100, glyphFace));
+    glyphFont_.reset(win::createPointFont(100, glyphFace, fontDpi_));
 }
 
 void CopyBtn::onAttached() {
     TooltipBtn::onAttached();
+    applyGlyphFont();
+}
+
+void CopyBtn::applyGlyphFont() {
     if (win::fontInstalled(glyphFace)) {
         SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(glyphFont_.get()), TRUE);
         SetWindowTextW(hwnd(), L"2");
     } else {
         SetWindowTextW(hwnd(), L"C");
     }
+}
+
+void CopyBtn::setDpi(int dpi) {
+    if (dpi == fontDpi_) return;
+    fontDpi_ = dpi;
+    glyphFont_.reset(win::createPointFont(100, glyphFace, dpi));
+    if (hwnd()) applyGlyphFont();
 }
 
 HWND CopyBtn::copyTarget() const {

@@ -41,12 +41,17 @@ class CopyBtn : public TooltipBtn {
     void copy() const;
 
     bool onReflected(win::Message& m) override;
+    // The glyph font for the DPI the button is shown at.
+    void setDpi(int dpi);
 
   protected:
     void onAttached() override;
 
   private:
+    void applyGlyphFont();
+
     win::UniqueFont glyphFont_;
+    int fontDpi_ = 0;
     HWND ownerEdit_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include "shell/ProcessValues.h"
 #include "pattern/Parser.h"
+#include "win/Dpi.h"
 #include "win/Fonts.h"
 #include "win/Text.h"
 
@@ -9,8 +10,25 @@
 
 namespace huex {
 
-XEdit::XEdit() {
-    textFont_.reset(win::createPointFont(90, L"Courier New"));
+namespace {
+constexpr int textPoints = 90; // tenths of a point
+} // namespace
+
+XEdit::XEdit() : fontDpi_(win::screenDpi()) {
+    textFont_.reset(win::createPointFont(textPoints, L"Courier New", fontDpi_));
+    stripWidth_ = Scale{fontDpi_}(defaultStripWidth);
+}
+
+void XEdit::setDpi(int dpi) {
+    if (dpi == fontDpi_) return;
+    fontDpi_ = dpi;
+    textFont_.reset(win::createPointFont(textPoints, L"Courier New", dpi));
+    stripWidth_ = Scale{dpi}(defaultStripWidth);
+    if (!hwnd()) return;
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
+    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placeCompanion();
 }
 
 void XEdit::onAttached() {

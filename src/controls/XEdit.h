@@ -24,6 +24,8 @@ class XEdit : public ColorTextEdit {
     void setCompanionId(int id);
     [[nodiscard]] int companionId() const { return companionId_; }
     [[nodiscard]] int stripWidth() const { return stripWidth_; }
+    // Font and strip for the DPI the edit is shown at (the screen's until told otherwise).
+    void setDpi(int dpi);
 
     // Colours the context for painting the text; the background brush (owned by the edit).
     HBRUSH colorRequest(HDC dc);
@@ -38,6 +40,7 @@ class XEdit : public ColorTextEdit {
     void placeCompanion();
 
     int stripWidth_ = defaultStripWidth;
+    int fontDpi_ = 0;
     PatternRef pattern_;
     int companionId_ = 0;
     win::UniqueFont textFont_;

@@ -47,4 +47,15 @@ constexpr std::array<Point, 4> cornerPixels(const Rect& r) {
     return {{{r.left, r.top}, {r.right - 1, r.top}, {r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}}};
 }
 
+// Squares of `size` pixels in the four corners that cornerPixels names, each reaching inwards from
+// its corner pixel; at size 1 the corner pixels themselves.
+constexpr std::array<Rect, 4> cornerSquares(const std::array<Point, 4>& corners, int size) {
+    const int d = size - 1;
+    const Point a = corners[0], b = corners[1], c = corners[2], e = corners[3];
+    return {{{a.x, a.y, a.x + size, a.y + size},
+             {b.x - d, b.y, b.x + 1, b.y + size},
+             {c.x, c.y - d, c.x + size, c.y + 1},
+             {e.x - d, e.y - d, e.x + 1, e.y + 1}}};
+}
+
 } // namespace huex

@@ -63,4 +63,16 @@ int steppedZoomLevel(int viewSize, int step);
 
 bool isSampleSize(int sampleSize);
 
+// The grid the zoom view draws captured pixels on: each is a block of `block` device pixels, the
+// first one's top-left at `origin` (client coordinates).
+struct ViewGrid {
+    Point origin;
+    int block = 0;
+    friend constexpr bool operator==(const ViewGrid&, const ViewGrid&) = default;
+};
+// The grid at 96 DPI: blocks of the zoom factor from (6, 6).
+constexpr ViewGrid unscaledGrid(const MagnifierState& s) {
+    return {{6, 6}, s.zoomFactor};
+}
+
 } // namespace huex

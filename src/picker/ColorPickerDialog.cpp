@@ -26,16 +26,6 @@ constexpr int markerId = 2;
 // Posted at the end of initialisation: work the user need not wait for before the window shows.
 constexpr UINT finishStartupMessage = WM_APP + 0x148;
 
-HICON loadIcon(int id, int size) {
-    return static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
-}
-
-HCURSOR loadCursor(int id) {
-    return static_cast<HCURSOR>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
-}
-
 bool keyDown(int key) {
     return (GetAsyncKeyState(key) & 0x8000) != 0;
 }
@@ -43,10 +33,6 @@ bool keyDown(int key) {
 
 ColorPickerDialog::ColorPickerDialog(std::optional<SettingsFiles> files)
     : win::Dialog(IDD_PICKER), files_(std::move(files)) {
-    labelFont_.reset(win::createPointFont(70, L"MS Sans Serif"));
-    pipetteHolderIcon_.reset(loadIcon(IDI_PIPETTE_HOLDER, 32));
-    pipetteIcon_.reset(loadIcon(IDI_PIPETTE, 32));
-    dividerIcon_.reset(loadIcon(IDI_DIVIDER, 32));
     // Cell 0 starts selected exactly as a click on it would leave it.
     SelectionMarks marks{state.selectionAnchor, state.selectionCursor};
     selectPaletteCell(state.palette, marks, 0, keyDown(VK_CONTROL), keyDown(VK_SHIFT));
@@ -61,7 +47,6 @@ ColorPickerDialog::~ColorPickerDialog() {
 
 BOOL ColorPickerDialog::onInitDialog() {
     HWND self = hwnd();
-    const ProcessValues& process = processValues();
     RegisterHotKey(self, refreshHotKey, MOD_ALT, VK_F5);
     RegisterHotKey(self, toggleHotKey, MOD_ALT | MOD_CONTROL, 0x45);
     attachSlotControls();
@@ -97,12 +82,7 @@ BOOL ColorPickerDialog::onInitDialog() {
         button->setOwnerEdit(edit->hwnd());
     }
 
-    pipetteCursor_.reset(loadCursor(IDCUR_PIPETTE));
-    dragCursor_.reset(loadCursor(IDCUR_DRAG));
-    dropCursor_.reset(loadCursor(IDCUR_DROP));
-    const int small = GetSystemMetrics(SM_CXSMICON);
-    trayIconShown_.reset(loadIcon(process.preXpSystem ? IDI_TRAY_SHOWN_CLASSIC : IDI_TRAY_SHOWN, small));
-    trayIconHidden_.reset(loadIcon(process.preXpSystem ? IDI_TRAY_HIDDEN_CLASSIC : IDI_TRAY_HIDDEN, small));
+    initialiseDpi();
 
     loadMenus();
     changeSystemMenu();
@@ -198,6 +178,9 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
             return true;
         }
         return false;
+    case WM_DPICHANGED:
+        onDpiChanged(LOWORD(m.wParam), *reinterpret_cast<const RECT*>(m.lParam));
+        return true;
     case WM_QUERYDRAGICON:
         m.result = reinterpret_cast<LRESULT>(trayIconShown_.get());
         return true;

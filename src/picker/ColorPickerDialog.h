@@ -104,10 +104,15 @@ class ColorPickerDialog : public win::Dialog {
   private:
     void loadMenus();
     void loadSampleIcon();
+    // Scaled screens (PickerDpi.cpp).
+    void initialiseDpi();
+    void loadDpiResources();
+    void onDpiChanged(int dpi, const RECT& suggested);
     void placeSlotControls();
     void attachSlotControls();
     void startMarqueeTimer();
     void drawFrame(HDC dc, const Rect& inner, const Frame& frame);
+    void drawIcon(HDC dc, Point at, HICON icon) const;
     void changeSystemMenu();
     // Commands (PickerCommands.cpp).
     void onCommand(int id, int code, HWND control);
@@ -176,6 +181,10 @@ class ColorPickerDialog : public win::Dialog {
     win::UniqueMenu trayMenu_, colorMenu_, modifierMenu_, paletteMenu_, sampleMenu_, zoomMenu_, patternMenu_;
     std::array<win::UniqueBitmap, 16> colorBitmaps_;
     win::UniqueFont labelFont_;
+    win::UniqueFont checkFont_; // the dialog font for another DPI than the template's
+    int templateDpi_ = kBaseDpi;
+    int checkBoxHeight96_ = 0; // the template's, in 96-DPI units
+    int checkBoxHeight_ = 0;   // at the window's DPI: the scaled one, or the font's where that is taller
     win::UniqueCursor pipetteCursor_, dragCursor_, dropCursor_;
     CaptureBitmap captureImage_;
     win::Window instanceMarker_;

@@ -39,7 +39,7 @@ FlashTick nextFlashStep(int step) {
     return {step + 1, false};
 }
 
-FramePaint framePaint(const Rect& inner, const Frame& frame, ColorRef background) {
+FramePaint framePaint(const Rect& inner, const Frame& frame, ColorRef background, Scale scale) {
     std::array<ColorRef, 3> colors{};
     int cornerRing = 3;
     switch (frame.style) {
@@ -61,9 +61,15 @@ FramePaint framePaint(const Rect& inner, const Frame& frame, ColorRef background
         break;
     }
     FramePaint paint{};
-    for (int i = 0; i < 3; ++i) paint.rings[i] = {inner.inflated(i + 1, i + 1), colors[i]};
+    // Ring edges at the scaled distances 1, 2 and 3 from the inner rectangle: their widths add up
+    // to the scaled frame width whatever the rounding.
+    for (int i = 0; i < 3; ++i) {
+        const int outer = scale.line(i + 1);
+        paint.rings[i] = {inner.inflated(outer, outer), colors[i], outer - (i == 0 ? 0 : scale.line(i))};
+    }
     paint.focusRect = frame.style == FrameStyle::focused;
     paint.backgroundCorners = cornerPixels(paint.rings[cornerRing - 1].outline);
+    paint.cornerSize = paint.rings[cornerRing - 1].width;
     return paint;
 }
 

@@ -4,6 +4,7 @@
 // and corner pixels a style paints.
 #include "color/Color.h"
 #include "geometry/Geometry.h"
+#include "geometry/Scale.h"
 
 #include <array>
 
@@ -50,19 +51,23 @@ struct FlashTick {
 FlashTick nextFlashStep(int step);
 
 struct FrameRing {
-    Rect outline; // drawn as a one-pixel outline (Draw3dRect with this colour on both sides)
+    Rect outline; // drawn as an outline on the rectangle's own edge, `width` pixels thick
     ColorRef color;
+    int width = 1;
 };
 
 // What a frame round `inner` paints, in this order: the three rings (innermost first), a focus
 // rectangle (DrawFocusRect) on the second ring's outline when `focusRect` is set, then the corner
 // pixels set to the background colour. The rings never overlap, so this order paints the same
 // pixels as clearing the thin style's corners before its third ring.
+// At a scale above 96 DPI each ring is as thick as the scale makes its pixel, and the corners are
+// squares of the corner ring's width (cornerSize).
 struct FramePaint {
     std::array<FrameRing, 3> rings;
     bool focusRect;
     std::array<Point, 4> backgroundCorners;
+    int cornerSize = 1;
 };
-FramePaint framePaint(const Rect& inner, const Frame& frame, ColorRef background);
+FramePaint framePaint(const Rect& inner, const Frame& frame, ColorRef background, Scale scale = {});
 
 } // namespace huex

@@ -1,8 +1,11 @@
 #pragma once
 // Rectangles of the picker window's self-drawn regions and child controls, its client and window
 // sizes, the palette cells and the rule that turns a new window width into a new right edge.
-// Everything is in client coordinates of the picker window.
+// Everything is in client coordinates of the picker window, in device pixels of the window's DPI:
+// the rules are written in 96-DPI units and each length goes through the window's scale.
 #include "geometry/Geometry.h"
+#include "geometry/Scale.h"
+#include "geometry/ZoomLevels.h"
 
 #include <optional>
 
@@ -15,6 +18,25 @@ inline constexpr int kInitialRightPanelWidth = 160;
 inline constexpr int kMinWindowWidth = 280;
 inline constexpr int kMaxWindowWidth = 6666;
 
+// The layout's lengths at one scale. Positions are built from these, so that lengths that must add
+// up (a frame and its margin on both sides of the view) still add up after rounding.
+struct LayoutMetrics {
+    int frame;         // the frames round the view, the swatches and the cells (3)
+    int margin;        // between a frame and what it frames (3)
+    int line;          // one-pixel lines and gaps
+    int pipetteBar;    // 22
+    int sampleButton;  // 30
+    int swatch;        // 16
+    int edit;          // 20
+    int paletteColumn; // 46
+    int columnGap;     // between the right panel and the palette column: the two separator lines
+    int cellInset;     // 2, between a palette cell's frame and the column
+    int hitMargin;     // 3, round a palette cell
+    int initialRightPanel, minWindowWidth, maxWindowWidth, defaultWindowWidth;
+};
+LayoutMetrics layoutMetrics(Scale scale);
+inline constexpr int kDefaultWindowWidth = 306;
+
 struct PickerLayout {
     Rect leftPanel;      // zoom view, its frame and the pipette bar
     Rect rightPanel;     // slots and swatches; its right edge R is kept across layouts
@@ -25,14 +47,19 @@ struct PickerLayout {
     Rect colorSwatch;    // current colour
     Rect modifiedSwatch; // current colour after the modifier
 
+    Scale scale{};       // the DPI everything above is laid out for
+    int block = 0;       // device pixels per captured pixel in the zoom view
+
     int height() const { return leftPanel.bottom; }
+    ViewGrid viewGrid() const { return {zoomRect.topLeft(), block}; }
 };
 
-// Lays the regions out for a view of viewSize x viewSize image pixels at zoomFactor screen pixels
-// each. The right edge of `previous` is kept; a previous layout with an empty right panel (a
-// default-constructed one) is the first layout and gets the initial width. The view side is
-// limited to what the zoom table can produce, so garbage zoom values give a sane window.
-PickerLayout computeLayout(int viewSize, int zoomFactor, const PickerLayout& previous = {});
+// Lays the regions out for a view of viewSize x viewSize image pixels, each drawn as a block of
+// the scaled zoomFactor. The right edge of `previous` is kept (its right panel's width scaled when
+// the DPI changed); a previous layout with an empty right panel (a default-constructed one) is the
+// first layout and gets the initial width. The view side is limited to what the zoom table can
+// produce, so garbage zoom values give a sane window.
+PickerLayout computeLayout(int viewSize, int zoomFactor, const PickerLayout& previous = {}, Scale scale = {});
 
 // Child controls of the two slots, stacked bottom-up above the swatches. checkBoxHeight is the
 // slot-2 check box's current height; both check boxes get it.
@@ -52,12 +79,16 @@ struct TrackingLimits {
 };
 TrackingLimits trackingLimits(const PickerLayout& layout, int nonClientHeight);
 
-// Right edge R that a window of the given outer width gives the right panel.
-int rightEdgeForWindowWidth(const PickerLayout& layout, int windowWidth);
+// Right edge R that a window of the given outer width gives the right panel: the palette column
+// ends at the client area's right edge. The window's frame is nonClientWidth wide in all (8 for a
+// sizable window at 96 DPI).
+inline constexpr int kFrameNonClientWidth = 8;
+int rightEdgeForWindowWidth(const PickerLayout& layout, int windowWidth, int nonClientWidth = kFrameNonClientWidth);
 
 // WM_SIZE: moves the right edge to match the new outer window width and lays out again. Returns
 // the client area to invalidate (without erasing) when the edge moved, nothing when it did not.
-std::optional<Rect> applyWindowWidth(PickerLayout& layout, int windowWidth);
+std::optional<Rect> applyWindowWidth(PickerLayout& layout, int windowWidth,
+                                     int nonClientWidth = kFrameNonClientWidth);
 
 // Palette cell i of n cells; the empty rectangle for an index outside 0..n-1. n is limited to
 // the palette's capacity so that a hit can always index the palette.

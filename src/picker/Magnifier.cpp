@@ -76,17 +76,16 @@ RgbColor sampleFromCapture(std::span<const std::uint8_t> capture, const Magnifie
     return {sum.red / n, sum.green / n, sum.blue / n};
 }
 
-std::vector<Point> liveSamplePoints(const MagnifierState& state) {
+std::vector<Point> liveSamplePoints(const MagnifierState& state, ViewGrid grid) {
     const MagnifierState s = sanitized(state);
-    const int c = s.zoomFactor * s.viewSize / 2 + kZoomViewOrigin;
+    const int k = grid.block;
+    const int cx = k * s.viewSize / 2 + grid.origin.x, cy = k * s.viewSize / 2 + grid.origin.y;
     const int h = s.sampleSize / 2;
     std::vector<Point> points;
     points.reserve(static_cast<std::size_t>(s.sampleSize) * s.sampleSize);
     for (int i = 0; i < s.sampleSize; ++i) {
-        for (int j = 0; j < s.sampleSize; ++j) {
-            points.push_back(
-                {c + s.zoomFactor * (s.pickOffset.x + i - h), c + s.zoomFactor * (s.pickOffset.y + j - h)});
-        }
+        for (int j = 0; j < s.sampleSize; ++j)
+            points.push_back({cx + k * (s.pickOffset.x + i - h), cy + k * (s.pickOffset.y + j - h)});
     }
     return points;
 }

@@ -49,7 +49,10 @@ RgbColor sampleFromCapture(std::span<const std::uint8_t> capture, const Magnifie
 
 // Client points that the live sample reads back (GetPixel) from the freshly drawn view: one point
 // inside each magnified block of the sample, column by column. The state is sanitized first.
-std::vector<Point> liveSamplePoints(const MagnifierState& s);
+std::vector<Point> liveSamplePoints(const MagnifierState& s, ViewGrid grid);
+inline std::vector<Point> liveSamplePoints(const MagnifierState& s) {
+    return liveSamplePoints(s, unscaledGrid(sanitized(s)));
+}
 
 // Mean of the colours read at those points; black for none.
 RgbColor meanColor(std::span<const ColorRef> colors);

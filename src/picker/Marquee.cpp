@@ -8,21 +8,20 @@ namespace huex {
 namespace {
 
 // Marquee rectangle round `blocks` x `blocks` magnified pixels starting at view block (bx, by).
-Rect aroundBlocks(const MagnifierState& s, int bx, int by, int blocks) {
-    const int o = kZoomViewOrigin;
-    const int k = s.zoomFactor;
-    return Rect::fromSize(o + k * bx, o + k * by, blocks * k, blocks * k).inflated(1, 1);
+Rect aroundBlocks(ViewGrid grid, int bx, int by, int blocks) {
+    const int k = grid.block;
+    return Rect::fromSize(grid.origin.x + k * bx, grid.origin.y + k * by, blocks * k, blocks * k).inflated(1, 1);
 }
 
 } // namespace
 
-MarqueeRects marqueeRects(const MagnifierState& state) {
+MarqueeRects marqueeRects(const MagnifierState& state, ViewGrid grid) {
     const MagnifierState s = sanitized(state);
     const int c = s.viewSize / 2;
-    MarqueeRects rects{aroundBlocks(s, s.pickOffset.x + c, s.pickOffset.y + c, 1), std::nullopt};
+    MarqueeRects rects{aroundBlocks(grid, s.pickOffset.x + c, s.pickOffset.y + c, 1), std::nullopt};
     if (s.sampleSize == 3 || s.sampleSize == 5) {
         const int h = s.sampleSize / 2;
-        rects.block = aroundBlocks(s, c - h + s.pickOffset.x, c - h + s.pickOffset.y, s.sampleSize);
+        rects.block = aroundBlocks(grid, c - h + s.pickOffset.x, c - h + s.pickOffset.y, s.sampleSize);
     }
     return rects;
 }

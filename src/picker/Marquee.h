@@ -19,7 +19,10 @@ struct MarqueeRects {
     Rect picked;
     std::optional<Rect> block;
 };
-MarqueeRects marqueeRects(const MagnifierState& s);
+MarqueeRects marqueeRects(const MagnifierState& s, ViewGrid grid);
+inline MarqueeRects marqueeRects(const MagnifierState& s) {
+    return marqueeRects(s, unscaledGrid(sanitized(s)));
+}
 
 struct MarqueePixel {
     Point at;

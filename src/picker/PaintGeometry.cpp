@@ -2,20 +2,31 @@
 
 #include "picker/Frames.h"
 
+#include <algorithm>
+
 namespace huex {
 
 namespace {
-
-constexpr int f = kFrameWidth;
 
 // Top-left corner at which a picture of the given size sits centred in `area`.
 Point centredIn(const Rect& area, int width, int height) {
     return {(area.left + area.right - width) / 2, (area.top + area.bottom - height) / 2};
 }
 
+// The band between the zoom frame and the pipette bar, which runs on under the slots and above
+// the swatch frames. At 96 DPI both gaps are the same rows; at other scales rounding may move them
+// apart by a row, and the band covers both.
+Rect underViewAndAboveSwatches(const PickerLayout& l, const LayoutMetrics& m) {
+    const int f = m.frame;
+    const int view = l.zoomRect.bottom + f, swatches = l.colorSwatch.top - 2 * f;
+    return {f, std::min(view, swatches), f + l.rightPanel.right, std::max(view + m.margin, swatches + f)};
+}
+
 } // namespace
 
 std::vector<Rect> backgroundFills(const PickerLayout& l, const SlotControlRects& c, Size client) {
+    const LayoutMetrics m = layoutMetrics(l.scale);
+    const int f = m.frame;
     const int cw = client.width, ch = client.height;
     const int R = l.rightPanel.right;
     const int x = l.rightPanel.left;
@@ -23,11 +34,11 @@ std::vector<Rect> backgroundFills(const PickerLayout& l, const SlotControlRects&
         Rect::fromSize(0, 0, cw, f),
         Rect::fromSize(0, ch - f, cw, f),
         Rect::fromSize(0, f, f, ch - 2 * f),
-        Rect::fromSize(cw - f + 1, f, f - 1, ch - 2 * f),
+        Rect::fromSize(cw - f + m.line, f, f - m.line, ch - 2 * f),
         Rect::fromSize(l.leftPanel.right - f, f, f, ch - 2 * f),
-        Rect::fromSize(f, l.colorSwatch.top - 2 * f, R, f),
+        underViewAndAboveSwatches(l, m),
         Rect::fromSize(R - f, f, f, ch - 2 * f),
-        Rect::fromSize(l.paletteColumn.left - f + 3, f, f - 1, ch - 2 * f),
+        Rect::fromSize(l.paletteColumn.left - f + m.margin, f, f - m.line, ch - 2 * f),
         {x, f, R, c.check1.top},
         {x, c.check1.bottom, R, c.edit1.top},
         {x, c.edit1.bottom, R, c.check2.top},
@@ -45,23 +56,24 @@ bool sameScreenColor(const RgbColor& a, const RgbColor& b) {
 }
 
 SwatchMarker swatchMarker(const PickerLayout& l, bool swatchesEqual) {
+    const Scale scale = l.scale;
+    const int f = layoutMetrics(scale).frame, one = scale.line(1);
     const Rect& left = l.colorSwatch;
     const Rect& right = l.modifiedSwatch;
     SwatchMarker marker{};
     marker.equalSign = swatchesEqual;
     if (!swatchesEqual) {
-        marker.background = {left.right + 3, left.top - 3, right.left - 3, right.bottom + 3};
+        marker.background = {left.right + f, left.top - f, right.left - f, right.bottom + f};
         return marker;
     }
     const int m = (left.top + left.bottom) / 2;
-    marker.box = {left.right - 2, m - 5, right.left + 2, m + 5};
-    marker.boxOutline = marker.box.inflated(1, 1);
-    marker.lineYs = {m - 3, m - 2, m + 1, m + 2};
-    marker.lineFromX = left.right + 1;
-    marker.lineToX = right.left - 1;
-    const int stripHeight = right.height() / 2 - 3;
-    marker.backgroundStrips = {Rect::fromSize(left.right + 3, left.top - f, f, stripHeight),
-                               Rect::fromSize(left.right + 3, left.bottom - f + 1, f, stripHeight)};
+    marker.box = {left.right - scale(2), m - scale(5), right.left + scale(2), m + scale(5)};
+    marker.boxOutline = marker.box.inflated(one, one);
+    marker.outlineWidth = one;
+    marker.bars = {Rect{left.right + one, m - scale(3), right.left - one, m - scale(1)},
+                   Rect{left.right + one, m + scale(1), right.left - one, m + scale(3)}};
+    marker.backgroundStrips = {Rect{left.right + f, left.top - f, left.right + 2 * f, marker.boxOutline.top},
+                               Rect{left.right + f, marker.boxOutline.bottom, left.right + 2 * f, right.bottom + f}};
     return marker;
 }
 
@@ -70,48 +82,55 @@ std::optional<Rect> paletteGapRow(const PickerLayout& l, int index, int count) {
     if (paletteCell(l, index + 1, count).empty()) return std::nullopt;
     const Rect above = paletteCell(l, index, count);
     if (above.empty()) return std::nullopt;
-    return Rect::fromSize(l.paletteColumn.left, above.bottom + 3, l.paletteColumn.width(), 1);
+    const LayoutMetrics m = layoutMetrics(l.scale);
+    return Rect::fromSize(l.paletteColumn.left, above.bottom + m.frame, l.paletteColumn.width(),
+                          2 * m.cellInset - m.frame);
 }
 
-DropPreview swatchDropPreview(const Rect& s) {
+DropPreview swatchDropPreview(const Rect& s, Scale scale) {
+    const int one = scale.line(1);
     const int m = s.left + s.width() / 2;
     return {
-        .ownColor = {s.left, s.top, m - 1, s.bottom},
+        .ownColor = {s.left, s.top, m - one, s.bottom},
         .droppedColor = {m, s.top, s.right, s.bottom},
-        .divider = Rect::fromSize(m, s.top + 1, 1, s.height() - 2),
-        .focusFrame = s.inflated(-1, -1),
+        .divider = Rect::fromSize(m, s.top + one, one, s.height() - 2 * one),
+        .focusFrame = s.inflated(-one, -one),
     };
 }
 
-DropPreview paletteDropPreview(const Rect& cell) {
+DropPreview paletteDropPreview(const Rect& cell, Scale scale) {
     const int m = cell.left + cell.width() / 2;
     return {
         .ownColor = {cell.left, cell.top, m, cell.bottom},
         .droppedColor = {m, cell.top, cell.right, cell.bottom},
-        .divider = {m, cell.top, m + 1, cell.bottom},
+        .divider = {m, cell.top, m + scale.line(1), cell.bottom},
         .focusFrame = cell,
     };
 }
 
 PipetteBarPaint pipetteBarPaint(const PickerLayout& l) {
+    const int one = l.scale.line(1);
     const Rect& bar = l.pipetteBar;
-    Rect white = bar.inflated(-1, -1);
-    white.right = l.sampleButton.left + 1;
-    const Point icon = centredIn(white, 16, 16);
-    return {bar, cornerPixels(bar), white, icon, {l.sampleButton.left, icon.y}};
+    Rect white = bar.inflated(-one, -one);
+    white.right = l.sampleButton.left + one;
+    const Point icon = centredIn(white, l.scale(16), l.scale(16));
+    return {bar, cornerPixels(bar), white, icon, {l.sampleButton.left, icon.y}, one};
 }
 
 SampleButtonPaint sampleButtonPaint(const PickerLayout& l, SampleButtonMode mode, Point cursor) {
     const bool highlighted = mode == SampleButtonMode::highlighted ||
                              (mode == SampleButtonMode::byCursor && l.sampleButton.contains(cursor));
-    const Rect face = l.sampleButton.inflated(-1, -1);
-    return {face, highlighted ? kHover : kWhite, centredIn(face, 24, 16)};
+    const int one = l.scale.line(1);
+    const Rect face = l.sampleButton.inflated(-one, -one);
+    return {face, highlighted ? kHover : kWhite, centredIn(face, l.scale(24), l.scale(16))};
 }
 
 SeparatorLines separatorLines(const PickerLayout& l) {
+    const LayoutMetrics m = layoutMetrics(l.scale);
     const int R = l.rightPanel.right;
-    const int bottom = l.rightPanel.bottom - f;
-    return {{R, f}, {R, bottom}, {R + 1, f}, {R + 1, bottom}};
+    const int bottom = l.rightPanel.bottom - m.frame;
+    const int f = m.frame, w = m.line;
+    return {{R, f}, {R, bottom}, {R + w, f}, {R + w, bottom}, w};
 }
 
 } // namespace huex

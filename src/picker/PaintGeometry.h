@@ -27,8 +27,8 @@ struct SwatchMarker {
     Rect background;                      // differ: the gap to fill with background
     Rect box;                             // equal: filled white
     Rect boxOutline;                      // equal: slate outline one pixel outside the box
-    std::array<int, 4> lineYs;            // equal: rows of the four black lines
-    int lineFromX, lineToX;               // equal: MoveTo / LineTo x (LineTo's end is not drawn)
+    int outlineWidth;                     // equal: of the box outline
+    std::array<Rect, 2> bars;             // equal: the two black bars of the sign
     std::array<Rect, 2> backgroundStrips; // equal: filled with background above and below the box
 };
 SwatchMarker swatchMarker(const PickerLayout& layout, bool swatchesEqual);
@@ -46,8 +46,8 @@ struct DropPreview {
     Rect divider;
     Rect focusFrame;
 };
-DropPreview swatchDropPreview(const Rect& swatch);
-DropPreview paletteDropPreview(const Rect& cell);
+DropPreview swatchDropPreview(const Rect& swatch, Scale scale = {});
+DropPreview paletteDropPreview(const Rect& cell, Scale scale = {});
 
 // Pipette bar: a black outline with background corners, a white area left of the sample button
 // with the pipette icon centred in it, and the divider icon at the button's left edge.
@@ -55,8 +55,9 @@ struct PipetteBarPaint {
     Rect outline;
     std::array<Point, 4> backgroundCorners;
     Rect whiteArea;
-    Point pipetteIcon; // DrawIcon positions, centred as for a 16 x 16 picture
+    Point pipetteIcon; // DrawIcon positions, centred as for a 16 x 16 picture (scaled)
     Point dividerIcon;
+    int lineWidth; // of the outline and its corners
 };
 PipetteBarPaint pipetteBarPaint(const PickerLayout& layout);
 
@@ -71,6 +72,7 @@ SampleButtonPaint sampleButtonPaint(const PickerLayout& layout, SampleButtonMode
 // The separator left of the palette: a grey line and a white line beside it.
 struct SeparatorLines {
     Point greyFrom, greyTo, whiteFrom, whiteTo; // LineTo's end is not drawn
+    int width;                                  // of each line, which runs right of its points
 };
 SeparatorLines separatorLines(const PickerLayout& layout);
 

@@ -55,7 +55,7 @@ void clickPaletteCell(PickerState& s, int cell, bool ctrl, bool shift) {
 }
 
 void clickZoomView(PickerState& s, Point p) {
-    s.magnifier.pickOffset = clickedPickOffset(s.magnifier, p);
+    s.magnifier.pickOffset = clickedPickOffset(s.magnifier, p, s.layout.viewGrid());
     s.zoomActive = 1;
     s.paletteActive = 0;
 }

@@ -21,13 +21,17 @@ void fill(HDC dc, const Rect& r, ColorRef color) {
     SetBkColor(dc, previous);
 }
 
-// A one-pixel outline on the rectangle's own edge pixels.
-void outline(HDC dc, const Rect& r, ColorRef color) {
+// An outline `width` pixels thick on the inside of the rectangle's edge.
+void outline(HDC dc, const Rect& r, ColorRef color, int width = 1) {
     if (r.empty()) return;
-    fill(dc, {r.left, r.top, r.right, r.top + 1}, color);
-    fill(dc, {r.left, r.bottom - 1, r.right, r.bottom}, color);
-    fill(dc, {r.left, r.top + 1, r.left + 1, r.bottom - 1}, color);
-    fill(dc, {r.right - 1, r.top + 1, r.right, r.bottom - 1}, color);
+    fill(dc, {r.left, r.top, r.right, r.top + width}, color);
+    fill(dc, {r.left, r.bottom - width, r.right, r.bottom}, color);
+    fill(dc, {r.left, r.top + width, r.left + width, r.bottom - width}, color);
+    fill(dc, {r.right - width, r.top + width, r.right, r.bottom - width}, color);
+}
+
+void fillCorners(HDC dc, const std::array<Point, 4>& corners, int size, ColorRef color) {
+    for (const Rect& square : cornerSquares(corners, size)) fill(dc, square, color);
 }
 
 void focusRect(HDC dc, const Rect& r) {
@@ -93,10 +97,10 @@ Rect clientRectOf(HWND child, HWND parent) {
 } // namespace
 
 void ColorPickerDialog::drawFrame(HDC dc, const Rect& inner, const Frame& frame) {
-    const FramePaint paint = framePaint(inner, frame, state.backgroundColor);
-    for (const FrameRing& ring : paint.rings) outline(dc, ring.outline, ring.color);
+    const FramePaint paint = framePaint(inner, frame, state.backgroundColor, state.layout.scale);
+    for (const FrameRing& ring : paint.rings) outline(dc, ring.outline, ring.color, ring.width);
     if (paint.focusRect) focusRect(dc, paint.rings[1].outline);
-    for (const Point& p : paint.backgroundCorners) SetPixelV(dc, p.x, p.y, state.backgroundColor);
+    fillCorners(dc, paint.backgroundCorners, paint.cornerSize, state.backgroundColor);
 }
 
 void ColorPickerDialog::paint(HDC dc) {
@@ -119,7 +123,7 @@ void ColorPickerDialog::drawZoomFrame(HDC dc) {
 }
 
 void ColorPickerDialog::drawMarquee(HDC dc) {
-    const MarqueeRects rects = marqueeRects(state.magnifier);
+    const MarqueeRects rects = marqueeRects(state.magnifier, state.layout.viewGrid());
     drawMarqueeBorder(dc, rects.picked, state.period, state.marqueePhase);
     if (rects.block) drawMarqueeBorder(dc, *rects.block, state.period, state.marqueePhase);
 }
@@ -133,7 +137,7 @@ void ColorPickerDialog::drawColorSwatch(HDC dc) {
         fill(dc, swatch, screenColor(state.currentColor));
         return;
     }
-    const DropPreview drop = swatchDropPreview(swatch);
+    const DropPreview drop = swatchDropPreview(swatch, state.layout.scale);
     fill(dc, drop.ownColor, screenColor(state.currentColor));
     fill(dc, drop.droppedColor, screenColor(modifiedColor(modifier(), state.currentColor)));
     fill(dc, drop.divider, screenColor(contrastColor(state.currentColor)));
@@ -166,23 +170,19 @@ void ColorPickerDialog::drawSwatchMarker(HDC dc) {
         return;
     }
     fill(dc, marker.box, kWhite);
-    outline(dc, marker.boxOutline, kSlate);
-    // The equals sign is drawn with whatever pen the DC holds: the default black one.
-    for (int y : marker.lineYs) {
-        MoveToEx(dc, marker.lineFromX, y, nullptr);
-        LineTo(dc, marker.lineToX, y);
-    }
+    outline(dc, marker.boxOutline, kSlate, marker.outlineWidth);
+    for (const Rect& bar : marker.bars) fill(dc, bar, 0x000000);
     for (const Rect& strip : marker.backgroundStrips) fill(dc, strip, state.backgroundColor);
 }
 
 void ColorPickerDialog::drawPipetteBar(HDC dc) {
     const PipetteBarPaint bar = pipetteBarPaint(state.layout);
-    outline(dc, bar.outline, 0x000000);
-    for (const Point& p : bar.backgroundCorners) SetPixelV(dc, p.x, p.y, state.backgroundColor);
+    outline(dc, bar.outline, 0x000000, bar.lineWidth);
+    fillCorners(dc, bar.backgroundCorners, bar.lineWidth, state.backgroundColor);
     fill(dc, bar.whiteArea, kWhite);
     HICON pipette = state.dragMode == DragMode::pipette ? pipetteHolderIcon_.get() : pipetteIcon_.get();
-    if (pipette) DrawIcon(dc, bar.pipetteIcon.x, bar.pipetteIcon.y, pipette);
-    if (dividerIcon_) DrawIcon(dc, bar.dividerIcon.x, bar.dividerIcon.y, dividerIcon_.get());
+    drawIcon(dc, bar.pipetteIcon, pipette);
+    drawIcon(dc, bar.dividerIcon, dividerIcon_.get());
     drawSampleButton(dc, static_cast<int>(SampleButtonMode::byCursor));
 }
 
@@ -190,7 +190,7 @@ void ColorPickerDialog::drawSampleButton(HDC dc, int mode) {
     const SampleButtonPaint button =
         sampleButtonPaint(state.layout, static_cast<SampleButtonMode>(mode), cursorInClient(hwnd()));
     fill(dc, button.face, button.faceColor);
-    if (sampleIcon_) DrawIcon(dc, button.icon.x, button.icon.y, sampleIcon_.get());
+    drawIcon(dc, button.icon, sampleIcon_.get());
 }
 
 void ColorPickerDialog::drawPaletteCell(HDC dc, int index) {
@@ -205,7 +205,7 @@ void ColorPickerDialog::drawPaletteCell(HDC dc, int index) {
         paletteHitTest(state.layout, palette.count, cursorInClient(hwnd())) == index) {
         const RgbColor dragged =
             state.focusOnColor1 ? state.currentColor : modifiedColor(modifier(), state.currentColor);
-        const DropPreview drop = paletteDropPreview(cell);
+        const DropPreview drop = paletteDropPreview(cell, state.layout.scale);
         fill(dc, drop.droppedColor, screenColor(dragged));
         fill(dc, drop.divider, screenColor(contrastColor(color)));
         outline(dc, drop.focusFrame, kWhite);
@@ -221,14 +221,15 @@ void ColorPickerDialog::drawPaletteCells(HDC dc) {
 
 void ColorPickerDialog::drawSeparator(HDC dc) {
     const SeparatorLines lines = separatorLines(state.layout);
-    const win::UniquePen grey(CreatePen(PS_SOLID, 1, kSeparatorGrey));
-    const win::UniquePen white(CreatePen(PS_SOLID, 1, kWhite));
-    const win::SelectGuard keep(dc, grey.get());
-    MoveToEx(dc, lines.greyFrom.x, lines.greyFrom.y, nullptr);
-    LineTo(dc, lines.greyTo.x, lines.greyTo.y);
-    SelectObject(dc, white.get());
-    MoveToEx(dc, lines.whiteFrom.x, lines.whiteFrom.y, nullptr);
-    LineTo(dc, lines.whiteTo.x, lines.whiteTo.y);
+    fill(dc, {lines.greyFrom.x, lines.greyFrom.y, lines.greyFrom.x + lines.width, lines.greyTo.y}, kSeparatorGrey);
+    fill(dc, {lines.whiteFrom.x, lines.whiteFrom.y, lines.whiteFrom.x + lines.width, lines.whiteTo.y}, kWhite);
+}
+
+// The window's small pictures: icons whose picture fills the top-left part of a scaled 32-pixel
+// image, drawn at that size so that no picture is stretched.
+void ColorPickerDialog::drawIcon(HDC dc, Point at, HICON icon) const {
+    const int side = state.layout.scale(32);
+    if (icon) DrawIconEx(dc, at.x, at.y, icon, side, side, 0, nullptr, DI_NORMAL);
 }
 
 void ColorPickerDialog::drawAllButZoom(HDC dc) {

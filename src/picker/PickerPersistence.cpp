@@ -44,7 +44,9 @@ Settings settingsToSave(const PickerState& state, const WindowFacts& window) {
     s.period = state.period;
     s.posX = state.savedLeft != useLiveWindowRect ? state.savedLeft : window.liveWindow.left;
     s.posY = state.savedTop != useLiveWindowRect ? state.savedTop : window.liveWindow.top;
-    s.width = state.savedWidth != useLiveWindowRect ? state.savedWidth : window.liveWindow.width();
+    // The width is kept in 96-DPI units, so that the window keeps its apparent size on another screen.
+    s.width = state.layout.scale.unscaled(state.savedWidth != useLiveWindowRect ? state.savedWidth
+                                                                                : window.liveWindow.width());
     s.focusOnColor1 = state.focusOnColor1 != 0;
     s.currentColor = state.currentColor;
     s.modifier = window.modifier;

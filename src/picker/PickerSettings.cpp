@@ -65,7 +65,7 @@ void ColorPickerDialog::loadSettings() {
 void ColorPickerDialog::placeWindow(const Settings& loaded) {
     RECT desktop{}, window{};
     if (!GetWindowRect(GetDesktopWindow(), &desktop) || !GetWindowRect(hwnd(), &window)) return;
-    const Placement place = windowPlacement(loaded.posX, loaded.posY, loaded.width,
+    const Placement place = windowPlacement(loaded.posX, loaded.posY, state.layout.scale(loaded.width),
                                             desktop.right - desktop.left, desktop.bottom - desktop.top);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (!place.move) flags |= SWP_NOMOVE;

@@ -23,7 +23,8 @@ void ColorPickerDialog::placeSlotControls() {
     HWND check2 = slotCheck(2);
     RECT checkRect{};
     if (!check2 || !GetWindowRect(check2, &checkRect)) return;
-    const SlotControlRects rects = slotControlRects(state.layout, checkRect.bottom - checkRect.top);
+    const int height = checkBoxHeight_ > 0 ? checkBoxHeight_ : checkRect.bottom - checkRect.top;
+    const SlotControlRects rects = slotControlRects(state.layout, height);
     moveControl(slotEdit(2), rects.edit2);
     moveControl(check2, rects.check2);
     moveControl(slotEdit(1), rects.edit1);
@@ -32,7 +33,8 @@ void ColorPickerDialog::placeSlotControls() {
 }
 
 void ColorPickerDialog::applyLayout() {
-    state.layout = computeLayout(state.magnifier.viewSize, state.magnifier.zoomFactor, state.layout);
+    state.layout =
+        computeLayout(state.magnifier.viewSize, state.magnifier.zoomFactor, state.layout, state.layout.scale);
     placeSlotControls();
     RECT window{}, client{};
     if (!GetWindowRect(hwnd(), &window) || !GetClientRect(hwnd(), &client)) return;
@@ -43,9 +45,12 @@ void ColorPickerDialog::applyLayout() {
 }
 
 void ColorPickerDialog::onSize() {
-    RECT window{};
-    if (!hwnd() || !slotEdit(1) || !slotEdit(2) || !GetWindowRect(hwnd(), &window)) return;
-    if (const auto changed = applyWindowWidth(state.layout, window.right - window.left)) {
+    RECT window{}, client{};
+    if (!hwnd() || !slotEdit(1) || !slotEdit(2) || !GetWindowRect(hwnd(), &window) ||
+        !GetClientRect(hwnd(), &client))
+        return;
+    const int width = window.right - window.left;
+    if (const auto changed = applyWindowWidth(state.layout, width, width - client.right)) {
         placeSlotControls();
         const RECT invalid = toRect(*changed);
         InvalidateRect(hwnd(), &invalid, FALSE);
@@ -77,12 +82,6 @@ void ColorPickerDialog::setZoomLevel(int index) {
 
 void ColorPickerDialog::stepZoomLevel(int step) {
     setZoomLevel(steppedZoomLevel(state.magnifier.viewSize, step));
-}
-
-void ColorPickerDialog::loadSampleIcon() {
-    sampleIcon_.reset(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(sampleIconFor(state.magnifier.sampleSize)),
-                   IMAGE_ICON, 32, 32, 0)));
 }
 
 void ColorPickerDialog::setSampleSize(int commandId) {
@@ -130,7 +129,7 @@ void ColorPickerDialog::sampleFromImage() {
 
 void ColorPickerDialog::sampleLive(HDC windowDc) {
     std::vector<ColorRef> colors;
-    for (const Point& p : liveSamplePoints(state.magnifier)) colors.push_back(GetPixel(windowDc, p.x, p.y));
+    for (const Point& p : liveSamplePoints(state.magnifier, state.layout.viewGrid())) colors.push_back(GetPixel(windowDc, p.x, p.y));
     state.currentColor = meanColor(colors);
 }
 

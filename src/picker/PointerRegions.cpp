@@ -67,12 +67,12 @@ std::string hoverTooltip(int code, const RgbColor& color, bool firstRun) {
     return text;
 }
 
-Point clickedPickOffset(const MagnifierState& s, Point p) {
+Point clickedPickOffset(const MagnifierState& s, Point p, ViewGrid grid) {
     const int half = s.viewSize / 2;
     const int bound = pickOffsetBound(s.viewSize, s.sampleSize);
-    const int factor = std::max(1, s.zoomFactor);
-    return {std::clamp((p.x - kZoomViewOrigin) / factor - half, -bound, bound),
-            std::clamp((p.y - kZoomViewOrigin) / factor - half, -bound, bound)};
+    const int factor = std::max(1, grid.block);
+    return {std::clamp((p.x - grid.origin.x) / factor - half, -bound, bound),
+            std::clamp((p.y - grid.origin.y) / factor - half, -bound, bound)};
 }
 
 } // namespace huex

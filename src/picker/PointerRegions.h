@@ -39,6 +39,9 @@ std::string hoverTooltip(int code, const RgbColor& color, bool firstRun);
 
 // pickOffset for a click at client point p inside the zoom view, clamped so the sample block stays
 // inside the view.
-Point clickedPickOffset(const MagnifierState& s, Point p);
+Point clickedPickOffset(const MagnifierState& s, Point p, ViewGrid grid);
+inline Point clickedPickOffset(const MagnifierState& s, Point p) {
+    return clickedPickOffset(s, p, unscaledGrid(s));
+}
 
 } // namespace huex

@@ -282,9 +282,8 @@ TEST(PaintGeometryTest, SwatchMarker) {
     EXPECT_TRUE(equal.equalSign);
     EXPECT_EQ(equal.box, (Rect{161, 95, 174, 105}));
     EXPECT_EQ(equal.boxOutline, (Rect{160, 94, 175, 106}));
-    EXPECT_EQ(equal.lineYs, (std::array<int, 4>{97, 98, 101, 102}));
-    EXPECT_EQ(equal.lineFromX, 164);
-    EXPECT_EQ(equal.lineToX, 171);
+    EXPECT_EQ(equal.bars[0], (Rect{164, 97, 171, 99}));
+    EXPECT_EQ(equal.bars[1], (Rect{164, 101, 171, 103}));
     EXPECT_EQ(equal.backgroundStrips[0], (Rect{166, 89, 169, 94}));
     EXPECT_EQ(equal.backgroundStrips[1], (Rect{166, 106, 169, 111}));
 }

@@ -2,7 +2,10 @@
 // default items, the column break), the picker dialog template, the colour bitmaps pixel for
 // pixel, icons and cursors, and the manifest.
 #include "DialogTemplate.h"
+#include "geometry/Scale.h"
 #include "resource.h"
+#include "win/Artwork.h"
+#include "win/Dpi.h"
 #include "win/Handles.h"
 
 #include <windows.h>
@@ -310,23 +313,31 @@ struct Pixels {
     COLORREF at(int x, int y) const { return colours[static_cast<std::size_t>(y * width + x)]; }
 };
 
-std::optional<Pixels> loadBitmapPixels(int id) {
-    const win::UniqueBitmap bitmap(static_cast<HBITMAP>(
-        LoadImageW(module(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (!bitmap) return std::nullopt;
+// The bit depth is known for DIB sections only (0 for others).
+std::optional<Pixels> pixelsOf(HBITMAP bitmap) {
     DIBSECTION section{};
-    if (GetObjectW(bitmap.get(), sizeof section, &section) != sizeof section) return std::nullopt;
-    Pixels p{section.dsBm.bmWidth, section.dsBm.bmHeight, section.dsBmih.biBitCount, {}};
+    const int got = bitmap ? GetObjectW(bitmap, sizeof section, &section) : 0;
+    if (got != sizeof section && got != sizeof(BITMAP)) return std::nullopt;
+    Pixels p{section.dsBm.bmWidth,
+             section.dsBm.bmHeight,
+             got == sizeof section ? section.dsBmih.biBitCount : 0,
+             {}};
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<std::uint32_t> raw(static_cast<std::size_t>(p.width * p.height));
     const win::WindowDc screen(nullptr);
-    if (GetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(p.height), raw.data(), &info,
-                  DIB_RGB_COLORS) != p.height) {
+    if (GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(p.height), raw.data(), &info, DIB_RGB_COLORS) !=
+        p.height) {
         return std::nullopt;
     }
     for (std::uint32_t v : raw) p.colours.push_back(RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
     return p;
+}
+
+std::optional<Pixels> loadBitmapPixels(int id) {
+    const win::UniqueBitmap bitmap(static_cast<HBITMAP>(
+        LoadImageW(module(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return pixelsOf(bitmap.get());
 }
 
 struct NamedColourBitmap {
@@ -345,6 +356,19 @@ const NamedColourBitmap namedColourBitmaps[] = {
     {IDB_COLOR_OLIVE, RGB(0x80, 0x80, 0x00)},  {IDB_COLOR_YELLOW, RGB(0xFF, 0xFF, 0x00)},
 };
 
+// Outline and ring `line` pixels wide each, the rest of the colour, every pixel exact.
+void expectOutlineRingAndSquare(const Pixels& p, COLORREF colour, int side, int line) {
+    ASSERT_EQ(p.width, side);
+    ASSERT_EQ(p.height, side);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const int ring = std::min({x, y, side - 1 - x, side - 1 - y}) / line; // 0 = outermost
+            const COLORREF expected = ring == 0 ? RGB(0, 0, 0) : ring == 1 ? RGB(255, 255, 255) : colour;
+            ASSERT_EQ(p.at(x, y), expected) << "pixel " << x << ", " << y;
+        }
+    }
+}
+
 TEST(ColourBitmapResource, EachIsOutlineRingAndColourSquare) {
     ASSERT_EQ(std::size(namedColourBitmaps), static_cast<std::size_t>(HUEX_NAMED_COLOR_COUNT));
     for (const NamedColourBitmap& want : namedColourBitmaps) {
@@ -352,16 +376,24 @@ TEST(ColourBitmapResource, EachIsOutlineRingAndColourSquare) {
         const auto p = loadBitmapPixels(want.id);
         ASSERT_TRUE(p);
         EXPECT_EQ(p->bitsPerPixel, 24);
-        ASSERT_EQ(p->width, 13);
-        ASSERT_EQ(p->height, 13);
-        for (int y = 0; y < 13; ++y) {
-            for (int x = 0; x < 13; ++x) {
-                const int ring = std::min({x, y, 12 - x, 12 - y}); // 0 = outermost
-                const COLORREF expected = ring == 0   ? RGB(0, 0, 0)
-                                          : ring == 1 ? RGB(255, 255, 255)
-                                                      : want.colour;
-                ASSERT_EQ(p->at(x, y), expected) << "pixel " << x << ", " << y;
-            }
+        expectOutlineRingAndSquare(*p, want.colour, 13, 1);
+    }
+}
+
+TEST(ColourBitmapResource, EachScaleHasItsOwnDrawingWithLinesOfTheScaledWidth) {
+    struct Variant {
+        int dpi, firstId;
+    };
+    for (const Variant v :
+         {Variant{120, IDB_COLOR_BLACK_125}, {144, IDB_COLOR_BLACK_150}, {192, IDB_COLOR_BLACK_200}}) {
+        const Scale scale{v.dpi};
+        for (std::size_t i = 0; i < std::size(namedColourBitmaps); ++i) {
+            const int id = v.firstId + static_cast<int>(i);
+            SCOPED_TRACE("bitmap " + std::to_string(id));
+            const auto p = loadBitmapPixels(id);
+            ASSERT_TRUE(p);
+            EXPECT_EQ(p->bitsPerPixel, 4);
+            expectOutlineRingAndSquare(*p, namedColourBitmaps[i].colour, scale(13), scale.line(1));
         }
     }
 }
@@ -437,6 +469,21 @@ class IconImage {
         return {pixels, pixels + count};
     }
 
+  public:
+    // The colours of the painted pixels drawn on white.
+    std::size_t paintedColours() const {
+        std::vector<std::uint32_t> colours;
+        for (int y = 0; y < side_; ++y) {
+            for (int x = 0; x < side_; ++x) {
+                if (painted(x, y))
+                    colours.push_back(onWhite_[static_cast<std::size_t>(y * side_ + x)] & 0xFFFFFF);
+            }
+        }
+        std::sort(colours.begin(), colours.end());
+        return static_cast<std::size_t>(std::unique(colours.begin(), colours.end()) - colours.begin());
+    }
+
+  private:
     int side_ = 0;
     std::vector<std::uint32_t> onWhite_, onBlack_;
 };
@@ -467,22 +514,25 @@ std::vector<IconEntry> iconDirectory(int id) {
 
 struct IconSpec {
     int id;
-    int bitsPerPixel; // of both images
+    int bitsPerPixel; // of every image
     RECT content;     // where the picture may lie in the 32 x 32 image: what the window shows of it
     int minPainted;
+    std::vector<int> sides = {16, 20, 24, 32, 40, 48, 64}; // small and large icons at 100 .. 200 %
 };
 
 constexpr RECT whole{0, 0, 32, 32};
+// Shown only in the notification area, as small icons.
+const std::vector<int> traySides = {16, 20, 24, 32};
 
 const IconSpec iconSpecs[] = {
     {IDI_APP, 32, whole, 300},
     // Drawn 16 pixels left and above the centre of the pipette bar.
     {IDI_PIPETTE, 32, {0, 0, 16, 16}, 50},
     {IDI_PIPETTE_HOLDER, 32, {0, 0, 16, 16}, 30},
-    {IDI_TRAY_SHOWN_CLASSIC, 24, whole, 300},
-    {IDI_TRAY_HIDDEN_CLASSIC, 24, whole, 300},
-    {IDI_TRAY_SHOWN, 32, whole, 300},
-    {IDI_TRAY_HIDDEN, 32, whole, 300},
+    {IDI_TRAY_SHOWN_CLASSIC, 24, whole, 300, traySides},
+    {IDI_TRAY_HIDDEN_CLASSIC, 24, whole, 300, traySides},
+    {IDI_TRAY_SHOWN, 32, whole, 300, traySides},
+    {IDI_TRAY_HIDDEN, 32, whole, 300, traySides},
     // Drawn 12 pixels left and 8 above the centre of the sample button.
     {IDI_SAMPLE_1X1, 32, {0, 0, 24, 16}, 200},
     {IDI_SAMPLE_3X3, 32, {0, 0, 24, 16}, 200},
@@ -502,11 +552,13 @@ IconImage loadIconImage(int id, int side) {
 TEST(IconResource, HasSmallAndLargeImagesWithAPictureWhereTheWindowShowsIt) {
     for (const IconSpec& spec : iconSpecs) {
         SCOPED_TRACE("icon " + std::to_string(spec.id));
-        const std::vector<IconEntry> entries = iconDirectory(spec.id);
-        ASSERT_EQ(entries.size(), 2u);
-        for (const IconEntry& e : entries) EXPECT_EQ(e.bitsPerPixel, spec.bitsPerPixel);
-        EXPECT_TRUE((entries[0].side == 16 && entries[1].side == 32) ||
-                    (entries[0].side == 32 && entries[1].side == 16));
+        std::vector<int> sides;
+        for (const IconEntry& e : iconDirectory(spec.id)) {
+            EXPECT_EQ(e.bitsPerPixel, spec.bitsPerPixel);
+            sides.push_back(e.side);
+        }
+        std::sort(sides.begin(), sides.end());
+        EXPECT_EQ(sides, spec.sides);
 
         const HICON shared = LoadIconW(module(), MAKEINTRESOURCEW(spec.id)); // shared: never destroyed
         ICONINFO info{};
@@ -528,6 +580,41 @@ TEST(IconResource, HasSmallAndLargeImagesWithAPictureWhereTheWindowShowsIt) {
         const IconImage small = loadIconImage(spec.id, 16);
         ASSERT_FALSE(small.empty());
         EXPECT_GE(small.paintedCount(), std::min(spec.minPainted / 4, 8));
+    }
+}
+
+// The larger large images: the picture of the 32-pixel image at the scaled size, where the window
+// shows it at that scale.
+TEST(IconResource, LargerImagesHoldThePictureAtTheScaledSize) {
+    for (const IconSpec& spec : iconSpecs) {
+        if (spec.sides.back() == 32) continue; // small icons only
+        SCOPED_TRACE("icon " + std::to_string(spec.id));
+        const RECT at100 = loadIconImage(spec.id, 32).paintedBounds();
+        for (const Scale scale : {Scale{120}, Scale{144}, Scale{192}}) {
+            SCOPED_TRACE("dpi " + std::to_string(scale.dpi));
+            const IconImage image = loadIconImage(spec.id, scale(32));
+            ASSERT_FALSE(image.empty());
+            const RECT b = image.paintedBounds();
+            EXPECT_LE(b.right, scale(spec.content.right));
+            EXPECT_LE(b.bottom, scale(spec.content.bottom));
+            EXPECT_NEAR(b.right - b.left, scale(at100.right - at100.left), 1);
+            EXPECT_NEAR(b.bottom - b.top, scale(at100.bottom - at100.top), 1);
+        }
+    }
+}
+
+// The sample-size pictures are pixel art: at every size only their own few colours, never the
+// in-between shades of a stretched picture, on a grid that fills the picture's height.
+TEST(IconResource, SampleSizePicturesStaySharpAtEverySize) {
+    for (int id : {IDI_SAMPLE_1X1, IDI_SAMPLE_3X3, IDI_SAMPLE_5X5}) {
+        for (int side : {16, 20, 24, 32, 40, 48, 64}) {
+            SCOPED_TRACE("icon " + std::to_string(id) + " at " + std::to_string(side));
+            const IconImage image = loadIconImage(id, side);
+            ASSERT_FALSE(image.empty());
+            EXPECT_LE(image.paintedColours(), 6u); // cells, lines, block, block lines, ring, mark
+            const Scale scale{side < 32 ? side * 6 : side * 3};
+            EXPECT_EQ(image.paintedBounds().bottom, scale(16));
+        }
     }
 }
 
@@ -564,30 +651,80 @@ const CursorSpec cursorSpecs[] = {
 
 TEST(CursorResource, LoadsWithItsHotSpotAtTheTip) {
     for (const CursorSpec& spec : cursorSpecs) {
-        SCOPED_TRACE("cursor " + std::to_string(spec.id));
-        const win::UniqueCursor cursor(
-            static_cast<HCURSOR>(LoadImageW(module(), MAKEINTRESOURCEW(spec.id), IMAGE_CURSOR, 32, 32, 0)));
-        ASSERT_TRUE(cursor);
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(cursor.get(), &info));
-        const win::UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
-        EXPECT_FALSE(info.fIcon);
+        for (const Scale scale : {Scale{96}, Scale{120}, Scale{144}, Scale{192}}) {
+            const int side = scale(32);
+            SCOPED_TRACE("cursor " + std::to_string(spec.id) + " at " + std::to_string(side));
+            const win::UniqueCursor cursor(static_cast<HCURSOR>(
+                LoadImageW(module(), MAKEINTRESOURCEW(spec.id), IMAGE_CURSOR, side, side, 0)));
+            ASSERT_TRUE(cursor);
+            ICONINFO info{};
+            ASSERT_TRUE(GetIconInfo(cursor.get(), &info));
+            const win::UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
+            EXPECT_FALSE(info.fIcon);
 
-        const IconImage image(cursor.get(), 32);
-        EXPECT_GE(image.paintedCount(), 100);
-        const int hx = static_cast<int>(info.xHotspot), hy = static_cast<int>(info.yHotspot);
-        ASSERT_LT(hx, 32);
-        ASSERT_LT(hy, 32);
-        EXPECT_TRUE(image.painted(hx, hy)) << "hot spot " << hx << ", " << hy << " is not on the picture";
-        const int hot = hx * spec.towardsX + hy * spec.towardsY;
-        for (int y = 0; y < 32; ++y) {
-            for (int x = 0; x < 32; ++x) {
-                if (image.painted(x, y)) {
-                    EXPECT_LE(x * spec.towardsX + y * spec.towardsY, hot + 2) << x << ", " << y;
+            const IconImage image(cursor.get(), side);
+            EXPECT_GE(image.paintedCount(), scale(scale(100)));
+            const int hx = static_cast<int>(info.xHotspot), hy = static_cast<int>(info.yHotspot);
+            ASSERT_LT(hx, side);
+            ASSERT_LT(hy, side);
+            EXPECT_TRUE(image.painted(hx, hy)) << "hot spot " << hx << ", " << hy << " is not on the picture";
+            const int hot = hx * spec.towardsX + hy * spec.towardsY;
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side; ++x) {
+                    if (image.painted(x, y)) {
+                        EXPECT_LE(x * spec.towardsX + y * spec.towardsY, hot + scale(2)) << x << ", " << y;
+                    }
                 }
             }
         }
     }
+}
+
+// ---- Loading for a window's DPI ------------------------------------------------------------------
+
+int bitmapWidth(HBITMAP bitmap) {
+    BITMAP bm{};
+    return bitmap && GetObjectW(bitmap, sizeof bm, &bm) ? bm.bmWidth : 0;
+}
+
+int cursorWidth(HCURSOR cursor) {
+    ICONINFO info{};
+    if (!cursor || !GetIconInfo(cursor, &info)) return 0;
+    const win::UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
+    return bitmapWidth(info.hbmMask);
+}
+
+TEST(ArtworkLoading, TakesTheDrawingMadeForTheScaleAtOrAboveTheWindows) {
+    struct Case {
+        int dpi, colourSide, aboutSide, aboutFrame;
+    };
+    for (const Case c : {Case{96, 13, 70, 1},
+                         {110, 16, 88, 1},
+                         {120, 16, 88, 1},
+                         {144, 20, 105, 2},
+                         {168, 26, 140, 2},
+                         {192, 26, 140, 2},
+                         {288, 26, 140, 2}}) {
+        SCOPED_TRACE("dpi " + std::to_string(c.dpi));
+        EXPECT_EQ(bitmapWidth(win::loadNamedColourBitmap(3, c.dpi).get()), c.colourSide);
+        // A drawn cursor, never smaller than the system's own cursors while there is one as large.
+        const int cursor = cursorWidth(win::loadCursor(IDCUR_PIPETTE, c.dpi).get());
+        EXPECT_TRUE(cursor == 32 || cursor == 40 || cursor == 48 || cursor == 64) << cursor;
+        EXPECT_GE(cursor, std::min(win::systemMetric(SM_CXCURSOR, c.dpi), 64));
+
+        const win::UniqueBitmap about = win::loadAboutPicture(c.dpi);
+        ASSERT_EQ(bitmapWidth(about.get()), c.aboutSide);
+        const auto p = pixelsOf(about.get());
+        ASSERT_TRUE(p);
+        std::vector<COLORREF> distinct(p->colours);
+        std::sort(distinct.begin(), distinct.end());
+        EXPECT_GT(std::unique(distinct.begin(), distinct.end()) - distinct.begin(), 100);
+        // Its frame is drawn at its size: whole pixels of the frame colour, not a stretched blur.
+        const int frame = c.aboutFrame, middle = c.aboutSide / 2;
+        for (int x = 0; x < frame; ++x) EXPECT_EQ(p->at(x, middle), RGB(150, 150, 160)) << x;
+        EXPECT_NE(p->at(frame, middle), RGB(150, 150, 160));
+    }
+    EXPECT_FALSE(win::loadNamedColourBitmap(HUEX_NAMED_COLOR_COUNT, 96));
 }
 
 // ---- Manifest ------------------------------------------------------------------------------------

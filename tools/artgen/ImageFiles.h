@@ -16,12 +16,24 @@ enum class IconDepth {
     classic24, // 24-bit colour and the AND mask only: for systems that cannot blend icons
 };
 
-// An icon file holding one image per raster (square rasters, 256 pixels at most).
+// An icon file holding one image per raster (square rasters, 256 pixels at most). 32-bit images
+// are stored PNG-compressed (a quarter of their size or less; every system the program runs on
+// reads them); 24-bit ones, meant for systems without alpha blending, as uncompressed bitmaps.
 Bytes iconFile(const std::vector<const Raster*>& images, IconDepth depth);
-// A cursor file with one 32-bit image and its hot spot.
-Bytes cursorFile(const Raster& image, int hotspotX, int hotspotY);
-// A 24-bit bottom-up BMP; the raster is composited over `background` first.
-Bytes bitmapFile(const Raster& image, Rgba background);
+
+struct CursorImage {
+    const Raster* image;
+    int hotspotX, hotspotY;
+};
+// A cursor file of 32-bit images, each with its hot spot, compressed as in icons.
+Bytes cursorFile(const std::vector<CursorImage>& images);
+
+// A bottom-up BMP; the raster is composited over `background` first. With `palette` it is a 4-bit
+// image of those colours (at most 16, each pixel taking the nearest), else a 24-bit one.
+Bytes bitmapFile(const Raster& image, Rgba background, const std::vector<Rgba>& palette = {});
+
+// A PNG file of the raster (8-bit RGBA, no interlacing).
+Bytes pngFile(const Raster& image);
 
 void writeFile(const std::filesystem::path& path, const Bytes& bytes);
 

@@ -80,19 +80,21 @@ void drawPipette(Raster& canvas, Point tip, double scale, PipetteLook look) {
 
 Raster pipetteIcon(int side, PipetteLook look) {
     Raster icon(side, side);
-    drawPipette(icon, {1.2, 14.8}, 1.0, look);
+    const double unit = static_cast<double>(iconScale(side).dpi) / kBaseDpi;
+    drawPipette(icon, {1.2 * unit, 14.8 * unit}, unit, look);
     return icon;
 }
 
-Raster pipetteCursor() {
-    Raster cursor(32, 32);
-    const Point hot = pipetteCursorHotspot();
-    drawPipette(cursor, {hot.x + 0.5, hot.y + 0.5}, 1.3, PipetteLook::filled);
+Raster pipetteCursor(Scale scale) {
+    Raster cursor(scale(32), scale(32));
+    const Point hot = pipetteCursorHotspot(scale);
+    const double unit = static_cast<double>(scale.dpi) / kBaseDpi;
+    drawPipette(cursor, {hot.x + 0.5, hot.y + 0.5}, 1.3 * unit, PipetteLook::filled);
     return cursor;
 }
 
-Point pipetteCursorHotspot() {
-    return {1, 23};
+Point pipetteCursorHotspot(Scale scale) {
+    return {static_cast<double>(scale(1)), static_cast<double>(scale(23))};
 }
 
 } // namespace huex::art

@@ -6,7 +6,10 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace huex::art {
 namespace {
@@ -26,9 +29,43 @@ constexpr NamedColour namedColours[] = {
     {"yellow", 0xFF, 0xFF, 0x00},
 };
 
-void writeIcon(const std::filesystem::path& dir, const std::string& name, const Raster& small,
-               const Raster& large, IconDepth depth = IconDepth::alpha32) {
-    writeFile(dir / name, iconFile({&small, &large}, depth));
+// The screen scales that get artwork of their own, and the names of their resource variants.
+struct ScaleVariant {
+    Scale scale;
+    const char* suffix; // appended to the 100 % file name
+};
+constexpr ScaleVariant scaleVariants[] = {
+    {Scale{96}, ""}, {Scale{120}, "_125"}, {Scale{144}, "_150"}, {Scale{192}, "_200"}};
+
+// Small icons at those scales (16 .. 32) and large ones (32 .. 64).
+constexpr int iconSides[] = {16, 20, 24, 32, 40, 48, 64};
+// Icons that only ever show in the notification area, as small icons.
+constexpr int trayIconSides[] = {16, 20, 24, 32};
+
+template <class Draw>
+void writeIcon(const std::filesystem::path& path, std::span<const int> sides, Draw draw,
+               IconDepth depth = IconDepth::alpha32) {
+    std::vector<Raster> images;
+    for (int side : sides) images.push_back(draw(side));
+    std::vector<const Raster*> pointers;
+    pointers.reserve(images.size());
+    for (const Raster& image : images) pointers.push_back(&image);
+    writeFile(path, iconFile(pointers, depth));
+}
+
+template <class Draw> void writeCursor(const std::filesystem::path& path, Draw draw) {
+    std::vector<Raster> images;
+    std::vector<Point> hotspots;
+    for (const ScaleVariant& v : scaleVariants) {
+        auto [image, hot] = draw(v.scale);
+        images.push_back(std::move(image));
+        hotspots.push_back(hot);
+    }
+    std::vector<CursorImage> entries;
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        entries.push_back({&images[i], static_cast<int>(hotspots[i].x), static_cast<int>(hotspots[i].y)});
+    }
+    writeFile(path, cursorFile(entries));
 }
 
 void writeAll(const std::filesystem::path& dir) {
@@ -36,32 +73,48 @@ void writeAll(const std::filesystem::path& dir) {
 
     for (PipetteLook look : {PipetteLook::filled, PipetteLook::empty}) {
         const std::string name = look == PipetteLook::filled ? "pipette.ico" : "pipette_holder.ico";
-        writeIcon(dir, name, pipetteIcon(16, look), pipetteIcon(32, look));
+        writeIcon(dir / name, iconSides, [&](int side) { return pipetteIcon(side, look); });
     }
     for (int block : {1, 3, 5}) {
         const std::string name = "sample_" + std::to_string(block) + "x" + std::to_string(block) + ".ico";
-        writeIcon(dir, name, sampleSizeIcon(16, block), sampleSizeIcon(32, block));
+        writeIcon(dir / name, iconSides, [&](int side) { return sampleSizeIcon(side, block); });
     }
-    writeIcon(dir, "divider.ico", dividerIcon(16), dividerIcon(32));
+    writeIcon(dir / "divider.ico", iconSides, dividerIcon);
 
+    // The program file's icon, which the shell shows at every size; the notification area takes
+    // the same picture as a small icon.
+    writeIcon(dir / "app.ico", iconSides, [](int side) { return trayIcon(side, true, true); });
     for (bool shown : {true, false}) {
         const std::string state = shown ? "shown" : "hidden";
-        writeIcon(dir, "tray_" + state + ".ico", trayIcon(16, shown, true), trayIcon(32, shown, true));
-        writeIcon(dir, "tray_" + state + "_classic.ico", trayIcon(16, shown, false),
-                  trayIcon(32, shown, false), IconDepth::classic24);
+        writeIcon(dir / ("tray_" + state + ".ico"), trayIconSides,
+                  [&](int side) { return trayIcon(side, shown, true); });
+        writeIcon(
+            dir / ("tray_" + state + "_classic.ico"), trayIconSides,
+            [&](int side) { return trayIcon(side, shown, false); }, IconDepth::classic24);
     }
 
-    const Point hot = pipetteCursorHotspot();
-    writeFile(dir / "pipette.cur",
-              cursorFile(pipetteCursor(), static_cast<int>(hot.x), static_cast<int>(hot.y)));
-    writeFile(dir / "drag.cur", cursorFile(colourDragCursor(false), 0, 0));
-    writeFile(dir / "drop.cur", cursorFile(colourDragCursor(true), 0, 0));
+    writeCursor(dir / "pipette.cur", [](Scale s) {
+        return std::pair{pipetteCursor(s), pipetteCursorHotspot(s)};
+    });
+    writeCursor(dir / "drag.cur", [](Scale s) { return std::pair{colourDragCursor(s, false), Point{}}; });
+    writeCursor(dir / "drop.cur", [](Scale s) { return std::pair{colourDragCursor(s, true), Point{}}; });
 
-    const Rgba white = rgb(255, 255, 255);
-    writeFile(dir / "about.bmp", bitmapFile(aboutPicture(), white));
-    for (const NamedColour& c : namedColours) {
-        writeFile(dir / (std::string("color_") + c.name + ".bmp"),
-                  bitmapFile(namedColourSample(rgb(c.r, c.g, c.b)), white));
+    const Rgba white = rgb(255, 255, 255), black = rgb(0, 0, 0);
+    writeFile(dir / "about.bmp", bitmapFile(aboutPicture(Scale{}), white));
+    // The larger About pictures travel as compressed icon images: a third of the size of bitmaps.
+    std::vector<Raster> about;
+    for (const ScaleVariant& v : std::span(scaleVariants).subspan(1)) about.push_back(aboutPicture(v.scale));
+    writeFile(dir / "about_picture.ico", iconFile({&about[0], &about[1], &about[2]}, IconDepth::alpha32));
+    for (const ScaleVariant& v : scaleVariants) {
+        const std::string suffix = v.suffix;
+        for (const NamedColour& c : namedColours) {
+            const Rgba colour = rgb(c.r, c.g, c.b);
+            const Raster sample = namedColourSample(v.scale, colour);
+            // The first ones stay 24-bit as they always were; the others need only three colours.
+            writeFile(dir / (std::string("color_") + c.name + suffix + ".bmp"),
+                      suffix.empty() ? bitmapFile(sample, white)
+                                     : bitmapFile(sample, white, {black, white, colour}));
+        }
     }
 }
 
