@@ -60,13 +60,5 @@ TEST(Contrast, LuminanceOfTheEightBitValues) {
     EXPECT_EQ(toByteColor({0.4999 / 255, 1.5 / 255, 2.0}), (ByteColor{0, 2, 255}));
 }
 
-TEST(Contrast, HexTexts) {
-    EXPECT_EQ(hexText({0x1A, 0x2B, 0x3C}), "#1A2B3C");
-    EXPECT_EQ(hexText({0x1A, 0x2B, 0x3C}, true), "#1a2b3c");
-    EXPECT_EQ(parseHexText("#1a2B3c"), (ByteColor{0x1A, 0x2B, 0x3C}));
-    for (const char* bad : {"", "#", "1A2B3C", "#1A2B3", "#1A2B3C0", "#1A2G3C", " #1A2B3C"})
-        EXPECT_FALSE(parseHexText(bad)) << bad;
-}
-
 } // namespace
 } // namespace huex
