@@ -70,16 +70,10 @@ TEST(PaletteFiles, WrittenBytes) {
     EXPECT_EQ(writePalette(PaletteFormat::txt, {}), Bytes{});
 }
 
-TEST(PaletteFiles, RoundTripKeepsTheCells) {
-    const std::vector<RgbColor> many{{0.1, 0.5, 1.0}, {0.333, 0.25, 0.9999}, {1, 1, 1}, {0.002, 0.7, 0.42}};
-    for (const PaletteFormat format : {PaletteFormat::gpl, PaletteFormat::css, PaletteFormat::txt}) {
-        const PaletteRead read =
-            readPalette(writePalette(format, many), L"x" + withPaletteExtension(L"", format));
-        ASSERT_EQ(read.error, "");
-        ASSERT_EQ(read.colors.size(), many.size());
-        for (std::size_t i = 0; i < many.size(); ++i)
-            EXPECT_EQ(toByteColor(read.colors[i]), toByteColor(many[i]));
-    }
+// The text formats keep the 8-bit values (the fuzz targets read back what they write); a swatch
+// file keeps each channel as float32.
+TEST(PaletteFiles, SwatchFileKeepsTheCellsAsFloat32) {
+    const std::vector<RgbColor> many{{0.1, 0.5, 1.0}, {0.333, 0.25, 0.9999}, {0.002, 0.7, 0.42}};
     const PaletteRead ase = readPalette(writePalette(PaletteFormat::ase, many), L"x.ase");
     ASSERT_EQ(ase.colors.size(), many.size());
     for (std::size_t i = 0; i < many.size(); ++i) {
