@@ -1,4 +1,4 @@
-// The contrast window inside the picker: the colour menu's new items, opening it, the live
+// The contrast window inside the picker: opening it from the colour menu's command, the live
 // following of the picker's colour (one update per frame), swap and take, Escape, the DPI change,
 // and its state kept in the settings file across a restart.
 #include "TempFolder.h"
@@ -29,24 +29,6 @@ int width(HWND control) {
 void pump() {
     MSG msg{};
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
-TEST(ContrastMenu, ContrastAndPaletteItemsEndTheColourMenu) {
-    ColorPickerDialog picker;
-    ASSERT_NE(picker.create(nullptr), nullptr);
-    HMENU menu = picker.menuPopup(IDM_COLOR);
-    const int count = GetMenuItemCount(menu);
-    ASSERT_EQ(count, 6);
-    EXPECT_EQ(GetMenuState(menu, 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-    const std::pair<int, const wchar_t*> items[] = {{ID_CONTRAST, L"Проверить контраст…"},
-                                                    {ID_PALETTE_EXPORT, L"Экспорт палитры…"},
-                                                    {ID_PALETTE_IMPORT, L"Импорт палитры…"}};
-    for (int i = 0; i < 3; ++i) {
-        wchar_t text[64]{};
-        GetMenuStringW(menu, static_cast<UINT>(3 + i), text, 64, MF_BYPOSITION);
-        EXPECT_EQ(GetMenuItemID(menu, 3 + i), static_cast<UINT>(items[i].first));
-        EXPECT_STREQ(text, items[i].second);
-    }
 }
 
 class ContrastInPicker : public ::testing::Test {
