@@ -76,6 +76,17 @@
 #define IDC_SET_PALETTE_LABEL 1070
 #define IDC_SET_PALETTE_SIZE 1071
 
+// ---- Contrast window (created at run time) -------------------------------------------------------
+#define IDC_CONTRAST_TEXT_WELL 1310
+#define IDC_CONTRAST_TEXT_VALUE 1311
+#define IDC_CONTRAST_BACK_WELL 1312
+#define IDC_CONTRAST_BACK_VALUE 1313
+#define IDC_CONTRAST_RATIO 1314
+#define IDC_CONTRAST_VERDICT_FIRST 1315 // the five verdicts are 1315 .. 1319
+#define IDC_CONTRAST_TAKE_CURRENT 1320
+#define IDC_CONTRAST_SWAP 1321
+#define IDC_CONTRAST_PREVIEW 1322
+
 // ---- Menus (each has one popup, submenu 0) -------------------------------------------------------
 #define IDM_MODIFIER 138
 #define IDM_ZOOM 243
@@ -119,6 +130,10 @@
 #define ID_COLOR_OLIVE 382
 #define ID_COLOR_YELLOW 383
 #define HUEX_NAMED_COLOR_COUNT 16
+// ... then, after a separator, the contrast window and palette files
+#define ID_CONTRAST 1300
+#define ID_PALETTE_EXPORT 1301
+#define ID_PALETTE_IMPORT 1302
 
 // Palette menu 484 (its texts are copied into the colour menu at run time)
 #define ID_GRADIENT_RGB 503

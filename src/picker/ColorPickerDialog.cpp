@@ -116,6 +116,7 @@ void ColorPickerDialog::attachSlotControls() {
 }
 
 bool ColorPickerDialog::preTranslateMessage(MSG& msg) {
+    if (contrast_.preTranslateMessage(msg)) return true;
     if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && onKeyDown(msg)) return true;
     if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) {
         if (msg.wParam == refreshHotKey)
@@ -199,6 +200,7 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         return true;
     case finishStartupMessage:
         if (!trayIconAdded_) trayIconAdded_ = addTrayIcon(hwnd(), trayIconShown_.get(), L"HUEX");
+        if (contrast_.settings().open && !contrast_.hwnd()) openContrast(); // open as the last run ended
         return true;
     case WM_DESTROY:
         UnregisterHotKey(hwnd(), refreshHotKey);

@@ -5,6 +5,7 @@
 #include "controls/HUEXCheckBox.h"
 #include "controls/TooltipBtn.h"
 #include "controls/XEdit.h"
+#include "dialogs/ContrastWindow.h"
 #include "picker/CaptureBitmap.h"
 #include "picker/Frames.h"
 #include "picker/KeyboardRules.h"
@@ -50,6 +51,7 @@ class ColorPickerDialog : public win::Dialog {
     [[nodiscard]] HWND instanceMarker() const { return instanceMarker_.hwnd(); }
     [[nodiscard]] HWND toolTip() const { return toolTip_; }
     [[nodiscard]] ColorMode modifier() const;
+    [[nodiscard]] ContrastWindow& contrastWindow() { return contrast_; }
 
     // Operations other parts of the window call.
     void renderSlotText(int slot);
@@ -123,6 +125,10 @@ class ColorPickerDialog : public win::Dialog {
     void choosePattern(int index);
     void onCheckBoxClicked(int slot);
     void onTypedText(int slot);
+    void openContrast();
+    // Palette files (PickerPaletteFiles.cpp).
+    void exportPalette();
+    void importPalette();
     // Settings (PickerSettingsCommand.cpp).
     void openSettings();
     void applyDialogChoices(std::vector<ColorPattern>& edited, int zoom, int mode);
@@ -198,6 +204,7 @@ class ColorPickerDialog : public win::Dialog {
     std::wstring shownCaption_;
     // The screen DC a pipette drag reads from, held from its start to its end.
     std::optional<win::WindowDc> dragScreen_;
+    ContrastWindow contrast_;
 };
 
 } // namespace huex

@@ -91,6 +91,15 @@ void ColorPickerDialog::onCommand(int id, int code, HWND control) {
     case ID_GRADIENT_HSB:
         applyGradient(id);
         break;
+    case ID_CONTRAST:
+        openContrast();
+        break;
+    case ID_PALETTE_EXPORT:
+        exportPalette();
+        break;
+    case ID_PALETTE_IMPORT:
+        importPalette();
+        break;
     default:
         if (id >= ID_MOD_WEB && id <= ID_MOD_COMPLEMENT)
             chooseModifier(id);
@@ -98,6 +107,10 @@ void ColorPickerDialog::onCommand(int id, int code, HWND control) {
             runMenuCommand(id); // a menu command sent straight to the window
         break;
     }
+}
+
+void ColorPickerDialog::openContrast() {
+    contrast_.open(hwnd(), state.currentColor);
 }
 
 void ColorPickerDialog::chooseModifier(int id) {

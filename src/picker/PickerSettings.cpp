@@ -44,6 +44,7 @@ std::span<std::uint32_t> ColorPickerDialog::capturePixels() {
 void ColorPickerDialog::loadSettings() {
     const Settings loaded = huex::loadSettings(readSettingsFile(files_->settings), virtualScreen());
     applySettings(state, loaded);
+    contrast_.restore(loaded.contrast);
     startMarqueeTimer();
     CheckMenuRadioItem(menuPopup(IDM_MODIFIER), ID_MOD_WEB, ID_MOD_COMPLEMENT,
                        static_cast<UINT>(ID_MOD_WEB + loaded.modifier), MF_BYCOMMAND);
@@ -102,7 +103,8 @@ bool ColorPickerDialog::saveSettings() {
     const FrameWidths frame = frameWidths();
     facts.frameWidth = frame.now;
     facts.frameWidth96 = frame.at96;
-    const Settings s = settingsToSave(state, facts);
+    Settings s = settingsToSave(state, facts);
+    s.contrast = contrast_.settings();
     const SaveResult saved = saveFiles(*files_, settingsEntries(s), imageFileBytes(capturePixels()));
     return saved.settings;
 }

@@ -21,6 +21,8 @@ const ColorPattern& slotPattern(const PickerState& state, int slot) {
 } // namespace
 
 void ColorPickerDialog::renderSlotText(int slot) {
+    // Every change of the current colour ends here, so the contrast window hears of each.
+    contrast_.currentColorChanged(state.currentColor);
     HWND edit = slotEdit(slot);
     if (!edit || state.patterns.empty()) return;
     const RgbColor modified = modifiedColor(modifier(), state.currentColor);

@@ -1,6 +1,7 @@
 #pragma once
 // Everything the picker window keeps between runs, read from the settings file with every value
 // brought into range, and written back as an ordered list of keys.
+#include "color/ByteColor.h"
 #include "color/Color.h"
 #include "color/Palette.h"
 #include "geometry/Geometry.h"
@@ -39,6 +40,15 @@ inline constexpr std::array<std::pair<std::string_view, Component>, 9> kFormatKe
     {"hslL", Component::hslL},
 }};
 
+// The contrast window: where it stood (useLiveWindowRect: beside the picker), its two colours,
+// which of them follows the picker, and whether it was open as the program ended.
+struct ContrastSettings {
+    int posX = useLiveWindowRect, posY = useLiveWindowRect;
+    ByteColor text{0, 0, 0}, background{255, 255, 255};
+    bool followBackground = false;
+    bool open = false;
+};
+
 struct Settings {
     bool firstRun = true;
     int animation = 1, interval = 120, period = 3;
@@ -53,6 +63,7 @@ struct Settings {
     std::vector<ColorPattern> userPatterns; // follow the four built-in patterns
     int pattern1 = 0, pattern2 = 0;
     bool mode1 = false, mode2 = true; // slot check boxes
+    ContrastSettings contrast;
 
     // The palette of a first start: white, navy, blue, purple, magenta, green, lime, teal,
     // cyan, maroon; seven cells in use, none selected.

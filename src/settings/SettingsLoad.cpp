@@ -171,6 +171,13 @@ Settings loadSettings(const IniDocument& file, const Rect& screen) {
     if (s.pattern2 < 0 || s.pattern2 >= patternCount) s.pattern2 = 1;
     s.mode1 = in.integer("mode1", 0) == 1;
     s.mode2 = in.integer("mode2", 1) == 1;
+    in.section("Contrast");
+    s.contrast.posX = in.integer("posX", defaults.contrast.posX);
+    s.contrast.posY = in.integer("posY", defaults.contrast.posY);
+    s.contrast.text = parseHexText(in.text("text", "")).value_or(defaults.contrast.text);
+    s.contrast.background = parseHexText(in.text("background", "")).value_or(defaults.contrast.background);
+    s.contrast.followBackground = in.text("follow", "text") == "background";
+    s.contrast.open = in.integer("open", 0) == 1;
     return s;
 }
 

@@ -93,6 +93,13 @@ std::vector<SettingsEntry> settingsEntries(const Settings& s) {
         for (const auto& [key, component] : kFormatKeys)
             out.text(std::string(key) + number, p.formats[static_cast<std::size_t>(component)].specText);
     }
+    out.section("Contrast");
+    out.integer("posX", s.contrast.posX);
+    out.integer("posY", s.contrast.posY);
+    out.text("text", hexText(s.contrast.text));
+    out.text("background", hexText(s.contrast.background));
+    out.text("follow", s.contrast.followBackground ? "background" : "text");
+    out.integer("open", s.contrast.open ? 1 : 0);
     return entries;
 }
 

@@ -16,8 +16,9 @@ namespace huex {
 
 namespace {
 
-constexpr std::array<const wchar_t*, 8> kSections{L"Common", L"Marquee",      L"Window", L"Color1",
-                                                  L"Color2", L"CustomColors", L"Zoom",   L"Patterns"};
+constexpr std::array<const wchar_t*, 9> kSections{L"Common", L"Marquee",  L"Window",
+                                                  L"Color1", L"Color2",   L"CustomColors",
+                                                  L"Zoom",   L"Patterns", L"Contrast"};
 
 std::wstring copyPath(const std::wstring& path) {
     return path + L".new";

@@ -181,6 +181,22 @@ huex_end_strays() {
     [ "$ended" -eq 0 ] || sleep 1 # let the wineserver drop their windows and the mutex
 }
 
+# --- the settings file ------------------------------------------------------------------------
+
+# ini_value SECTION KEY: a key of the settings file beside the program, as the profile functions
+# read it (the file is UTF-16 once the program has created it).
+ini_value() {
+    local text
+    if [ "$(head -c 2 "$HUEX_APP_DIR/huex.ini" | od -An -tx1 | tr -d ' ')" = fffe ]; then
+        text=$(iconv -f UTF-16LE -t UTF-8 "$HUEX_APP_DIR/huex.ini" | sed '1s/^\xef\xbb\xbf//')
+    else
+        text=$(cat "$HUEX_APP_DIR/huex.ini")
+    fi
+    printf '%s\n' "${text//$'\r'/}" | awk -v s="$1" -v k="$2" '
+        /^\[/ { inside = (tolower($0) == "[" tolower(s) "]"); next }
+        inside { i = index($0, "="); if (i && tolower(substr($0, 1, i - 1)) == tolower(k)) { print substr($0, i + 1); exit } }'
+}
+
 # --- looking at the window ---------------------------------------------------------------------
 
 # huex_xid: the X window of the copy started last, once it is mapped (Wine puts the process id

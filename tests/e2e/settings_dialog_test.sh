@@ -23,19 +23,6 @@ write_settings() {
     } >"$INI"
 }
 
-# Stored values (the settings file is UTF-16 once the program has written it).
-ini_value() {
-    local text
-    if [ "$(head -c 2 "$INI" | od -An -tx1 | tr -d ' ')" = fffe ]; then
-        text=$(iconv -f UTF-16LE -t UTF-8 "$INI" | sed '1s/^\xef\xbb\xbf//')
-    else
-        text=$(cat "$INI")
-    fi
-    printf '%s\n' "${text//$'\r'/}" | awk -v s="$1" -v k="$2" '
-        /^\[/ { inside = (tolower($0) == "[" tolower(s) "]"); next }
-        inside { i = index($0, "="); if (i && tolower(substr($0, 1, i - 1)) == tolower(k)) { print substr($0, i + 1); exit } }'
-}
-
 dialog_open() { [ "$(huexctl popup-caption 2>/dev/null)" = "$DIALOG" ]; }
 dialog_closed() { ! huexctl popup-caption >/dev/null 2>&1; }
 list_items() { huexctl popup-list 1013; }

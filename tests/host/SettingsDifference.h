@@ -41,6 +41,10 @@ inline std::string settingsDifference(const Settings& a, const Settings& b, doub
     }
     if (a.pattern1 != b.pattern1 || a.pattern2 != b.pattern2) return "pattern1/2";
     if (a.mode1 != b.mode1 || a.mode2 != b.mode2) return "mode1/2";
+    const ContrastSettings &x = a.contrast, &y = b.contrast;
+    if (x.posX != y.posX || x.posY != y.posY || !(x.text == y.text) || !(x.background == y.background) ||
+        x.followBackground != y.followBackground || x.open != y.open)
+        return "contrast";
     return "";
 }
 
@@ -74,6 +78,7 @@ inline Settings nonDefaultSettings() {
     s.pattern2 = 2;
     s.mode1 = true;
     s.mode2 = false;
+    s.contrast = {-1200, 77, {0x1A, 0x2B, 0x3C}, {0xFE, 0xDC, 0xBA}, true, true};
     return s;
 }
 

@@ -109,6 +109,17 @@ TEST(SettingsLoad, EveryValueIsBroughtIntoRange) {
         {"[Patterns]\nuPatternsLength=1\npattern1=4\npattern2=-2",
          [](const Settings& s) { return s.pattern1 == 4 && s.pattern2 == 1; }},
         {"[Patterns]\nmode1=1\nmode2=2", [](const Settings& s) { return s.mode1 && !s.mode2; }},
+        {"[Contrast]\nbackground=#12345\ntext=red\nfollow=Background\nopen=2",
+         [](const Settings& s) {
+             const ContrastSettings c;
+             return s.contrast.background == c.background && s.contrast.text == c.text &&
+                    !s.contrast.followBackground && !s.contrast.open;
+         }},
+        {"[Contrast]\nbackground=#a0B0c0\nfollow=background\nopen=1",
+         [](const Settings& s) {
+             return s.contrast.background == ByteColor{0xA0, 0xB0, 0xC0} && s.contrast.followBackground &&
+                    s.contrast.open;
+         }},
         {"[Common]\nFirstRun=Yes", [](const Settings& s) { return !s.firstRun; }}, // letter case counts
         {"[common]\nfirstrun=yes", [](const Settings& s) { return s.firstRun; }},  // names do not
         {"[Window]\nfocus2=Color1", [](const Settings& s) { return !s.focusOnColor1; }},
@@ -190,6 +201,8 @@ TEST(SettingsSave, WritesEveryKeyInItsOrderAndForm) {
         "Patterns/rgbR0={X|0:255|2.*}\n";
     for (const char* key : {"rgbG", "rgbB", "hsbH", "hsbS", "hsbB", "hslH", "hslS", "hslL"})
         expected += std::string("Patterns/") + key + "0=\n";
+    expected += "Contrast/posX=-30000\nContrast/posY=-30000\nContrast/text=#000000\n"
+                "Contrast/background=#FFFFFF\nContrast/follow=text\nContrast/open=0\n";
     EXPECT_EQ(written, expected);
 }
 
@@ -236,9 +249,9 @@ TEST(IniDocument, ReadsAsTheProfileFunctionsDo) {
     const IniDocument file = IniDocument::parse("key=outside\r\n[Zoom]\r\n  MODE = 4 \r\nmode=5\n"
                                                 "[zoom]\nextra=1\n; a comment\n[Text]\nq=\"  padded \"\n"
                                                 "s='x'\nhalf=\"x\nempty=\nbare\n");
-    EXPECT_EQ(file.read("zoom", "Mode"), "4");  // names without regard to case, first match wins
-    EXPECT_FALSE(file.read("Zoom", "extra"));   // a repeated section is not read
-    EXPECT_FALSE(file.read("Zoom", "key"));     // lines before any section belong to none
+    EXPECT_EQ(file.read("zoom", "Mode"), "4"); // names without regard to case, first match wins
+    EXPECT_FALSE(file.read("Zoom", "extra"));  // a repeated section is not read
+    EXPECT_FALSE(file.read("Zoom", "key"));    // lines before any section belong to none
     EXPECT_EQ(file.read("Text", "q"), "  padded ");
     EXPECT_EQ(file.read("Text", "s"), "x");
     EXPECT_EQ(file.read("Text", "half"), "\"x");
