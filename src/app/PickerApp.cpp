@@ -3,6 +3,7 @@
 #include "app/SingleInstance.h"
 #include "picker/ColorPickerDialog.h"
 #include "win/Handles.h"
+#include "win/Trace.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -20,6 +21,7 @@ class InstanceMutex {
     InstanceMutex& operator=(const InstanceMutex&) = delete;
     ~InstanceMutex() {
         if (mutex_) ReleaseMutex(mutex_.get());
+        trace::step("mutex released");
     }
 
   private:
@@ -30,11 +32,12 @@ class InstanceMutex {
 // slots); ended after the window and its drop targets are gone.
 class OleSession {
   public:
-    OleSession() : started_(SUCCEEDED(OleInitialize(nullptr))) {}
+    OleSession() : started_(SUCCEEDED(OleInitialize(nullptr))) { trace::step("OLE started"); }
     OleSession(const OleSession&) = delete;
     OleSession& operator=(const OleSession&) = delete;
     ~OleSession() {
         if (started_) OleUninitialize();
+        trace::step("OLE ended");
     }
 
   private:
@@ -49,6 +52,7 @@ bool PickerApp::runAsFirstCopy(const std::function<void()>& modalRun) {
         return false;
     }
     const InstanceMutex owned(mutex);
+    trace::step("mutex taken");
     modalRun();
     return true;
 }
@@ -56,11 +60,14 @@ bool PickerApp::runAsFirstCopy(const std::function<void()>& modalRun) {
 int PickerApp::run() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    trace::step("common controls");
     const bool ranFirstCopy = runAsFirstCopy([] {
         // The window object is gone before the mutex is released, and before OLE ends.
         const OleSession ole;
         auto picker = std::make_unique<ColorPickerDialog>(settingsFilesBesideProgram());
+        trace::step("window object constructed");
         picker->runModal(nullptr);
+        trace::step("modal run ended");
     });
     if (!ranFirstCopy) activateRunningCopy();
     return 0;

@@ -8,6 +8,7 @@
 #include "shell/ProcessValues.h"
 #include "shell/TrayIcon.h"
 #include "win/Fonts.h"
+#include "win/Trace.h"
 
 #include <commctrl.h>
 
@@ -61,10 +62,13 @@ ColorPickerDialog::~ColorPickerDialog() {
 
 BOOL ColorPickerDialog::onInitDialog() {
     HWND self = hwnd();
+    trace::step("init: dialog and its controls created");
     const ProcessValues& process = processValues();
     RegisterHotKey(self, refreshHotKey, MOD_ALT, VK_F5);
     RegisterHotKey(self, toggleHotKey, MOD_ALT | MOD_CONTROL, 0x45);
+    trace::step("init: hot keys");
     attachSlotControls();
+    trace::step("init: slot controls attached");
     state.backgroundColor = GetSysColor(COLOR_BTNFACE);
 
     toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -82,12 +86,14 @@ BOOL ColorPickerDialog::onInitDialog() {
             SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
+    trace::step("init: tooltip");
 
     static const wchar_t* const markerClass = L"HUEXInstanceMarker";
     win::Window::registerClass(markerClass);
     instanceMarker_.create(markerClass, 0, WS_CHILD | WS_VISIBLE, instanceMarkerText, RECT{0, 0, 1, 1}, self,
                            markerId);
     SetFocus(instanceMarker_.hwnd());
+    trace::step("init: instance marker");
 
     // Each copy button sits on top of its edit's right-hand strip and copies that edit's text.
     for (auto [edit, button, id] :
@@ -96,6 +102,7 @@ BOOL ColorPickerDialog::onInitDialog() {
         BringWindowToTop(button->hwnd());
         button->setOwnerEdit(edit->hwnd());
     }
+    trace::step("init: copy buttons paired");
 
     pipetteCursor_.reset(loadCursor(IDCUR_PIPETTE));
     dragCursor_.reset(loadCursor(IDCUR_DRAG));
@@ -103,9 +110,12 @@ BOOL ColorPickerDialog::onInitDialog() {
     const int small = GetSystemMetrics(SM_CXSMICON);
     trayIconShown_.reset(loadIcon(process.preXpSystem ? IDI_TRAY_SHOWN_CLASSIC : IDI_TRAY_SHOWN, small));
     trayIconHidden_.reset(loadIcon(process.preXpSystem ? IDI_TRAY_HIDDEN_CLASSIC : IDI_TRAY_HIDDEN, small));
+    trace::step("init: cursors and tray icons");
 
     loadMenus();
+    trace::step("init: menus");
     changeSystemMenu();
+    trace::step("init: system menu");
     // The tray icon talks to the shell, which is slow to load; it follows once the window shows.
     PostMessageW(self, finishStartupMessage, 0, 0);
 
@@ -113,8 +123,10 @@ BOOL ColorPickerDialog::onInitDialog() {
     // Selected slot text can be dragged out into other programs; drops onto the slots are refused.
     edit1.EnableDragDrop(ColorTextEdit::dragOut);
     edit2.EnableDragDrop(ColorTextEdit::dragOut);
+    trace::step("init: capture bitmap, drop targets");
     if (files_) {
         loadSettings();
+        trace::step("init: settings loaded, laid out, placed");
         return FALSE; // the focus the settings chose stays
     }
     // Without settings files the window runs on its constructor values.
@@ -158,6 +170,8 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
     case WM_PAINT: {
         const win::PaintDc dc(hwnd());
         paint(dc.get());
+        if (!firstPaintTraced_) trace::step("first paint");
+        firstPaintTraced_ = true;
         return true;
     }
     case WM_PRINTCLIENT:
@@ -216,14 +230,25 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         return true;
     case finishStartupMessage:
         if (!trayIconAdded_) trayIconAdded_ = addTrayIcon(hwnd(), trayIconShown_.get(), L"HUEX");
+        trace::step("tray icon added");
         return true;
+    case WM_WINDOWPOSCHANGED:
+        if (!shownTraced_ && (reinterpret_cast<const WINDOWPOS*>(m.lParam)->flags & SWP_SHOWWINDOW)) {
+            shownTraced_ = true;
+            trace::step("window shown");
+        }
+        return false;
     case WM_DESTROY:
+        trace::step("exit: window being destroyed");
         UnregisterHotKey(hwnd(), refreshHotKey);
         UnregisterHotKey(hwnd(), toggleHotKey);
+        trace::step("exit: hot keys unregistered");
         if (trayIconAdded_) deleteTrayIcon(hwnd());
         trayIconAdded_ = false;
+        trace::step("exit: tray icon deleted");
         dragScreen_.reset();
         saveSettings();
+        trace::step("exit: settings saved");
         return false;
     default:
         return false;
@@ -231,6 +256,10 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
 }
 
 void ColorPickerDialog::onTimer(UINT_PTR id) {
+    if (id == colorTextTimer) {
+        refreshColorTexts();
+        return;
+    }
     const win::WindowDc dc(hwnd());
     if (!dc) return;
     if (id == marqueeTimer) {
@@ -257,7 +286,9 @@ void ColorPickerDialog::startFlash(int kind) {
 }
 
 void ColorPickerDialog::exitProgram() {
+    trace::step("exit: command");
     if (hwnd()) DestroyWindow(hwnd());
+    trace::step("exit: window destroyed");
 }
 
 HWND ColorPickerDialog::slotEdit(int slot) const {

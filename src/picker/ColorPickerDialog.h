@@ -34,6 +34,8 @@ class ColorPickerDialog : public win::Dialog {
     ~ColorPickerDialog() override;
 
     static constexpr UINT_PTR fadeTimer = 6;
+    static constexpr UINT_PTR colorTextTimer = 7;
+    static constexpr UINT colorTextInterval = 16; // milliseconds: one frame of a 60 Hz display
 
     bool preTranslateMessage(MSG& msg) override;
 
@@ -54,6 +56,14 @@ class ColorPickerDialog : public win::Dialog {
     // Operations other parts of the window call.
     void renderSlotText(int slot);
     void renderSlotTexts();
+    // Everything that shows the current colour as text (the caption and both slot texts) is
+    // brought up to date by refreshColorTexts, and by nothing else while the colour moves: a
+    // pipette drag or an arrow key only marks the texts stale, and a timer refreshes them at most
+    // once a display frame and always after the last move. A window that follows the colour
+    // hooks into refreshColorTexts.
+    void markColorTextsStale();
+    void refreshColorTexts();
+    [[nodiscard]] bool colorTextsStale() const { return colorTextsStale_; }
     void setSlotCaption(int slot);
     void updateCaption();
     void applyLayout();
@@ -175,6 +185,8 @@ class ColorPickerDialog : public win::Dialog {
     win::Window instanceMarker_;
     HWND toolTip_ = nullptr; // a window owned by ours: destroyed with it
     bool trayIconAdded_ = false;
+    bool shownTraced_ = false, firstPaintTraced_ = false;
+    bool colorTextsStale_ = false;
     std::optional<SettingsFiles> files_;
     bool settingsOpen_ = false;
     // The system colour dialog's custom colours, kept for the session.

@@ -105,7 +105,7 @@ void ColorPickerDialog::chooseModifier(int id) {
                        MF_BYCOMMAND);
     setSlotCaption(1);
     setSlotCaption(2);
-    renderSlotTexts();
+    refreshColorTexts();
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -125,7 +125,7 @@ void ColorPickerDialog::chooseColorWithDialog() {
     if (!chosen) return;
     huex::applyDialogColor(state, *chosen);
     InvalidateRect(hwnd(), nullptr, FALSE);
-    renderSlotTexts();
+    refreshColorTexts();
 }
 
 void ColorPickerDialog::chooseNamedColor(int id) {
@@ -133,12 +133,12 @@ void ColorPickerDialog::chooseNamedColor(int id) {
     if (!color) return;
     applyNamedColor(state, *color);
     InvalidateRect(hwnd(), nullptr, FALSE);
-    renderSlotTexts();
+    refreshColorTexts();
 }
 
 void ColorPickerDialog::applyGradient(int id) {
     huex::applyGradient(state, id == ID_GRADIENT_HSB);
-    renderSlotTexts();
+    refreshColorTexts();
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 

@@ -85,8 +85,7 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
             drawZoomFrame(dc.get());
             drawAllButZoom(dc.get());
         }
-        renderSlotTexts();
-        updateCaption();
+        refreshColorTexts();
         break;
     }
     case kColorSwatchRegion:
@@ -94,7 +93,7 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
         SetCapture(hwnd());
         SetTimer(hwnd(), colorDragTimer, dragDelay, nullptr);
         InvalidateRect(hwnd(), nullptr, FALSE);
-        renderSlotTexts();
+        refreshColorTexts();
         break;
     case kModifiedSwatchRegion:
         beginColorDrag(state, true);
@@ -114,7 +113,7 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
             sampleLive(dc.get());
             drawPipetteBar(dc.get());
         }
-        renderSlotTexts();
+        refreshColorTexts();
         InvalidateRect(hwnd(), nullptr, FALSE);
         SetCursor(pipetteCursor_.get());
         break;
@@ -123,7 +122,7 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
         if (const int cell = paletteCellOfRegion(region); cell >= 0) {
             clickPaletteCell(state, cell, keyDown(VK_CONTROL), keyDown(VK_SHIFT));
             InvalidateRect(hwnd(), nullptr, FALSE);
-            renderSlotTexts();
+            refreshColorTexts();
         }
         break;
     }
@@ -145,9 +144,8 @@ void ColorPickerDialog::onLeftButtonUp(Point p) {
             drawZoomView(dc.get(), false);
             drawSwatches(dc.get());
         }
-        renderSlotTexts();
+        refreshColorTexts();
         if (const win::WindowDc dc(hwnd()); dc) drawPipetteBar(dc.get());
-        updateCaption();
         return;
     }
     if (state.dragMode != DragMode::color) return;
@@ -157,7 +155,7 @@ void ColorPickerDialog::onLeftButtonUp(Point p) {
     dropColor(state, modifier(), cell, state.layout.colorSwatch.contains(p));
     endDragCapture();
     InvalidateRect(hwnd(), nullptr, FALSE);
-    renderSlotTexts();
+    refreshColorTexts();
 }
 
 void ColorPickerDialog::updateHover(int code) {
@@ -240,14 +238,13 @@ void ColorPickerDialog::pipetteStep() {
     POINT cursor{};
     GetCursorPos(&cursor);
     state.captureCenter = {cursor.x, cursor.y};
-    updateCaption();
     if (const win::WindowDc dc(hwnd()); dc) {
         drawZoomView(dc.get(), true);
         sampleLive(dc.get());
         drawZoomFrame(dc.get());
         drawSwatches(dc.get());
     }
-    renderSlotTexts();
+    markColorTextsStale(); // the texts cost more than the drawing: they follow once a frame
 }
 
 void ColorPickerDialog::onDragTimer(UINT_PTR id) {
@@ -256,7 +253,7 @@ void ColorPickerDialog::onDragTimer(UINT_PTR id) {
     if (id == modifiedDragTimer) {
         focusModifiedColor(state);
         InvalidateRect(hwnd(), nullptr, FALSE);
-        renderSlotTexts();
+        refreshColorTexts();
     }
     SetCursor(dragCursor_.get());
 }
@@ -275,8 +272,7 @@ void ColorPickerDialog::onRightButtonDown(Point p) {
         cancelPipetteDrag(state);
         endDragCapture();
         sampleFromImage();
-        renderSlotTexts();
-        updateCaption();
+        refreshColorTexts();
         InvalidateRect(hwnd(), nullptr, FALSE);
         return;
     }
@@ -286,7 +282,7 @@ void ColorPickerDialog::onRightButtonDown(Point p) {
         cancelColorDrag(state);
         endDragCapture();
         InvalidateRect(hwnd(), nullptr, FALSE);
-        renderSlotTexts();
+        refreshColorTexts();
         return;
     }
     for (int slot : {1, 2}) {
@@ -369,7 +365,7 @@ void ColorPickerDialog::onDoubleClick(Point p) {
             askSystemColor(roundedToBytes(state.palette.colors[static_cast<std::size_t>(cell)]));
         if (!chosen) return;
         applyCellDialogColor(state, cell, *chosen);
-        renderSlotTexts();
+        refreshColorTexts();
     } else {
         return;
     }
@@ -392,7 +388,7 @@ bool ColorPickerDialog::onMouseWheel(int delta) {
     if (GetFocus() == instanceMarker() && state.paletteActive) {
         state.currentColor = paletteMean(state.palette);
         if (dc) drawSwatches(dc.get());
-        renderSlotTexts();
+        refreshColorTexts();
     }
     if (dc) drawPaletteCells(dc.get());
     return false;
