@@ -6,7 +6,6 @@
 #include "win/Trace.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include <memory>
 
@@ -28,21 +27,6 @@ class InstanceMutex {
     win::UniqueHandle mutex_;
 };
 
-// OLE on this, the window's, thread for as long as the window runs (dragging text out of the
-// slots); ended after the window and its drop targets are gone.
-class OleSession {
-  public:
-    OleSession() : started_(SUCCEEDED(OleInitialize(nullptr))) { trace::step("OLE started"); }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-    ~OleSession() {
-        if (started_) OleUninitialize();
-        trace::step("OLE ended");
-    }
-
-  private:
-    bool started_;
-};
 } // namespace
 
 bool PickerApp::runAsFirstCopy(const std::function<void()>& modalRun) {
@@ -62,8 +46,7 @@ int PickerApp::run() {
     InitCommonControlsEx(&controls);
     trace::step("common controls");
     const bool ranFirstCopy = runAsFirstCopy([] {
-        // The window object is gone before the mutex is released, and before OLE ends.
-        const OleSession ole;
+        // The window object (and with it OLE, which the window starts) is gone before the mutex is released.
         auto picker = std::make_unique<ColorPickerDialog>(settingsFilesBesideProgram());
         trace::step("window object constructed");
         picker->runModal(nullptr);

@@ -24,8 +24,6 @@ constexpr UINT_PTR flashTimer = 5;
 constexpr int refreshHotKey = 1;
 constexpr int toggleHotKey = 2;
 constexpr int markerId = 2;
-// Posted at the end of initialisation: work the user need not wait for before the window shows.
-constexpr UINT finishStartupMessage = WM_APP + 0x148;
 
 HICON loadIcon(int id, int size) {
     return static_cast<HICON>(
@@ -63,30 +61,12 @@ ColorPickerDialog::~ColorPickerDialog() {
 BOOL ColorPickerDialog::onInitDialog() {
     HWND self = hwnd();
     trace::step("init: dialog and its controls created");
-    const ProcessValues& process = processValues();
     RegisterHotKey(self, refreshHotKey, MOD_ALT, VK_F5);
     RegisterHotKey(self, toggleHotKey, MOD_ALT | MOD_CONTROL, 0x45);
     trace::step("init: hot keys");
     attachSlotControls();
     trace::step("init: slot controls attached");
     state.backgroundColor = GetSysColor(COLOR_BTNFACE);
-
-    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, self, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    if (toolTip_) {
-        SendMessageW(toolTip_, TTM_SETMAXTIPWIDTH, 0, 0xFFFFFF);
-        if (SendMessageW(toolTip_, TTM_GETTOOLCOUNT, 0, 0) == 0) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = self;
-            tool.uId = reinterpret_cast<UINT_PTR>(self);
-            tool.lpszText = const_cast<wchar_t*>(L"");
-            SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
-    }
-    trace::step("init: tooltip");
 
     static const wchar_t* const markerClass = L"HUEXInstanceMarker";
     win::Window::registerClass(markerClass);
@@ -104,26 +84,12 @@ BOOL ColorPickerDialog::onInitDialog() {
     }
     trace::step("init: copy buttons paired");
 
-    pipetteCursor_.reset(loadCursor(IDCUR_PIPETTE));
-    dragCursor_.reset(loadCursor(IDCUR_DRAG));
-    dropCursor_.reset(loadCursor(IDCUR_DROP));
-    const int small = GetSystemMetrics(SM_CXSMICON);
-    trayIconShown_.reset(loadIcon(process.preXpSystem ? IDI_TRAY_SHOWN_CLASSIC : IDI_TRAY_SHOWN, small));
-    trayIconHidden_.reset(loadIcon(process.preXpSystem ? IDI_TRAY_HIDDEN_CLASSIC : IDI_TRAY_HIDDEN, small));
-    trace::step("init: cursors and tray icons");
-
     loadMenus();
     trace::step("init: menus");
-    changeSystemMenu();
-    trace::step("init: system menu");
-    // The tray icon talks to the shell, which is slow to load; it follows once the window shows.
+    // What the first frame does not show follows once it is on the screen.
     PostMessageW(self, finishStartupMessage, 0, 0);
 
     captureImage_.create(CaptureBitmap::side, CaptureBitmap::side);
-    // Selected slot text can be dragged out into other programs; drops onto the slots are refused.
-    edit1.EnableDragDrop(ColorTextEdit::dragOut);
-    edit2.EnableDragDrop(ColorTextEdit::dragOut);
-    trace::step("init: capture bitmap, drop targets");
     if (files_) {
         loadSettings();
         trace::step("init: settings loaded, laid out, placed");
@@ -135,6 +101,51 @@ BOOL ColorPickerDialog::onInitDialog() {
     applyLayout();
     startMarqueeTimer();
     return TRUE;
+}
+
+void ColorPickerDialog::finishStartup() {
+    if (startupFinished_ || !hwnd()) return;
+    startupFinished_ = true;
+    HWND self = hwnd();
+    const ProcessValues& process = processValues();
+    RedrawWindow(self, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    trace::step("later: first frame drawn");
+
+    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, self, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (toolTip_) {
+        SendMessageW(toolTip_, TTM_SETMAXTIPWIDTH, 0, 0xFFFFFF);
+        if (SendMessageW(toolTip_, TTM_GETTOOLCOUNT, 0, 0) == 0) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = self;
+            tool.uId = reinterpret_cast<UINT_PTR>(self);
+            tool.lpszText = const_cast<wchar_t*>(L"");
+            SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    trace::step("later: tooltip");
+
+    pipetteCursor_.reset(loadCursor(IDCUR_PIPETTE));
+    dragCursor_.reset(loadCursor(IDCUR_DRAG));
+    dropCursor_.reset(loadCursor(IDCUR_DROP));
+    const int small = GetSystemMetrics(SM_CXSMICON);
+    trayIconShown_.reset(loadIcon(process.preXpSystem ? IDI_TRAY_SHOWN_CLASSIC : IDI_TRAY_SHOWN, small));
+    trayIconHidden_.reset(loadIcon(process.preXpSystem ? IDI_TRAY_HIDDEN_CLASSIC : IDI_TRAY_HIDDEN, small));
+    trace::step("later: cursors and tray icons");
+    loadColorBitmaps();
+    changeSystemMenu();
+    trace::step("later: menu bitmaps, system menu");
+
+    // Selected slot text can be dragged out into other programs; drops onto the slots are refused.
+    ole_.start();
+    edit1.EnableDragDrop(ColorTextEdit::dragOut);
+    edit2.EnableDragDrop(ColorTextEdit::dragOut);
+    trace::step("later: OLE, drop targets");
+    trayIconAdded_ = addTrayIcon(self, trayIconShown_.get(), L"HUEX");
+    trace::step("later: tray icon");
 }
 
 void ColorPickerDialog::attachSlotControls() {
@@ -229,8 +240,7 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         m.result = TRUE;
         return true;
     case finishStartupMessage:
-        if (!trayIconAdded_) trayIconAdded_ = addTrayIcon(hwnd(), trayIconShown_.get(), L"HUEX");
-        trace::step("tray icon added");
+        finishStartup();
         return true;
     case WM_WINDOWPOSCHANGED:
         if (!shownTraced_ && (reinterpret_cast<const WINDOWPOS*>(m.lParam)->flags & SWP_SHOWWINDOW)) {
@@ -247,8 +257,7 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         trayIconAdded_ = false;
         trace::step("exit: tray icon deleted");
         dragScreen_.reset();
-        saveSettings();
-        trace::step("exit: settings saved");
+        if (!savedOnExit_) saveSettings();
         return false;
     default:
         return false;
@@ -287,6 +296,10 @@ void ColorPickerDialog::startFlash(int kind) {
 
 void ColorPickerDialog::exitProgram() {
     trace::step("exit: command");
+    // Saved before anything else: taking the window and the tray icon off the screen can wait on
+    // the window system (seconds where no window manager answers).
+    if (saveSettings()) savedOnExit_ = true;
+    trace::step("exit: settings saved");
     if (hwnd()) DestroyWindow(hwnd());
     trace::step("exit: window destroyed");
 }

@@ -12,6 +12,7 @@
 #include "settings/SettingsStore.h"
 #include "win/Dialog.h"
 #include "win/Handles.h"
+#include "win/OleSession.h"
 #include "win/Window.h"
 
 #include <array>
@@ -38,6 +39,11 @@ class ColorPickerDialog : public win::Dialog {
     static constexpr UINT colorTextInterval = 16; // milliseconds: one frame of a 60 Hz display
 
     bool preTranslateMessage(MSG& msg) override;
+    // The start-up work the first frame does not need (the window's tooltip, cursors, tray icons
+    // and the tray icon itself, menu bitmaps, the system menu, OLE and the slots' drop targets):
+    // posted by the initialisation, run once the first frame is drawn, and only once.
+    void finishStartup();
+    static constexpr UINT finishStartupMessage = WM_APP + 0x148;
 
     PickerState state;
     // The slot controls; declared after `state`, whose pattern list the edits look into.
@@ -111,6 +117,7 @@ class ColorPickerDialog : public win::Dialog {
 
   private:
     void loadMenus();
+    void loadColorBitmaps();
     void loadSampleIcon();
     void placeSlotControls();
     void attachSlotControls();
@@ -187,6 +194,10 @@ class ColorPickerDialog : public win::Dialog {
     bool trayIconAdded_ = false;
     bool shownTraced_ = false, firstPaintTraced_ = false;
     bool colorTextsStale_ = false;
+    bool startupFinished_ = false;
+    bool savedOnExit_ = false;
+    // OLE for dragging slot text out, from the end of start-up until the window object is gone.
+    win::OleSession ole_;
     std::optional<SettingsFiles> files_;
     bool settingsOpen_ = false;
     // The system colour dialog's custom colours, kept for the session.

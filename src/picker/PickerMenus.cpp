@@ -60,16 +60,6 @@ ColorMode ColorPickerDialog::modifier() const {
 void ColorPickerDialog::loadMenus() {
     trayMenu_.reset(loadMenu(IDM_TRAY));
     colorMenu_.reset(loadMenu(IDM_COLOR));
-    if (processValues().layeredWindowsAvailable) {
-        HMENU named = GetSubMenu(menuPopup(IDM_COLOR), 1);
-        for (int i = 0; i < static_cast<int>(colorBitmaps_.size()); ++i) {
-            colorBitmaps_[i].reset(
-                LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_COLOR_BLACK + i)));
-            if (named)
-                SetMenuItemBitmaps(named, static_cast<UINT>(i), MF_BYPOSITION, colorBitmaps_[i].get(),
-                                   nullptr);
-        }
-    }
     rebuildPatternMenu();
     modifierMenu_.reset(loadMenu(IDM_MODIFIER));
     CheckMenuRadioItem(menuPopup(IDM_MODIFIER), ID_MOD_WEB, ID_MOD_COMPLEMENT, ID_MOD_WEB, MF_BYCOMMAND);
@@ -81,6 +71,16 @@ void ColorPickerDialog::loadMenus() {
     CheckMenuRadioItem(menuPopup(IDM_ZOOM), ID_ZOOM_X15, ID_ZOOM_X3, ID_ZOOM_X8, MF_BYCOMMAND);
     sampleMenu_.reset(loadMenu(IDM_SAMPLE));
     CheckMenuRadioItem(menuPopup(IDM_SAMPLE), ID_SAMPLE_1X1, ID_SAMPLE_5X5, ID_SAMPLE_1X1, MF_BYCOMMAND);
+}
+
+void ColorPickerDialog::loadColorBitmaps() {
+    if (!processValues().layeredWindowsAvailable) return;
+    HMENU named = GetSubMenu(menuPopup(IDM_COLOR), 1);
+    for (int i = 0; i < static_cast<int>(colorBitmaps_.size()); ++i) {
+        colorBitmaps_[i].reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_COLOR_BLACK + i)));
+        if (named)
+            SetMenuItemBitmaps(named, static_cast<UINT>(i), MF_BYPOSITION, colorBitmaps_[i].get(), nullptr);
+    }
 }
 
 void ColorPickerDialog::rebuildPatternMenu() {
