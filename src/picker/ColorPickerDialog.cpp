@@ -257,6 +257,7 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         trayIconAdded_ = false;
         trace::step("exit: tray icon deleted");
         dragScreen_.reset();
+        dragWindow_.reset();
         if (!savedOnExit_) saveSettings();
         return false;
     default:

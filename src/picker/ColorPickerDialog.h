@@ -207,6 +207,7 @@ class ColorPickerDialog : public win::Dialog {
     std::wstring shownCaption_;
     // The screen DC a pipette drag reads from, held from its start to its end.
     std::optional<win::WindowDc> dragScreen_;
+    std::optional<win::WindowDc> dragWindow_; // the window's DC, held for a pipette drag likewise
 };
 
 } // namespace huex

@@ -107,7 +107,10 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
     case kPipetteBarRegion: {
         beginPipetteDrag(state);
         SetCapture(hwnd());
-        dragScreen_.emplace(nullptr);
+        // Both DCs are held for the drag. The desktop window's reads the same pixels as the
+        // screen's and is the quicker one to stretch from.
+        dragScreen_.emplace(GetDesktopWindow());
+        dragWindow_.emplace(hwnd());
         if (const win::WindowDc dc(hwnd()); dc) {
             drawZoomView(dc.get(), true);
             sampleLive(dc.get());
@@ -130,6 +133,7 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
 
 void ColorPickerDialog::endDragCapture() {
     dragScreen_.reset();
+    dragWindow_.reset();
     if (GetCapture() == hwnd()) ReleaseCapture();
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
@@ -238,12 +242,12 @@ void ColorPickerDialog::pipetteStep() {
     POINT cursor{};
     GetCursorPos(&cursor);
     state.captureCenter = {cursor.x, cursor.y};
-    if (const win::WindowDc dc(hwnd()); dc) {
-        drawZoomView(dc.get(), true);
-        sampleLive(dc.get());
-        drawZoomFrame(dc.get());
-        drawSwatches(dc.get());
-    }
+    HDC dc = dragWindow_ ? dragWindow_->get() : nullptr;
+    if (!dc) return;
+    drawZoomView(dc, true);
+    sampleLive(dc);
+    drawMarquee(dc); // the view covered the marquee; the frame round it stays as it was
+    drawSwatches(dc);
     markColorTextsStale(); // the texts cost more than the drawing: they follow once a frame
 }
 
