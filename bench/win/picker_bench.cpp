@@ -164,10 +164,14 @@ int keystrokes(ColorPickerDialog& picker, int repetitions) {
     auto focusPlain = [&] { SetFocus(plain); };
     auto focusSlot = [&] { SetFocus(slot); };
     std::vector<Step> steps{
-        {"keystroke into a plain edit (same size and font)", [&] { keystroke(plain, plainParent, plainFlip); },
-         {}, focusPlain},
-        {"keystroke into slot 1 (parse, slot 2, swatches, repaint)", [&] { keystroke(slot, window, slotFlip); },
-         {}, focusSlot},
+        {"keystroke into a plain edit (same size and font)",
+         [&] { keystroke(plain, plainParent, plainFlip); },
+         {},
+         focusPlain},
+        {"keystroke into slot 1 (parse, slot 2, swatches, repaint)",
+         [&] { keystroke(slot, window, slotFlip); },
+         {},
+         focusSlot},
         {"  part: the change handled, nothing repainted",
          [&] {
              slotFlip = !slotFlip;

@@ -118,7 +118,8 @@ std::optional<RgbColor> ColorPickerDialog::askSystemColor(const RgbColor& start)
     dialog.lpCustColors = customColors_.data();
     dialog.Flags = CC_FULLOPEN | CC_RGBINIT;
     // The common dialogs library loads only when the dialog is first asked for.
-    static const auto chooseColor = win::lateBound<BOOL(WINAPI*)(CHOOSECOLORW*)>(L"comdlg32.dll", "ChooseColorW");
+    static const auto chooseColor =
+        win::lateBound<BOOL(WINAPI*)(CHOOSECOLORW*)>(L"comdlg32.dll", "ChooseColorW");
     if (!chooseColor || !chooseColor(&dialog)) return std::nullopt;
     return colorrefToRgb(dialog.rgbResult);
 }

@@ -35,7 +35,8 @@ HRESULT revokeDragDrop(HWND window) {
 }
 
 HRESULT doDragDrop(IDataObject* data, IDropSource* source, DWORD allowed, DWORD* effect) {
-    static const auto function = ole<HRESULT(WINAPI*)(IDataObject*, IDropSource*, DWORD, DWORD*)>("DoDragDrop");
+    static const auto function =
+        ole<HRESULT(WINAPI*)(IDataObject*, IDropSource*, DWORD, DWORD*)>("DoDragDrop");
     return function ? function(data, source, allowed, effect) : E_NOTIMPL;
 }
 

@@ -1,8 +1,8 @@
 // The picker window driven through its messages: clicks, drags, menus and typed text, as the
 // mouse and the edits deliver them.
+#include "WindowProbes.h"
 #include "picker/ColorPickerDialog.h"
 #include "picker/PointerRegions.h"
-#include "WindowProbes.h"
 #include "resource.h"
 #include "win/Text.h"
 
@@ -216,9 +216,11 @@ TEST_F(PickerMouse, PipetteDragTextsFollowTheLastMoveAFrameLater) {
         EXPECT_TRUE(picker.colorTextsStale());
         EXPECT_EQ(test::windowTextOf(window), before) << "a move set the caption itself";
     }
-    ASSERT_TRUE(test::pumpUntil([&] { return !picker.colorTextsStale(); })) << "no refresh after the last move";
+    ASSERT_TRUE(test::pumpUntil([&] { return !picker.colorTextsStale(); }))
+        << "no refresh after the last move";
     EXPECT_EQ(picker.state.captureCenter, (Point{322, 124}));
-    EXPECT_NE(test::windowTextOf(window).find(L"X:322, Y:124"), std::wstring::npos) << test::windowTextOf(window);
+    EXPECT_NE(test::windowTextOf(window).find(L"X:322, Y:124"), std::wstring::npos)
+        << test::windowTextOf(window);
     // Both slots show the colour the last move sampled: rendering them now changes nothing.
     const std::wstring slot1 = slotText(window, IDC_EDIT1), slot2 = slotText(window, IDC_EDIT2);
     picker.renderSlotTexts();

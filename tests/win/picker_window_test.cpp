@@ -1,10 +1,10 @@
 // The picker window as constructed and initialised: its start state, caption, marker, menus,
 // system menu, layout, and that creating and destroying it leaks nothing.
+#include "WindowProbes.h"
+#include "picker/ColorPickerDialog.h"
+#include "resource.h"
 #include "shell/InstanceNames.h"
 #include "shell/TrayIcon.h"
-#include "picker/ColorPickerDialog.h"
-#include "WindowProbes.h"
-#include "resource.h"
 #include "win/Text.h"
 
 #include <gtest/gtest.h>

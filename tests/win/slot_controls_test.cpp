@@ -3,11 +3,11 @@
 // button's clipboard text and tooltip; the check box's tooltip and right click.
 #include "Rendering.h"
 #include "WindowProbes.h"
-#include "shell/ProcessValues.h"
 #include "controls/HUEXCheckBox.h"
 #include "controls/TooltipBtn.h"
 #include "controls/XEdit.h"
 #include "resource.h"
+#include "shell/ProcessValues.h"
 #include "win/Dialog.h"
 
 #include <commctrl.h>
