@@ -41,8 +41,9 @@ if(TARGET huex_art)
   add_dependencies(huex_resources huex_art)
 endif()
 
-# Size: every function and datum in a section of its own, so that the linker keeps only what is
-# reached from the program.
+# Size: -O2 rather than -O3 (a seventh smaller: 559,104 against 645,632 bytes), and every
+# function and datum in a section of its own, so that the linker keeps only what is reached.
+string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 target_compile_options(huex_core PRIVATE -ffunction-sections -fdata-sections)
 target_compile_options(huex_win PRIVATE -ffunction-sections -fdata-sections)
 
