@@ -44,9 +44,15 @@ if(TARGET huex_art)
   add_dependencies(huex_resources huex_art)
 endif()
 
+# Size: -O2 rather than -O3 (a seventh smaller: 559,104 against 645,632 bytes), and every
+# function and datum in a section of its own, so that the linker keeps only what is reached.
+string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
+target_compile_options(huex_core PRIVATE -ffunction-sections -fdata-sections)
+target_compile_options(huex_win PRIVATE -ffunction-sections -fdata-sections)
+
 add_executable(huex WIN32 src/app/main.cpp $<TARGET_OBJECTS:huex_resources>)
 target_link_libraries(huex PRIVATE huex_win)
-target_link_options(huex PRIVATE -static -municode -mwindows -s)
+target_link_options(huex PRIVATE -static -municode -mwindows -s -Wl,--gc-sections)
 
 include(cmake/WindowsHarness.cmake)
 include(cmake/WinBench.cmake)

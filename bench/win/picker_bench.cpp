@@ -152,7 +152,8 @@ void scaledPaint(ColorPickerDialog& picker, int repetitions, double paintAt96) {
 // One keystroke into slot 1 as the window handles it (the edit's change parsed, slot 2 rendered
 // again, swatches, marker and zoom frame drawn, the edit repainted with its colour request),
 // against the same keystroke into a plain edit of the same size and font in a plain window.
-// Each keystroke replaces the last character, so that the text always parses.
+// Each keystroke replaces the last character, so that the text always parses; each edit has the
+// keyboard focus while it is typed into.
 int keystrokes(ColorPickerDialog& picker, int repetitions) {
     HWND window = picker.hwnd();
     HWND slot = GetDlgItem(window, IDC_EDIT1);
@@ -179,11 +180,19 @@ int keystrokes(ColorPickerDialog& picker, int repetitions) {
         RedrawWindow(redrawn, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     };
     bool slotFlip = false, plainFlip = false;
+    // Each edit is typed into as a user types: with the keyboard focus, and so with its caret,
+    // which the edit moves and redraws on every keystroke. The focus moves outside the timing.
+    auto focusPlain = [&] { SetFocus(plain); };
+    auto focusSlot = [&] { SetFocus(slot); };
     std::vector<Step> steps{
         {"keystroke into a plain edit (same size and font)",
-         [&] { keystroke(plain, plainParent, plainFlip); }},
+         [&] { keystroke(plain, plainParent, plainFlip); },
+         {},
+         focusPlain},
         {"keystroke into slot 1 (parse, slot 2, swatches, repaint)",
-         [&] { keystroke(slot, window, slotFlip); }},
+         [&] { keystroke(slot, window, slotFlip); },
+         {},
+         focusSlot},
         {"  part: the change handled, nothing repainted",
          [&] {
              slotFlip = !slotFlip;
@@ -200,7 +209,11 @@ int keystrokes(ColorPickerDialog& picker, int repetitions) {
              InvalidateRect(GetDlgItem(window, IDC_EDIT2), nullptr, TRUE);
              UpdateWindow(GetDlgItem(window, IDC_EDIT2));
          }},
-        {"  part: slot 2 rendered (SetWindowText)", [&] { picker.renderSlotText(2); }},
+        {"  part: slot 2 rendered (SetWindowText of a new text)",
+         [&] {
+             picker.state.currentColor.red = 1 - picker.state.currentColor.red;
+             picker.renderSlotText(2);
+         }},
         {"  part: swatches and zoom frame drawn",
          [&] {
              const win::WindowDc dc(window);

@@ -3,9 +3,9 @@
 #include "app/SingleInstance.h"
 #include "picker/ColorPickerDialog.h"
 #include "win/Handles.h"
+#include "win/Trace.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include <memory>
 
@@ -20,26 +20,13 @@ class InstanceMutex {
     InstanceMutex& operator=(const InstanceMutex&) = delete;
     ~InstanceMutex() {
         if (mutex_) ReleaseMutex(mutex_.get());
+        trace::step("mutex released");
     }
 
   private:
     win::UniqueHandle mutex_;
 };
 
-// OLE on this, the window's, thread for as long as the window runs (dragging text out of the
-// slots); ended after the window and its drop targets are gone.
-class OleSession {
-  public:
-    OleSession() : started_(SUCCEEDED(OleInitialize(nullptr))) {}
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-    ~OleSession() {
-        if (started_) OleUninitialize();
-    }
-
-  private:
-    bool started_;
-};
 } // namespace
 
 bool PickerApp::runAsFirstCopy(const std::function<void()>& modalRun) {
@@ -49,6 +36,7 @@ bool PickerApp::runAsFirstCopy(const std::function<void()>& modalRun) {
         return false;
     }
     const InstanceMutex owned(mutex);
+    trace::step("mutex taken");
     modalRun();
     return true;
 }
@@ -56,11 +44,13 @@ bool PickerApp::runAsFirstCopy(const std::function<void()>& modalRun) {
 int PickerApp::run() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    trace::step("common controls");
     const bool ranFirstCopy = runAsFirstCopy([] {
-        // The window object is gone before the mutex is released, and before OLE ends.
-        const OleSession ole;
+        // The window object (and with it OLE, which the window starts) is gone before the mutex is released.
         auto picker = std::make_unique<ColorPickerDialog>(settingsFilesBesideProgram());
+        trace::step("window object constructed");
         picker->runModal(nullptr);
+        trace::step("modal run ended");
     });
     if (!ranFirstCopy) activateRunningCopy();
     return 0;

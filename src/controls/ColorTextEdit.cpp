@@ -1,6 +1,7 @@
 #include "controls/ColorTextEdit.h"
 
 #include "win/Handles.h"
+#include "win/OleSession.h"
 
 #include <vector>
 
@@ -22,13 +23,13 @@ int ColorTextEdit::EnableDragDrop(unsigned options) {
     if (registered_) return 0;
     options_ = options;
     if (!hwnd()) return 0;
-    if (FAILED(RegisterDragDrop(hwnd(), dropTarget_.get()))) return 0;
+    if (FAILED(win::registerDragDrop(hwnd(), dropTarget_.get()))) return 0;
     registered_ = true;
     return 1;
 }
 
 void ColorTextEdit::revokeDropTarget() {
-    if (registered_ && hwnd()) RevokeDragDrop(hwnd());
+    if (registered_ && hwnd()) win::revokeDragDrop(hwnd());
     registered_ = false;
 }
 

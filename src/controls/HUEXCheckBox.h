@@ -16,7 +16,6 @@ class HUEXCheckBox : public win::Control {
 
   protected:
     bool onMessage(win::Message& m) override;
-    void onAttached() override { tip_.create(hwnd()); }
 
   private:
     HoverTip tip_;

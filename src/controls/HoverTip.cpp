@@ -37,6 +37,12 @@ void HoverTip::create(HWND control) {
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void HoverTip::relay(HWND control, const win::Message& m) {
+    if (m.id < WM_MOUSEFIRST || m.id > WM_MOUSELAST) return;
+    create(control);
+    relayToTooltip(tooltip_, control, m);
+}
+
 void relayToTooltip(HWND tooltip, HWND control, const win::Message& m) {
     // The tooltip looks at mouse messages only.
     if (!tooltip || m.id < WM_MOUSEFIRST || m.id > WM_MOUSELAST) return;

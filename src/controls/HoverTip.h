@@ -23,9 +23,11 @@ class HoverTip {
 
     // Creates the tooltip once, with one tool covering the whole control and an empty text.
     void create(HWND control);
-    void relay(HWND control, const win::Message& m) const { relayToTooltip(tooltip_, control, m); }
-    // WM_MOUSEMOVE: entering shows `text` and captures the mouse; a move outside the control
-    // releases it and hides the tip.
+    // Passes a mouse message on, making the tooltip first if there is none yet: a control's tip is
+    // made when the mouse first comes to it, not while its window starts.
+    void relay(HWND control, const win::Message& m);
+    // WM_MOUSEMOVE (after relay): entering shows `text` and captures the mouse; a move outside
+    // the control releases it and hides the tip.
     void onMouseMove(HWND control, LPARAM clientPoint, const std::wstring& text);
     // WM_CAPTURECHANGED: hovering lasts while the control holds the capture.
     void onCaptureChanged(HWND control, HWND newCapture) { hovering_ = newCapture == control; }

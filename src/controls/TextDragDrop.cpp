@@ -1,6 +1,7 @@
 #include "controls/TextDragDrop.h"
 
 #include "controls/TextSelection.h"
+#include "win/OleSession.h"
 #include "win/Text.h"
 
 #include <array>
@@ -195,7 +196,7 @@ DWORD dragTextOut(HWND window, POINT press, TextDataObject& data) {
     if (!waitForDragStart(window, press)) return DROPEFFECT_NONE;
     const ComRef<TextDropSource> source(new TextDropSource);
     DWORD effect = DROPEFFECT_NONE;
-    const HRESULT result = DoDragDrop(&data, source.get(), DROPEFFECT_COPY, &effect);
+    const HRESULT result = win::doDragDrop(&data, source.get(), DROPEFFECT_COPY, &effect);
     return result == DRAGDROP_S_DROP ? effect : DROPEFFECT_NONE;
 }
 

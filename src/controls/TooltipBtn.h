@@ -22,7 +22,6 @@ class TooltipBtn : public win::Control {
   protected:
     explicit TooltipBtn(bool hideTipOnPress) : hideTipOnPress_(hideTipOnPress) {}
     bool onMessage(win::Message& m) override;
-    void onAttached() override { tip_.create(hwnd()); }
 
   private:
     std::wstring tipText_;

@@ -51,8 +51,14 @@ HBRUSH XEdit::colorRequest(HDC dc) {
     const COLORREF background = GetFocus() == hwnd() ? focusBackground : processValues().windowColor;
     SetBkColor(dc, background);
     backgroundBrush_.reset(CreateSolidBrush(background));
-    SetTextColor(dc, pattern && !pattern->parseFailed ? parsedText : unparsedText);
+    const bool parses = pattern && !pattern->parseFailed;
+    SetTextColor(dc, parses ? parsedText : unparsedText);
+    paintedParsed_ = parses ? 1 : 0;
     return backgroundBrush_.get();
+}
+
+void XEdit::showParseResult(bool parses) {
+    if (paintedParsed_ != (parses ? 1 : 0)) InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void XEdit::setCompanionId(int id) {

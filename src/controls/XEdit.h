@@ -29,6 +29,9 @@ class XEdit : public ColorTextEdit {
 
     // Colours the context for painting the text; the background brush (owned by the edit).
     HBRUSH colorRequest(HDC dc);
+    // After typing: whether the text now reads under the pattern. The edit redraws the characters
+    // that changed by itself; the whole text is repainted only when its colour changes with them.
+    void showParseResult(bool parses);
 
     bool onReflected(win::Message& m) override;
 
@@ -45,6 +48,7 @@ class XEdit : public ColorTextEdit {
     int companionId_ = 0;
     win::UniqueFont textFont_;
     win::UniqueBrush backgroundBrush_;
+    int paintedParsed_ = -1; // whether the last paint showed the text as read (1) or not (0); -1 none yet
 };
 
 } // namespace huex

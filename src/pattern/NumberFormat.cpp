@@ -1,11 +1,15 @@
 #include "pattern/NumberFormat.h"
 
+#include "pattern/FixedDecimal.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
 namespace huex {
+
+static_assert(fixedDecimalMaxLength <= numberBufferSize);
 
 namespace {
 
@@ -99,9 +103,7 @@ std::size_t writeReal(NumberBuffer& out, const PrintfConversion& conversion, dou
         return pad(out, len + word.size(), conversion.width, false);
     }
     const int precision = conversion.precision < 0 ? 6 : conversion.precision;
-    const auto result =
-        std::to_chars(out.data(), out.data() + out.size(), value, std::chars_format::fixed, precision);
-    return pad(out, static_cast<std::size_t>(result.ptr - out.data()), conversion.width, conversion.zeroPad);
+    return pad(out, writeFixedDecimal(out.data(), value, precision), conversion.width, conversion.zeroPad);
 }
 
 std::size_t writeBinary(NumberBuffer& out, int width, std::int32_t n) {

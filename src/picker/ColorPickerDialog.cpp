@@ -8,6 +8,7 @@
 #include "shell/ProcessValues.h"
 #include "shell/TrayIcon.h"
 #include "win/Fonts.h"
+#include "win/Trace.h"
 
 #include <commctrl.h>
 
@@ -23,8 +24,6 @@ constexpr UINT_PTR flashTimer = 5;
 constexpr int refreshHotKey = 1;
 constexpr int toggleHotKey = 2;
 constexpr int markerId = 2;
-// Posted at the end of initialisation: work the user need not wait for before the window shows.
-constexpr UINT finishStartupMessage = WM_APP + 0x148;
 
 bool keyDown(int key) {
     return (GetAsyncKeyState(key) & 0x8000) != 0;
@@ -47,10 +46,57 @@ ColorPickerDialog::~ColorPickerDialog() {
 
 BOOL ColorPickerDialog::onInitDialog() {
     HWND self = hwnd();
+    trace::step("init: dialog and its controls created");
     RegisterHotKey(self, refreshHotKey, MOD_ALT, VK_F5);
     RegisterHotKey(self, toggleHotKey, MOD_ALT | MOD_CONTROL, 0x45);
+    trace::step("init: hot keys");
     attachSlotControls();
+    trace::step("init: slot controls attached");
     state.backgroundColor = GetSysColor(COLOR_BTNFACE);
+
+    static const wchar_t* const markerClass = L"HUEXInstanceMarker";
+    win::Window::registerClass(markerClass);
+    instanceMarker_.create(markerClass, 0, WS_CHILD | WS_VISIBLE, instanceMarkerText, RECT{0, 0, 1, 1}, self,
+                           markerId);
+    SetFocus(instanceMarker_.hwnd());
+    trace::step("init: instance marker");
+
+    // Each copy button sits on top of its edit's right-hand strip and copies that edit's text.
+    for (auto [edit, button, id] :
+         {std::tuple{&edit1, &copyButton1, IDC_COPY1}, {&edit2, &copyButton2, IDC_COPY2}}) {
+        edit->setCompanionId(id);
+        BringWindowToTop(button->hwnd());
+        button->setOwnerEdit(edit->hwnd());
+    }
+    trace::step("init: copy buttons paired");
+
+    initialiseDpi();
+    trace::step("init: fonts and pictures for the DPI");
+    loadMenus();
+    trace::step("init: menus");
+    // What the first frame does not show follows once it is on the screen.
+    PostMessageW(self, finishStartupMessage, 0, 0);
+
+    captureImage_.create(CaptureBitmap::side, CaptureBitmap::side);
+    if (files_) {
+        loadSettings();
+        trace::step("init: settings loaded, laid out, placed");
+        return FALSE; // the focus the settings chose stays
+    }
+    // Without settings files the window runs on its constructor values.
+    loadSampleIcon();
+    updateCaption();
+    applyLayout();
+    startMarqueeTimer();
+    return TRUE;
+}
+
+void ColorPickerDialog::finishStartup() {
+    if (startupFinished_ || !hwnd()) return;
+    startupFinished_ = true;
+    HWND self = hwnd();
+    RedrawWindow(self, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    trace::step("later: first frame drawn");
 
     toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, self, nullptr,
@@ -67,42 +113,22 @@ BOOL ColorPickerDialog::onInitDialog() {
             SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
+    trace::step("later: tooltip");
 
-    static const wchar_t* const markerClass = L"HUEXInstanceMarker";
-    win::Window::registerClass(markerClass);
-    instanceMarker_.create(markerClass, 0, WS_CHILD | WS_VISIBLE, instanceMarkerText, RECT{0, 0, 1, 1}, self,
-                           markerId);
-    SetFocus(instanceMarker_.hwnd());
-
-    // Each copy button sits on top of its edit's right-hand strip and copies that edit's text.
-    for (auto [edit, button, id] :
-         {std::tuple{&edit1, &copyButton1, IDC_COPY1}, {&edit2, &copyButton2, IDC_COPY2}}) {
-        edit->setCompanionId(id);
-        BringWindowToTop(button->hwnd());
-        button->setOwnerEdit(edit->hwnd());
-    }
-
-    initialiseDpi();
-
-    loadMenus();
+    loadDpiCursors();
+    trace::step("later: cursors and tray icons");
+    loadColorBitmaps();
     changeSystemMenu();
-    // The tray icon talks to the shell, which is slow to load; it follows once the window shows.
-    PostMessageW(self, finishStartupMessage, 0, 0);
+    trace::step("later: menu bitmaps, system menu");
 
-    captureImage_.create(CaptureBitmap::side, CaptureBitmap::side);
     // Selected slot text can be dragged out into other programs; drops onto the slots are refused.
+    ole_.start();
     edit1.EnableDragDrop(ColorTextEdit::dragOut);
     edit2.EnableDragDrop(ColorTextEdit::dragOut);
-    if (files_) {
-        loadSettings();
-        return FALSE; // the focus the settings chose stays
-    }
-    // Without settings files the window runs on its constructor values.
-    loadSampleIcon();
-    updateCaption();
-    applyLayout();
-    startMarqueeTimer();
-    return TRUE;
+    trace::step("later: OLE, drop targets");
+    trayIconAdded_ = addTrayIcon(self, trayIconShown_.get(), L"HUEX");
+    trace::step("later: tray icon");
+    if (contrast_.settings().open && !contrast_.hwnd()) openContrast(); // open as the last run ended
 }
 
 void ColorPickerDialog::attachSlotControls() {
@@ -139,6 +165,8 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
     case WM_PAINT: {
         const win::PaintDc dc(hwnd());
         paint(dc.get());
+        if (!firstPaintTraced_) trace::step("first paint");
+        firstPaintTraced_ = true;
         return true;
     }
     case WM_PRINTCLIENT:
@@ -199,16 +227,25 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         m.result = TRUE;
         return true;
     case finishStartupMessage:
-        if (!trayIconAdded_) trayIconAdded_ = addTrayIcon(hwnd(), trayIconShown_.get(), L"HUEX");
-        if (contrast_.settings().open && !contrast_.hwnd()) openContrast(); // open as the last run ended
+        finishStartup();
         return true;
+    case WM_WINDOWPOSCHANGED:
+        if (!shownTraced_ && (reinterpret_cast<const WINDOWPOS*>(m.lParam)->flags & SWP_SHOWWINDOW)) {
+            shownTraced_ = true;
+            trace::step("window shown");
+        }
+        return false;
     case WM_DESTROY:
+        trace::step("exit: window being destroyed");
         UnregisterHotKey(hwnd(), refreshHotKey);
         UnregisterHotKey(hwnd(), toggleHotKey);
+        trace::step("exit: hot keys unregistered");
         if (trayIconAdded_) deleteTrayIcon(hwnd());
         trayIconAdded_ = false;
+        trace::step("exit: tray icon deleted");
         dragScreen_.reset();
-        saveSettings();
+        dragWindow_.reset();
+        if (!savedOnExit_) saveSettings();
         return false;
     default:
         return false;
@@ -216,6 +253,10 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
 }
 
 void ColorPickerDialog::onTimer(UINT_PTR id) {
+    if (id == colorTextTimer) {
+        refreshColorTexts();
+        return;
+    }
     const win::WindowDc dc(hwnd());
     if (!dc) return;
     if (id == marqueeTimer) {
@@ -242,7 +283,13 @@ void ColorPickerDialog::startFlash(int kind) {
 }
 
 void ColorPickerDialog::exitProgram() {
+    trace::step("exit: command");
+    // Saved before anything else: taking the window and the tray icon off the screen can wait on
+    // the window system (seconds where no window manager answers).
+    if (saveSettings()) savedOnExit_ = true;
+    trace::step("exit: settings saved");
     if (hwnd()) DestroyWindow(hwnd());
+    trace::step("exit: window destroyed");
 }
 
 HWND ColorPickerDialog::slotEdit(int slot) const {

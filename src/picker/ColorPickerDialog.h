@@ -13,6 +13,7 @@
 #include "settings/SettingsStore.h"
 #include "win/Dialog.h"
 #include "win/Handles.h"
+#include "win/OleSession.h"
 #include "win/Window.h"
 
 #include <array>
@@ -35,8 +36,15 @@ class ColorPickerDialog : public win::Dialog {
     ~ColorPickerDialog() override;
 
     static constexpr UINT_PTR fadeTimer = 6;
+    static constexpr UINT_PTR colorTextTimer = 7;
+    static constexpr UINT colorTextInterval = 16; // milliseconds: one frame of a 60 Hz display
 
     bool preTranslateMessage(MSG& msg) override;
+    // The start-up work the first frame does not need (the window's tooltip, cursors, tray icons
+    // and the tray icon itself, menu bitmaps, the system menu, OLE and the slots' drop targets):
+    // posted by the initialisation, run once the first frame is drawn, and only once.
+    void finishStartup();
+    static constexpr UINT finishStartupMessage = WM_APP + 0x148;
 
     PickerState state;
     // The slot controls; declared after `state`, whose pattern list the edits look into.
@@ -56,6 +64,14 @@ class ColorPickerDialog : public win::Dialog {
     // Operations other parts of the window call.
     void renderSlotText(int slot);
     void renderSlotTexts();
+    // Everything that shows the current colour as text (the caption and both slot texts) is
+    // brought up to date by refreshColorTexts, and by nothing else while the colour moves: a
+    // pipette drag or an arrow key only marks the texts stale, and a timer refreshes them at most
+    // once a display frame and always after the last move. A window that follows the colour
+    // hooks into refreshColorTexts.
+    void markColorTextsStale();
+    void refreshColorTexts();
+    [[nodiscard]] bool colorTextsStale() const { return colorTextsStale_; }
     void setSlotCaption(int slot);
     void updateCaption();
     void applyLayout();
@@ -108,6 +124,7 @@ class ColorPickerDialog : public win::Dialog {
     // Scaled screens (PickerDpi.cpp).
     void initialiseDpi();
     void loadDpiResources();
+    void loadDpiCursors();
     void onDpiChanged(int dpi, const RECT* suggested);
     void placeSlotControls();
     void attachSlotControls();
@@ -195,6 +212,12 @@ class ColorPickerDialog : public win::Dialog {
     win::Window instanceMarker_;
     HWND toolTip_ = nullptr; // a window owned by ours: destroyed with it
     bool trayIconAdded_ = false;
+    bool shownTraced_ = false, firstPaintTraced_ = false;
+    bool colorTextsStale_ = false;
+    bool startupFinished_ = false;
+    bool savedOnExit_ = false;
+    // OLE for dragging slot text out, from the end of start-up until the window object is gone.
+    win::OleSession ole_;
     std::optional<SettingsFiles> files_;
     bool settingsOpen_ = false;
     // The system colour dialog's custom colours, kept for the session.
@@ -205,6 +228,7 @@ class ColorPickerDialog : public win::Dialog {
     // The screen DC a pipette drag reads from, held from its start to its end.
     std::optional<win::WindowDc> dragScreen_;
     ContrastWindow contrast_;
+    std::optional<win::WindowDc> dragWindow_; // the window's DC, held for a pipette drag likewise
 };
 
 } // namespace huex

@@ -6,6 +6,7 @@
 #include "picker/PickerActions.h"
 #include "resource.h"
 #include "shell/Help.h"
+#include "win/LateBound.h"
 #include "win/Text.h"
 
 #include <commdlg.h>
@@ -118,7 +119,7 @@ void ColorPickerDialog::chooseModifier(int id) {
                        MF_BYCOMMAND);
     setSlotCaption(1);
     setSlotCaption(2);
-    renderSlotTexts();
+    refreshColorTexts();
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -129,7 +130,10 @@ std::optional<RgbColor> ColorPickerDialog::askSystemColor(const RgbColor& start)
     dialog.rgbResult = rgbToColorref(start);
     dialog.lpCustColors = customColors_.data();
     dialog.Flags = CC_FULLOPEN | CC_RGBINIT;
-    if (!ChooseColorW(&dialog)) return std::nullopt;
+    // The common dialogs library loads only when the dialog is first asked for.
+    static const auto chooseColor =
+        win::lateBound<BOOL(WINAPI*)(CHOOSECOLORW*)>(L"comdlg32.dll", "ChooseColorW");
+    if (!chooseColor || !chooseColor(&dialog)) return std::nullopt;
     return colorrefToRgb(dialog.rgbResult);
 }
 
@@ -138,7 +142,7 @@ void ColorPickerDialog::chooseColorWithDialog() {
     if (!chosen) return;
     huex::applyDialogColor(state, *chosen);
     InvalidateRect(hwnd(), nullptr, FALSE);
-    renderSlotTexts();
+    refreshColorTexts();
 }
 
 void ColorPickerDialog::chooseNamedColor(int id) {
@@ -146,12 +150,12 @@ void ColorPickerDialog::chooseNamedColor(int id) {
     if (!color) return;
     applyNamedColor(state, *color);
     InvalidateRect(hwnd(), nullptr, FALSE);
-    renderSlotTexts();
+    refreshColorTexts();
 }
 
 void ColorPickerDialog::applyGradient(int id) {
     huex::applyGradient(state, id == ID_GRADIENT_HSB);
-    renderSlotTexts();
+    refreshColorTexts();
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -191,7 +195,7 @@ void ColorPickerDialog::onTypedText(int slot) {
     if (index < 0 || index >= static_cast<int>(state.patterns.size())) return;
     ColorPattern& pattern = state.patterns[static_cast<std::size_t>(index)];
     const RgbColor parsed = parseColorText(pattern, win::narrow(win::windowText(edit)));
-    InvalidateRect(edit, nullptr, TRUE);
+    slotEditControl(slot).showParseResult(!pattern.parseFailed);
     if (pattern.parseFailed) return;
     state.currentColor = parsed;
     renderSlotText(slot == 1 ? 2 : 1);

@@ -76,6 +76,11 @@ void ColorPickerDialog::loadDpiResources() {
     pipetteIcon_ = win::loadIcon(IDI_PIPETTE, icon);
     dividerIcon_ = win::loadIcon(IDI_DIVIDER, icon);
     loadSampleIcon();
+}
+
+// Cursors and the tray icons: none of them is needed before the window is on the screen.
+void ColorPickerDialog::loadDpiCursors() {
+    const int dpi = state.layout.scale.dpi;
     pipetteCursor_ = win::loadCursor(IDCUR_PIPETTE, dpi);
     dragCursor_ = win::loadCursor(IDCUR_DRAG, dpi);
     dropCursor_ = win::loadCursor(IDCUR_DROP, dpi);
@@ -94,7 +99,10 @@ void ColorPickerDialog::onDpiChanged(int dpi, const RECT* suggested) {
     state.layout =
         computeLayout(state.magnifier.viewSize, state.magnifier.zoomFactor, state.layout, Scale{dpi});
     loadDpiResources();
-    loadColorBitmaps();
+    if (startupFinished_) {
+        loadDpiCursors();
+        loadColorBitmaps();
+    }
     if (trayIconAdded_) {
         const bool shown = IsWindowVisible(hwnd()) != FALSE;
         modifyTrayIcon(hwnd(), shown ? trayIconShown_.get() : trayIconHidden_.get(),

@@ -130,7 +130,7 @@ void ColorPickerDialog::selectAllPaletteCells() {
     state.selectionCursor = marks.cursor;
     if (state.paletteActive) {
         state.currentColor = paletteMean(state.palette);
-        renderSlotTexts();
+        refreshColorTexts();
     }
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
@@ -160,7 +160,7 @@ void ColorPickerDialog::onFocusSinkKey(const KeyPress& press) {
             drawSwatches(dc.get());
             drawPaletteCells(dc.get());
         }
-        renderSlotTexts();
+        refreshColorTexts();
         return;
     }
     if (press.ctrlAsync) {
@@ -173,7 +173,6 @@ void ColorPickerDialog::onFocusSinkKey(const KeyPress& press) {
     } else {
         state.magnifier = movePickedPixel(state.magnifier, press.key);
         sampleFromImage();
-        renderSlotTexts();
     }
     if (press.key == Key::enter) storeAndAdvance(state, state.currentColor);
     if (const win::WindowDc dc(hwnd()); dc) {
@@ -182,7 +181,7 @@ void ColorPickerDialog::onFocusSinkKey(const KeyPress& press) {
         drawZoomFrame(dc.get());
         drawPaletteCells(dc.get());
     }
-    updateCaption();
+    markColorTextsStale(); // a held arrow repeats faster than the texts are worth setting
 }
 
 } // namespace huex

@@ -72,7 +72,6 @@ void ColorPickerDialog::loadColorBitmaps() {
 void ColorPickerDialog::loadMenus() {
     trayMenu_.reset(loadMenu(IDM_TRAY));
     colorMenu_.reset(loadMenu(IDM_COLOR));
-    loadColorBitmaps();
     rebuildPatternMenu();
     modifierMenu_.reset(loadMenu(IDM_MODIFIER));
     CheckMenuRadioItem(menuPopup(IDM_MODIFIER), ID_MOD_WEB, ID_MOD_COMPLEMENT, ID_MOD_WEB, MF_BYCOMMAND);

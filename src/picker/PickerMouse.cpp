@@ -85,8 +85,7 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
             drawZoomFrame(dc.get());
             drawAllButZoom(dc.get());
         }
-        renderSlotTexts();
-        updateCaption();
+        refreshColorTexts();
         break;
     }
     case kColorSwatchRegion:
@@ -94,7 +93,7 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
         SetCapture(hwnd());
         SetTimer(hwnd(), colorDragTimer, dragDelay, nullptr);
         InvalidateRect(hwnd(), nullptr, FALSE);
-        renderSlotTexts();
+        refreshColorTexts();
         break;
     case kModifiedSwatchRegion:
         beginColorDrag(state, true);
@@ -108,13 +107,16 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
     case kPipetteBarRegion: {
         beginPipetteDrag(state);
         SetCapture(hwnd());
-        dragScreen_.emplace(nullptr);
+        // Both DCs are held for the drag. The desktop window's reads the same pixels as the
+        // screen's and is the quicker one to stretch from.
+        dragScreen_.emplace(GetDesktopWindow());
+        dragWindow_.emplace(hwnd());
         if (const win::WindowDc dc(hwnd()); dc) {
             drawZoomView(dc.get(), true);
             sampleLive(dc.get());
             drawPipetteBar(dc.get());
         }
-        renderSlotTexts();
+        refreshColorTexts();
         InvalidateRect(hwnd(), nullptr, FALSE);
         SetCursor(pipetteCursor_.get());
         break;
@@ -123,7 +125,7 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
         if (const int cell = paletteCellOfRegion(region); cell >= 0) {
             clickPaletteCell(state, cell, keyDown(VK_CONTROL), keyDown(VK_SHIFT));
             InvalidateRect(hwnd(), nullptr, FALSE);
-            renderSlotTexts();
+            refreshColorTexts();
         }
         break;
     }
@@ -131,6 +133,7 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
 
 void ColorPickerDialog::endDragCapture() {
     dragScreen_.reset();
+    dragWindow_.reset();
     if (GetCapture() == hwnd()) ReleaseCapture();
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
@@ -145,9 +148,8 @@ void ColorPickerDialog::onLeftButtonUp(Point p) {
             drawZoomView(dc.get(), false);
             drawSwatches(dc.get());
         }
-        renderSlotTexts();
+        refreshColorTexts();
         if (const win::WindowDc dc(hwnd()); dc) drawPipetteBar(dc.get());
-        updateCaption();
         return;
     }
     if (state.dragMode != DragMode::color) return;
@@ -157,7 +159,7 @@ void ColorPickerDialog::onLeftButtonUp(Point p) {
     dropColor(state, modifier(), cell, state.layout.colorSwatch.contains(p));
     endDragCapture();
     InvalidateRect(hwnd(), nullptr, FALSE);
-    renderSlotTexts();
+    refreshColorTexts();
 }
 
 void ColorPickerDialog::updateHover(int code) {
@@ -240,14 +242,13 @@ void ColorPickerDialog::pipetteStep() {
     POINT cursor{};
     GetCursorPos(&cursor);
     state.captureCenter = {cursor.x, cursor.y};
-    updateCaption();
-    if (const win::WindowDc dc(hwnd()); dc) {
-        drawZoomView(dc.get(), true);
-        sampleLive(dc.get());
-        drawZoomFrame(dc.get());
-        drawSwatches(dc.get());
-    }
-    renderSlotTexts();
+    HDC dc = dragWindow_ ? dragWindow_->get() : nullptr;
+    if (!dc) return;
+    drawZoomView(dc, true);
+    sampleLive(dc);
+    drawMarquee(dc); // the view covered the marquee; the frame round it stays as it was
+    drawSwatches(dc);
+    markColorTextsStale(); // the texts cost more than the drawing: they follow once a frame
 }
 
 void ColorPickerDialog::onDragTimer(UINT_PTR id) {
@@ -256,7 +257,7 @@ void ColorPickerDialog::onDragTimer(UINT_PTR id) {
     if (id == modifiedDragTimer) {
         focusModifiedColor(state);
         InvalidateRect(hwnd(), nullptr, FALSE);
-        renderSlotTexts();
+        refreshColorTexts();
     }
     SetCursor(dragCursor_.get());
 }
@@ -275,8 +276,7 @@ void ColorPickerDialog::onRightButtonDown(Point p) {
         cancelPipetteDrag(state);
         endDragCapture();
         sampleFromImage();
-        renderSlotTexts();
-        updateCaption();
+        refreshColorTexts();
         InvalidateRect(hwnd(), nullptr, FALSE);
         return;
     }
@@ -286,7 +286,7 @@ void ColorPickerDialog::onRightButtonDown(Point p) {
         cancelColorDrag(state);
         endDragCapture();
         InvalidateRect(hwnd(), nullptr, FALSE);
-        renderSlotTexts();
+        refreshColorTexts();
         return;
     }
     for (int slot : {1, 2}) {
@@ -369,7 +369,7 @@ void ColorPickerDialog::onDoubleClick(Point p) {
             askSystemColor(roundedToBytes(state.palette.colors[static_cast<std::size_t>(cell)]));
         if (!chosen) return;
         applyCellDialogColor(state, cell, *chosen);
-        renderSlotTexts();
+        refreshColorTexts();
     } else {
         return;
     }
@@ -392,7 +392,7 @@ bool ColorPickerDialog::onMouseWheel(int delta) {
     if (GetFocus() == instanceMarker() && state.paletteActive) {
         state.currentColor = paletteMean(state.palette);
         if (dc) drawSwatches(dc.get());
-        renderSlotTexts();
+        refreshColorTexts();
     }
     if (dc) drawPaletteCells(dc.get());
     return false;

@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "settings/ImageFile.h"
 #include "win/Dpi.h"
+#include "win/Trace.h"
 
 #include <span>
 
@@ -44,6 +45,7 @@ std::span<std::uint32_t> ColorPickerDialog::capturePixels() {
 void ColorPickerDialog::loadSettings() {
     const Settings loaded = huex::loadSettings(readSettingsFile(files_->settings), virtualScreen());
     applySettings(state, loaded);
+    trace::step("init: settings file read");
     contrast_.restore(loaded.contrast);
     startMarqueeTimer();
     CheckMenuRadioItem(menuPopup(IDM_MODIFIER), ID_MOD_WEB, ID_MOD_COMPLEMENT,
@@ -63,10 +65,13 @@ void ColorPickerDialog::loadSettings() {
         SetFocus(slotEdit(loaded.focus == StartFocus::edit1 ? 1 : 2));
     else
         SetFocus(instanceMarker());
+    trace::step("init: menus checked, focus");
     renderSlotTexts();
     updateCaption();
+    trace::step("init: slot texts, caption");
     applyLayout();
     placeWindow(loaded);
+    trace::step("init: laid out and placed");
     setSlotCaption(1);
     setSlotCaption(2);
     readImageFile(readImageFileBytes(files_->image), capturePixels());

@@ -44,7 +44,7 @@ void ColorPickerDialog::applyDialogChoices(std::vector<ColorPattern>& edited, in
         setSlotCaption(slot);
         updateReadOnly(slot); // the slot's pattern may have become readable or not
     }
-    renderSlotTexts();
+    refreshColorTexts();
     edited.clear();
     rebuildPatternMenu();
 

@@ -44,6 +44,19 @@ void ColorPickerDialog::renderSlotTexts() {
     renderSlotText(2);
 }
 
+void ColorPickerDialog::markColorTextsStale() {
+    if (colorTextsStale_) return; // the timer already runs; it fires after this move too
+    colorTextsStale_ = true;
+    SetTimer(hwnd(), colorTextTimer, colorTextInterval, nullptr);
+}
+
+void ColorPickerDialog::refreshColorTexts() {
+    if (colorTextsStale_) KillTimer(hwnd(), colorTextTimer);
+    colorTextsStale_ = false;
+    renderSlotTexts();
+    updateCaption();
+}
+
 void ColorPickerDialog::setSlotCaption(int slot) {
     HWND check = slotCheck(slot);
     if (!check || state.patterns.empty()) return;

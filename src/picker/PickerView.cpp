@@ -76,7 +76,7 @@ void ColorPickerDialog::setZoomLevel(int index) {
     updateCaption();
     if (state.zoomActive) {
         sampleFromImage();
-        renderSlotTexts();
+        refreshColorTexts();
     }
 }
 
@@ -95,7 +95,7 @@ void ColorPickerDialog::setSampleSize(int commandId) {
     state.zoomActive = 1;
     state.paletteActive = 0;
     sampleFromImage();
-    renderSlotTexts();
+    refreshColorTexts();
     if (const win::WindowDc dc(hwnd()); dc) {
         drawColorSwatch(dc.get());
         drawModifiedSwatch(dc.get());
@@ -163,7 +163,7 @@ void ColorPickerDialog::refresh() {
         drawColorSwatch(dc.get());
         drawModifiedSwatch(dc.get());
         drawSwatchMarker(dc.get());
-        renderSlotTexts();
+        markColorTextsStale();
     }
     startFlash(static_cast<int>(FlashKind::refresh));
 }

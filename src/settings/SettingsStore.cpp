@@ -3,6 +3,7 @@
 #include "settings/ImageFile.h"
 
 #include "win/Handles.h"
+#include "win/ProgramFolder.h"
 #include "win/Text.h"
 
 #include <windows.h>
@@ -101,17 +102,7 @@ SettingsFiles settingsFilesIn(const std::wstring& folder) {
 }
 
 SettingsFiles settingsFilesBesideProgram() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const std::size_t slash = path.find_last_of(L'\\');
-    return settingsFilesIn(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
+    return settingsFilesIn(win::programFolder());
 }
 
 IniDocument readSettingsFile(const std::wstring& path) {

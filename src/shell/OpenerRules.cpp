@@ -41,7 +41,9 @@ const wchar_t* codeText(int code) {
 std::wstring openFailureMessage(int code) {
     std::wstring message = L"Can't open link:\n\n";
     if (const wchar_t* text = codeText(code)) return message + text;
-    return message + L"Unknown Error (" + std::to_wstring(code) + L") occurred.";
+    // Digits by hand: the wide-string conversion would bring the C library's whole wide printf.
+    const std::string digits = std::to_string(code);
+    return message + L"Unknown Error (" + std::wstring(digits.begin(), digits.end()) + L") occurred.";
 }
 
 std::wstring commandBeforePlaceholder(std::wstring_view registered) {

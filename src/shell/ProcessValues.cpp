@@ -1,6 +1,7 @@
 #include "shell/ProcessValues.h"
 
 #include "shell/SystemVersion.h"
+#include "win/Trace.h"
 
 namespace huex {
 
@@ -20,6 +21,7 @@ ProcessValues compute() {
     }
     v.buttonFaceColor = GetSysColor(COLOR_BTNFACE);
     v.windowColor = GetSysColor(COLOR_WINDOW);
+    trace::step("process values (static initialisation)");
     return v;
 }
 

@@ -1,16 +1,12 @@
 #include "shell/Shell.h"
 
+#include "win/LateBound.h"
+
 namespace huex {
 
 namespace {
-// Kept loaded for the rest of the process once loaded.
-FARPROC shellFunction(const char* name) {
-    static HMODULE shell = LoadLibraryW(L"shell32.dll");
-    return shell ? GetProcAddress(shell, name) : nullptr;
-}
-
 template <class Function> Function bound(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(shellFunction(name)));
+    return win::lateBound<Function>(L"shell32.dll", name);
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace huex::test {
@@ -25,6 +26,19 @@ inline std::wstring clipboardText() {
     }
     CloseClipboard();
     return text;
+}
+
+// Runs the thread's messages (timers and posted work included) until `done` holds; false when it
+// still does not after `limit` milliseconds.
+inline bool pumpUntil(const std::function<bool()>& done, DWORD limit = 2000) {
+    const DWORD start = GetTickCount();
+    MSG msg{};
+    for (;;) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        if (done()) return true;
+        if (GetTickCount() - start > limit) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
 }
 
 } // namespace huex::test

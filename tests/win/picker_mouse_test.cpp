@@ -1,5 +1,6 @@
 // The picker window driven through its messages: clicks, drags, menus and typed text, as the
 // mouse and the edits deliver them.
+#include "WindowProbes.h"
 #include "picker/ColorPickerDialog.h"
 #include "picker/PointerRegions.h"
 #include "resource.h"
@@ -203,6 +204,29 @@ TEST_F(PickerMouse, ColourDragFromTheSwatchLandsInACell) {
     EXPECT_EQ(picker.state.palette.colors[4].red, 128.0 / 255);
     EXPECT_EQ(picker.state.dragMode, DragMode::idle);
     EXPECT_NE(GetCapture(), window);
+}
+
+TEST_F(PickerMouse, PipetteDragTextsFollowTheLastMoveAFrameLater) {
+    press(WM_LBUTTONDOWN, centre(picker.state.layout.pipetteBar));
+    ASSERT_TRUE(test::pumpUntil([&] { return !picker.colorTextsStale(); }));
+    const std::wstring before = test::windowTextOf(window);
+    for (const Point& cursor : {Point{321, 123}, Point{322, 124}}) {
+        SetCursorPos(cursor.x, cursor.y);
+        SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, 0);
+        EXPECT_TRUE(picker.colorTextsStale());
+        EXPECT_EQ(test::windowTextOf(window), before) << "a move set the caption itself";
+    }
+    ASSERT_TRUE(test::pumpUntil([&] { return !picker.colorTextsStale(); }))
+        << "no refresh after the last move";
+    EXPECT_EQ(picker.state.captureCenter, (Point{322, 124}));
+    EXPECT_NE(test::windowTextOf(window).find(L"X:322, Y:124"), std::wstring::npos)
+        << test::windowTextOf(window);
+    // Both slots show the colour the last move sampled: rendering them now changes nothing.
+    const std::wstring slot1 = slotText(window, IDC_EDIT1), slot2 = slotText(window, IDC_EDIT2);
+    picker.renderSlotTexts();
+    EXPECT_EQ(slotText(window, IDC_EDIT1), slot1);
+    EXPECT_EQ(slotText(window, IDC_EDIT2), slot2);
+    SendMessageW(window, WM_RBUTTONDOWN, 0, 0); // cancel
 }
 
 TEST_F(PickerMouse, ADragEndsWhenAnotherWindowTakesTheMouse) {

@@ -3,6 +3,7 @@
 // arrows, hiding to the tray with the fade, and the save at the end of the session.
 #include "../host/SettingsDifference.h"
 #include "TempFolder.h"
+#include "WindowProbes.h"
 #include "picker/ColorPickerDialog.h"
 #include "resource.h"
 #include "settings/ImageFile.h"
@@ -166,6 +167,7 @@ TEST_F(PickerWithFiles, ArrowsOnTheViewMoveThePickedPixelAndEnterFillsTheNextCel
     p.state.zoomActive = 1;
     EXPECT_TRUE(key(WM_KEYDOWN, VK_LEFT, marker));
     EXPECT_EQ(p.state.magnifier.pickOffset, (Point{-1, 0}));
+    ASSERT_TRUE(test::pumpUntil([&] { return !p.colorTextsStale(); })); // the texts follow a frame later
     EXPECT_EQ(windowText(p.hwnd()), L"HUEX | X:99, Y:100   (x8)");
     p.state.palette.selected.fill(false);
     p.state.palette.selected[6] = true;

@@ -22,7 +22,10 @@ COLORREF textColourOf(HWND parent, HWND edit) {
 
 class PickerSlots : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_NE(picker.create(nullptr), nullptr); }
+    void SetUp() override {
+        ASSERT_NE(picker.create(nullptr), nullptr);
+        picker.finishStartup();
+    }
     HWND item(int id) const { return GetDlgItem(picker.hwnd(), id); }
     ColorPickerDialog picker;
 };

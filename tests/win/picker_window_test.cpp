@@ -1,9 +1,10 @@
 // The picker window as constructed and initialised: its start state, caption, marker, menus,
 // system menu, layout, and that creating and destroying it leaks nothing.
-#include "shell/InstanceNames.h"
-#include "shell/TrayIcon.h"
+#include "WindowProbes.h"
 #include "picker/ColorPickerDialog.h"
 #include "resource.h"
+#include "shell/InstanceNames.h"
+#include "shell/TrayIcon.h"
 #include "win/Text.h"
 
 #include <gtest/gtest.h>
@@ -73,7 +74,10 @@ TEST(PickerConstruction, StartsWithEveryMemberAtItsStartValue) {
 
 class PickerWindow : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_NE(picker.create(nullptr), nullptr); }
+    void SetUp() override {
+        ASSERT_NE(picker.create(nullptr), nullptr);
+        picker.finishStartup(); // as the posted message does once the window shows
+    }
     ColorPickerDialog picker;
 };
 
@@ -199,6 +203,23 @@ TEST_F(PickerWindow, TrayIconArrivesOnceTheWindowRunsAndLeavesWithIt) {
     EXPECT_FALSE(modifyTrayIcon(window, icon, L"HUEX"));
 }
 
+TEST(PickerStartup, WorkTheFirstFrameDoesNotNeedFollowsOnceThroughTheMessageQueue) {
+    ColorPickerDialog picker;
+    ASSERT_NE(picker.create(nullptr), nullptr);
+    EXPECT_EQ(picker.toolTip(), nullptr) << "done before the window showed";
+    ASSERT_TRUE(test::pumpUntil([&] { return picker.toolTip() != nullptr; })) << "never done";
+    EXPECT_EQ(picker.edit1.EnableDragDrop(ColorTextEdit::dragOut), 0); // the drop targets are in place
+    EXPECT_TRUE(modifyTrayIcon(picker.hwnd(), LoadIconW(nullptr, IDI_APPLICATION), L"HUEX"));
+    HWND tip = picker.toolTip();
+    const int gdi = win::liveGdiHandles(), user = win::liveUserHandles();
+    picker.finishStartup();
+    PostMessageW(picker.hwnd(), ColorPickerDialog::finishStartupMessage, 0, 0);
+    test::pumpUntil([] { return false; }, 50);
+    EXPECT_EQ(picker.toolTip(), tip);
+    EXPECT_EQ(win::liveGdiHandles(), gdi);
+    EXPECT_EQ(win::liveUserHandles(), user);
+}
+
 TEST_F(PickerWindow, ExitCommandDestroysTheWindow) {
     SendMessageW(picker.hwnd(), WM_COMMAND, ID_EXIT, 0);
     EXPECT_EQ(picker.hwnd(), nullptr);
@@ -210,6 +231,7 @@ TEST(PickerResources, CreateAndDestroyCyclesLeaveHandleCountsUnchanged) {
         // One cycle first: the system caches classes, fonts and the like on first use.
         ColorPickerDialog warmUp;
         warmUp.create(nullptr);
+        warmUp.finishStartup();
     }
     const int ownGdi = win::liveGdiHandles();
     const int ownUser = win::liveUserHandles();
@@ -218,6 +240,7 @@ TEST(PickerResources, CreateAndDestroyCyclesLeaveHandleCountsUnchanged) {
     for (int i = 0; i < 200; ++i) {
         ColorPickerDialog picker;
         ASSERT_NE(picker.create(nullptr), nullptr);
+        picker.finishStartup();
         SendMessageW(picker.hwnd(), WM_COMMAND, ID_EXIT, 0);
     }
     EXPECT_EQ(win::liveGdiHandles(), ownGdi);

@@ -3,17 +3,18 @@
 // button's clipboard text and tooltip; the check box's tooltip and right click.
 #include "Rendering.h"
 #include "WindowProbes.h"
-#include "shell/ProcessValues.h"
 #include "controls/HUEXCheckBox.h"
 #include "controls/TooltipBtn.h"
 #include "controls/XEdit.h"
 #include "resource.h"
+#include "shell/ProcessValues.h"
 #include "win/Dialog.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -210,19 +211,21 @@ TEST_F(SlotControls, CopyButtonCopiesTheWholeTextSelectsItAndFocusesTheEdit) {
 TEST_F(SlotControls, ButtonTooltipsFollowTheMouseInAndOut) {
     const struct {
         win::Control* control;
-        HWND tooltip;
+        std::function<HWND()> tooltip;
         const wchar_t* text;
     } cases[] = {
-        {&copy, copy.tooltip(), L"Скопировать"},
-        {&check, check.tooltip(), L"Правый клик для вызова списка шаблонов."},
+        {&copy, [&] { return copy.tooltip(); }, L"Скопировать"},
+        {&check, [&] { return check.tooltip(); }, L"Правый клик для вызова списка шаблонов."},
     };
     for (const auto& c : cases) {
         HWND control = c.control->hwnd();
-        ASSERT_NE(c.tooltip, nullptr);
-        EXPECT_EQ(SendMessageW(c.tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+        EXPECT_EQ(c.tooltip(), nullptr) << "made before the mouse came";
         SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+        HWND tooltip = c.tooltip();
+        ASSERT_NE(tooltip, nullptr);
+        EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
         EXPECT_EQ(GetCapture(), control) << c.text;
-        EXPECT_EQ(tooltipText(c.tooltip, control, reinterpret_cast<UINT_PTR>(control)), c.text);
+        EXPECT_EQ(tooltipText(tooltip, control, reinterpret_cast<UINT_PTR>(control)), c.text);
         SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3)); // still inside
         EXPECT_EQ(GetCapture(), control) << c.text;
         SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(-4, 3));

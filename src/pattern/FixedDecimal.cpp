@@ -1,0 +1,124 @@
+#include "pattern/FixedDecimal.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+namespace huex {
+
+namespace {
+// An unsigned integer as wide as a double's mantissa times 2^971 times 10^64 needs (1,237 bits).
+class BigNumber {
+  public:
+    explicit BigNumber(std::uint64_t value) {
+        limbs_[0] = static_cast<std::uint32_t>(value);
+        limbs_[1] = static_cast<std::uint32_t>(value >> 32);
+        size_ = limbs_[1] != 0 ? 2 : limbs_[0] != 0 ? 1 : 0;
+    }
+
+    void multiply(std::uint32_t factor) {
+        std::uint64_t carry = 0;
+        for (std::size_t i = 0; i < size_; ++i) {
+            const std::uint64_t product = std::uint64_t{limbs_[i]} * factor + carry;
+            limbs_[i] = static_cast<std::uint32_t>(product);
+            carry = product >> 32;
+        }
+        if (carry != 0) limbs_[size_++] = static_cast<std::uint32_t>(carry);
+    }
+
+    void shiftLeft(unsigned bits) {
+        if (size_ == 0) return;
+        const std::size_t whole = bits / 32, part = bits % 32;
+        limbs_[size_ + whole] = 0;
+        for (std::size_t i = size_; i-- > 0;) {
+            if (part != 0) limbs_[i + whole + 1] |= limbs_[i] >> (32 - part);
+            limbs_[i + whole] = limbs_[i] << part;
+        }
+        for (std::size_t i = 0; i < whole; ++i) limbs_[i] = 0;
+        size_ += whole + 1;
+        trim();
+    }
+
+    // Divides by 2^bits, rounding to the nearest integer and a half to the even one.
+    void shiftRightRounded(unsigned bits) {
+        const bool half = bit(bits - 1);
+        bool below = false;
+        for (unsigned i = 0; i + 1 < bits && !below; i += 32) {
+            const unsigned count = std::min(32u, bits - 1 - i);
+            const std::uint32_t mask = count == 32 ? ~0u : (1u << count) - 1;
+            below = (limb(i / 32) & mask) != 0;
+        }
+        const std::size_t whole = bits / 32, part = bits % 32;
+        for (std::size_t i = 0; i < size_; ++i) {
+            const std::uint64_t pair = (std::uint64_t{limb(i + whole + 1)} << 32) | limb(i + whole);
+            limbs_[i] = static_cast<std::uint32_t>(pair >> part);
+        }
+        trim();
+        if (half && (below || (limb(0) & 1u) != 0)) addOne();
+    }
+
+    // Divides by `divisor` and returns the remainder.
+    std::uint32_t divide(std::uint32_t divisor) {
+        std::uint64_t remainder = 0;
+        for (std::size_t i = size_; i-- > 0;) {
+            const std::uint64_t current = (remainder << 32) | limbs_[i];
+            limbs_[i] = static_cast<std::uint32_t>(current / divisor);
+            remainder = current % divisor;
+        }
+        trim();
+        return static_cast<std::uint32_t>(remainder);
+    }
+
+    [[nodiscard]] bool zero() const { return size_ == 0; }
+
+  private:
+    [[nodiscard]] std::uint32_t limb(std::size_t i) const { return i < size_ ? limbs_[i] : 0; }
+    [[nodiscard]] bool bit(unsigned i) const { return ((limb(i / 32) >> (i % 32)) & 1u) != 0; }
+    void trim() {
+        while (size_ > 0 && limbs_[size_ - 1] == 0) --size_;
+    }
+    void addOne() {
+        std::size_t i = 0;
+        while (i < size_ && ++limbs_[i] == 0) ++i;
+        if (i == size_) limbs_[size_++] = 1;
+    }
+
+    std::array<std::uint32_t, 48> limbs_{};
+    std::size_t size_ = 0;
+};
+} // namespace
+
+std::size_t writeFixedDecimal(char* out, double value, int precision) {
+    // |value| = mantissa * 2^exponent exactly, the mantissa a whole number below 2^53.
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(value), &exponent);
+    BigNumber scaled(static_cast<std::uint64_t>(std::ldexp(fraction, 53)));
+    exponent -= 53;
+    for (int i = 0; i < precision; ++i) scaled.multiply(10);
+    if (exponent >= 0)
+        scaled.shiftLeft(static_cast<unsigned>(exponent));
+    else
+        scaled.shiftRightRounded(static_cast<unsigned>(-exponent));
+
+    // Decimal digits of |value| * 10^precision, least significant first.
+    std::array<char, fixedDecimalMaxLength + 9> digits{};
+    std::size_t count = 0;
+    while (!scaled.zero()) {
+        std::uint32_t chunk = scaled.divide(1'000'000'000);
+        for (int k = 0; k < 9; ++k, chunk /= 10) digits[count++] = static_cast<char>('0' + chunk % 10);
+    }
+    while (count > 0 && digits[count - 1] == '0') --count;
+    const auto decimals = static_cast<std::size_t>(precision);
+    while (count <= decimals) digits[count++] = '0'; // at least one digit before the point
+
+    std::size_t length = 0;
+    if (std::signbit(value)) out[length++] = '-';
+    while (count > 0) {
+        out[length++] = digits[--count];
+        if (count == decimals && decimals > 0) out[length++] = '.';
+    }
+    return length;
+}
+
+} // namespace huex
