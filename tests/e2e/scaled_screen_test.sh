@@ -68,7 +68,8 @@ write_target_image "$E2E_DIR/target.ppm"
 check "the target image is on the screen" show_image "$E2E_DIR/target.ppm" $SQUARE_LEFT $SQUARE_TOP
 check "the picker starts" huex_start_and_wait
 read -r CLIENT_LEFT CLIENT_TOP CLIENT_WIDTH CLIENT_HEIGHT <<<"$(huex_client_rect)"
-expect_eq "the stored width of 305 at 96 DPI is scaled" 458 "$(huex_window_rect | awk '{ print $3 }')"
+# A stored width of 305 is a 297-pixel client area at 96 DPI (the frame takes 8): 446 at 144 DPI.
+expect_eq "the stored width keeps the client area's apparent size" 446 "$CLIENT_WIDTH"
 e2e_log "pipette drag to target pixel (20, 20)"
 xdotool mousemove --sync $((CLIENT_LEFT + PIPETTE_X)) $((CLIENT_TOP + PIPETTE_Y))
 sleep 0.5
