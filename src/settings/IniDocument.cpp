@@ -1,6 +1,6 @@
 #include "settings/IniDocument.h"
 
-#include "pattern/NumberScan.h"
+#include "settings/FileText.h"
 
 #include <algorithm>
 
@@ -27,16 +27,35 @@ bool isLineEnd(char c) {
     return c == '\r' || c == '\n' || c == '\0';
 }
 
-// Splits text at line ends and hands each non-empty trimmed line to `take`.
-template <class Take> void forEachLine(std::string_view text, Take take) {
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && !isLineEnd(text[end])) ++end;
-        const std::string_view line = trimCSpace(text.substr(start, end - start));
-        if (!line.empty()) take(line);
-        start = end + 1;
+// What the profile reader trims from names and values: the platform's blanks in any script, and
+// the old end-of-file mark Ctrl+Z.
+bool isProfileBlank(char32_t c) {
+    return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+           c == 0x3000;
+}
+
+std::size_t blankAtFront(std::string_view text) {
+    std::size_t length = 0;
+    return !text.empty() && isProfileBlank(nextCodePoint(text, length)) ? length : 0;
+}
+
+std::size_t blankAtBack(std::string_view text) {
+    std::size_t start = text.size();
+    for (int i = 0; i < 4 && start > 0; ++i) {
+        if ((static_cast<unsigned char>(text[--start]) & 0xC0) != 0x80) break;
     }
+    std::size_t length = 0;
+    return start < text.size() && isProfileBlank(nextCodePoint(text.substr(start), length)) &&
+                   start + length == text.size()
+               ? length
+               : 0;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    for (std::size_t n = blankAtFront(text); n != 0; n = blankAtFront(text)) text.remove_prefix(n);
+    for (std::size_t n = blankAtBack(text); n != 0; n = blankAtBack(text)) text.remove_suffix(n);
+    return text;
 }
 
 bool isQuote(char c) {
@@ -55,117 +74,129 @@ std::string_view withoutQuotes(std::string_view value) {
 std::string storedProfileValue(std::string_view value) {
     std::string line(value);
     std::replace_if(line.begin(), line.end(), isLineEnd, ' ');
-    // Blanks at the ends are dropped by the reader (non-ASCII bytes may start a blank of another
-    // script), and so are quotes round the value: both are kept by one more pair of quotes.
-    const auto unsafeEnd = [](char c) { return isCSpace(c) || static_cast<unsigned char>(c) >= 0x80; };
-    if (!line.empty() &&
-        (unsafeEnd(line.front()) || unsafeEnd(line.back()) || withoutQuotes(line).size() != line.size()))
+    // Only what the reader would change is kept by one more pair of quotes.
+    if (trimBlanks(line).size() != line.size() || withoutQuotes(line).size() != line.size())
         line = '"' + line + '"';
     return line;
 }
 
 IniDocument IniDocument::parse(std::string_view text) {
     IniDocument document;
-    Section* current = nullptr;
-    forEachLine(text, [&](std::string_view line) {
-        if (line.front() == '[') {
-            const std::size_t close = line.find(']');
-            const std::string_view name = trimCSpace(
-                line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-            // A repeated section is kept as it is but never read: the first of a name counts.
-            document.sections_.push_back(Section{std::string(name), {}, {}});
-            current = &document.sections_.back();
-        } else if (current) {
-            addLine(*current, line);
+    bool endFound = false;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = start;
+        while (end < text.size() && !isLineEnd(text[end])) ++end;
+        std::size_t next = end;
+        if (next < text.size()) next += text.substr(next, 2) == "\r\n" ? 2 : 1;
+        const std::string_view lineEnd = text.substr(end, next - end);
+        if (!endFound && !lineEnd.empty() && lineEnd.front() != '\0') {
+            document.lineEnd_ = lineEnd;
+            endFound = true;
         }
-    });
+        document.addLine(text.substr(start, end - start), lineEnd);
+        start = next;
+    }
     return document;
 }
 
-void IniDocument::addLine(Section& section, std::string_view line) {
-    Line entry;
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) {
-        entry.key = line;
-    } else {
-        entry.key = trimCSpace(line.substr(0, equals));
-        entry.value = trimCSpace(line.substr(equals + 1));
-        entry.hasValue = true;
+void IniDocument::addLine(std::string_view text, std::string_view end) {
+    Line line{std::string(text), std::string(end)};
+    const std::string_view trimmed = trimBlanks(text);
+    if (!trimmed.empty() && trimmed.front() == '[') {
+        const std::size_t close = trimmed.find(']');
+        const std::string_view name =
+            trimBlanks(trimmed.substr(1, close == std::string_view::npos ? close : close - 1));
+        // A repeated section is kept as it is but never read: the first of a name counts.
+        sections_.push_back(Section{std::string(name), {}, 0, 0, {}});
+    } else if (const std::size_t equals = text.find('='); equals != std::string_view::npos) {
+        const std::string_view value = trimBlanks(text.substr(equals + 1));
+        line.valueStart = static_cast<std::size_t>(value.data() - text.data());
+        line.valueEnd = line.valueStart + value.size();
+        line.hasValue = true;
+        Section& s = sections_.back();
+        s.firstLine.emplace(lowerCase(trimBlanks(text.substr(0, equals))), s.lines.size());
+        s.addAfter = s.lines.size();
     }
     // A line without '=' names no value: the reader passes over it.
-    if (entry.hasValue) section.firstLine.emplace(lowerCase(entry.key), section.lines.size());
-    section.lines.push_back(std::move(entry));
+    Section& s = sections_.back();
+    s.lines.push_back(std::move(line));
+    s.kept = s.lines.size();
 }
 
-const IniDocument::Line* IniDocument::findLine(const Section& section, std::string_view key) {
-    const auto found = section.firstLine.find(lowerCase(key));
-    return found == section.firstLine.end() ? nullptr : &section.lines[found->second];
+IniDocument::Line* IniDocument::lastLine(Section& section) {
+    if (section.lines.empty()) return nullptr;
+    if (section.lines.size() > section.kept && section.addAfter + 1 == section.kept)
+        return &section.lines.back();
+    return &section.lines[section.kept - 1];
 }
 
 IniDocument::Section* IniDocument::find(std::string_view name) {
-    for (Section& s : sections_) {
-        if (sameName(s.name, name)) return &s;
-    }
-    return nullptr;
+    const auto named = std::find_if(sections_.begin() + 1, sections_.end(),
+                                    [&](const Section& s) { return sameName(s.name, name); });
+    return named == sections_.end() ? nullptr : &*named;
 }
 
 const IniDocument::Section* IniDocument::find(std::string_view name) const {
     return const_cast<IniDocument*>(this)->find(name);
 }
 
-IniDocument::Section& IniDocument::findOrAdd(std::string_view name) {
-    if (Section* s = find(name)) return *s;
-    sections_.push_back(Section{std::string(name), {}, {}});
+IniDocument::Section& IniDocument::add(std::string_view name) {
+    Line* last = nullptr;
+    for (auto s = sections_.rbegin(); s != sections_.rend() && !last; ++s) last = lastLine(*s);
+    Section section{std::string(name), {}, 0, 0, {}};
+    if (last) {
+        if (last->end.empty()) last->end = lineEnd_;
+        if (!trimBlanks(last->text).empty()) section.lines.push_back(Line{"", lineEnd_});
+    }
+    section.lines.push_back(Line{'[' + std::string(name) + ']', lineEnd_});
+    section.kept = section.lines.size();
+    section.addAfter = section.kept - 1;
+    sections_.push_back(std::move(section));
     return sections_.back();
 }
 
 std::optional<std::string> IniDocument::read(std::string_view section, std::string_view key) const {
     const Section* s = find(section);
-    const Line* line = s ? findLine(*s, key) : nullptr;
-    if (!line) return std::nullopt;
-    return std::string(withoutQuotes(line->value));
+    if (!s) return std::nullopt;
+    const auto found = s->firstLine.find(lowerCase(key));
+    if (found == s->firstLine.end()) return std::nullopt;
+    const Line& line = s->lines[found->second];
+    return std::string(
+        withoutQuotes(std::string_view(line.text).substr(line.valueStart, line.valueEnd - line.valueStart)));
 }
 
 void IniDocument::write(std::string_view section, std::string_view key, std::string_view value) {
-    Section& s = findOrAdd(section);
+    Section* found = find(section);
+    Section& s = found ? *found : add(section);
     std::string stored = storedProfileValue(value);
-    if (const Line* found = findLine(s, key)) {
-        Line& line = s.lines[static_cast<std::size_t>(found - s.lines.data())];
-        line.value = std::move(stored);
-        line.hasValue = true;
+    if (const auto at = s.firstLine.find(lowerCase(key)); at != s.firstLine.end()) {
+        Line& line = s.lines[at->second];
+        const std::size_t length = line.valueEnd - line.valueStart;
+        const std::string_view current = std::string_view(line.text).substr(line.valueStart, length);
+        if (withoutQuotes(current) == withoutQuotes(stored)) return; // reads as the value already
+        line.text.replace(line.valueStart, length, stored);
+        line.valueEnd = line.valueStart + stored.size();
         return;
     }
+    Line& before = s.lines.size() > s.kept ? s.lines.back() : s.lines[s.addAfter];
+    if (before.end.empty()) before.end = lineEnd_;
+    const std::size_t valueStart = key.size() + 1;
+    Line line{std::string(key) + '=' + stored, lineEnd_, valueStart, valueStart + stored.size(), true};
     s.firstLine.emplace(lowerCase(key), s.lines.size());
-    s.lines.push_back(Line{std::string(key), std::move(stored), true});
-}
-
-std::string IniDocument::sectionLines(std::string_view section) const {
-    std::string out;
-    if (const Section* s = find(section)) {
-        for (const Line& line : s->lines) {
-            out += line.key;
-            if (line.hasValue) out += '=' + line.value;
-            out += '\0';
-        }
-    }
-    return out;
-}
-
-std::vector<std::string> IniDocument::sectionNames() const {
-    std::vector<std::string> names;
-    for (const Section& s : sections_) names.push_back(s.name);
-    return names;
+    s.lines.push_back(std::move(line));
 }
 
 std::string IniDocument::text() const {
     std::string out;
     for (const Section& s : sections_) {
-        out += '[' + s.name + "]\r\n";
-        for (const Line& line : s.lines) {
-            out += line.key;
-            if (line.hasValue) out += '=' + line.value;
-            out += "\r\n";
-        }
+        const auto put = [&](std::size_t from, std::size_t to) {
+            for (std::size_t i = from; i < to; ++i) out += s.lines[i].text + s.lines[i].end;
+        };
+        // The lines read, with the added ones after the section's last key.
+        const std::size_t split = s.kept == 0 ? 0 : s.addAfter + 1;
+        put(0, split);
+        put(s.kept, s.lines.size());
+        put(split, s.kept);
     }
     return out;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The settings file as the platform's profile functions see it, in memory: sections of key=value
 // lines, names matched without regard to ASCII letter case, the first section of a name and the
-// first key with a value winning. Reading
-// follows the profile functions (blanks round a value dropped, then one pair of enclosing quotes);
-// writing stores a value so that such a reading gives it back unchanged. Text is UTF-8.
+// first key with a value winning. Reading follows the profile functions (blanks round a value
+// dropped, then one pair of enclosing quotes). Every character of the text is kept: writing a key
+// changes its value and nothing else, so comments, blank lines, keys and sections this program
+// does not know, and repeated sections come back as they were. Text is UTF-8.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,40 +15,44 @@ namespace huex {
 
 class IniDocument {
   public:
-    // A whole file. Lines end at CR, LF or NUL; lines before the first section header are ignored.
-    // Every line is kept, so that writing the document back loses nothing.
+    // A whole file. Lines end at CR LF, CR, LF or NUL; lines before the first section header
+    // belong to no section.
     static IniDocument parse(std::string_view text);
 
     // The value as the profile functions read it; nothing when the section or key is missing.
     [[nodiscard]] std::optional<std::string> read(std::string_view section, std::string_view key) const;
-    // Replaces the value of the first matching key, or appends the key to the section (appended to
-    // the document when missing). Line breaks and NULs in the value become blanks: a value is one line.
+    // Sets the value of the first matching key of the first section of that name; a value that
+    // already reads back as `value` stays as it is written. A key new to the section follows its
+    // last key (new keys in the order they are written), a new section goes at the end. Line
+    // breaks and NULs in the value become blanks: a value is one line.
     void write(std::string_view section, std::string_view key, std::string_view value);
 
-    // The lines of a section, each ended by a NUL (the form the section functions take).
-    [[nodiscard]] std::string sectionLines(std::string_view section) const;
-    [[nodiscard]] std::vector<std::string> sectionNames() const;
-    // The whole document as file text, CR LF line ends.
+    // The whole document as file text; new lines end as the file's first line does (CR LF in a
+    // new file).
     [[nodiscard]] std::string text() const;
 
   private:
     struct Line {
-        std::string key;   // trimmed; the whole line for a line without '='
-        std::string value; // as stored in the file, trimmed
+        std::string text; // as in the file, without its end
+        std::string end;  // the line end as in the file; empty on a last line that has none
+        std::size_t valueStart = 0, valueEnd = 0; // the value within text, blanks round it excluded
         bool hasValue = false;
     };
     struct Section {
         std::string name;
-        std::vector<Line> lines;
+        std::vector<Line> lines;  // header first (after a blank line for a section we add)
+        std::size_t kept = 0;     // lines read from the file; lines added follow them
+        std::size_t addAfter = 0; // the added lines go after this one of the kept lines
         std::unordered_map<std::string, std::size_t> firstLine; // by lower-case key
     };
     Section* find(std::string_view name);
     [[nodiscard]] const Section* find(std::string_view name) const;
-    Section& findOrAdd(std::string_view name);
-    static void addLine(Section& section, std::string_view line);
-    static const Line* findLine(const Section& section, std::string_view key);
+    Section& add(std::string_view name);
+    void addLine(std::string_view text, std::string_view end);
+    static Line* lastLine(Section& section);
 
-    std::vector<Section> sections_;
+    std::vector<Section> sections_ = std::vector<Section>(1); // first: the lines before any header
+    std::string lineEnd_ = "\r\n";
 };
 
 // How a value is written to the file so that reading gives it back: one line, and enclosed in
