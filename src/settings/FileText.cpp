@@ -110,8 +110,8 @@ std::string unicodeFileText(std::span<const std::uint8_t> bytes, TextEncoding en
 std::vector<std::uint8_t> unicodeFileBytes(std::string_view text, TextEncoding encoding) {
     std::vector<std::uint8_t> out;
     if (encoding == TextEncoding::utf8) {
-        out.assign(kUtf8Mark.begin(), kUtf8Mark.end());
-        out.insert(out.end(), text.begin(), text.end());
+        out.resize(kUtf8Mark.size() + text.size());
+        std::copy(text.begin(), text.end(), std::copy(kUtf8Mark.begin(), kUtf8Mark.end(), out.begin()));
         return out;
     }
     const bool bigEndian = encoding == TextEncoding::utf16be;

@@ -3,6 +3,7 @@
 #include "settings/FileText.h"
 
 #include <algorithm>
+#include <array>
 
 namespace huex {
 
@@ -12,19 +13,15 @@ char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string lowerCase(std::string_view name) {
-    std::string out(name);
-    std::transform(out.begin(), out.end(), out.begin(), lower);
-    return out;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
-}
-
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n' || c == '\0';
+}
+
+// The same line end in static storage, so that lines copy without it.
+std::string_view staticLineEnd(std::string_view end) {
+    static constexpr std::array<std::string_view, 4> ends{"\r\n", "\n", "\r", std::string_view("\0", 1)};
+    const auto* found = std::find(ends.begin(), ends.end(), end);
+    return found == ends.end() ? std::string_view() : *found;
 }
 
 // What the profile reader trims from names and values: the platform's blanks in any script, and
@@ -71,6 +68,17 @@ std::string_view withoutQuotes(std::string_view value) {
 
 } // namespace
 
+std::size_t IniDocument::NameHash::operator()(std::string_view name) const noexcept {
+    std::size_t hash = 14695981039346656037ULL; // FNV-1a over the lower-case letters
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(lower(c))) * 1099511628211ULL;
+    return hash;
+}
+
+bool IniDocument::SameName::operator()(std::string_view a, std::string_view b) const noexcept {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+}
+
 std::string storedProfileValue(std::string_view value) {
     std::string line(value);
     std::replace_if(line.begin(), line.end(), isLineEnd, ' ');
@@ -90,7 +98,7 @@ IniDocument IniDocument::parse(std::string_view text) {
         if (next < text.size()) next += text.substr(next, 2) == "\r\n" ? 2 : 1;
         const std::string_view lineEnd = text.substr(end, next - end);
         if (!endFound && !lineEnd.empty() && lineEnd.front() != '\0') {
-            document.lineEnd_ = lineEnd;
+            document.lineEnd_ = staticLineEnd(lineEnd);
             endFound = true;
         }
         document.addLine(text.substr(start, end - start), lineEnd);
@@ -100,21 +108,21 @@ IniDocument IniDocument::parse(std::string_view text) {
 }
 
 void IniDocument::addLine(std::string_view text, std::string_view end) {
-    Line line{std::string(text), std::string(end)};
+    Line line{std::string(text), staticLineEnd(end)};
     const std::string_view trimmed = trimBlanks(text);
     if (!trimmed.empty() && trimmed.front() == '[') {
         const std::size_t close = trimmed.find(']');
         const std::string_view name =
             trimBlanks(trimmed.substr(1, close == std::string_view::npos ? close : close - 1));
         // A repeated section is kept as it is but never read: the first of a name counts.
-        sections_.push_back(Section{std::string(name), {}, 0, 0, {}});
+        firstSection_.emplace(name, sections_.size());
+        sections_.emplace_back();
     } else if (const std::size_t equals = text.find('='); equals != std::string_view::npos) {
         const std::string_view value = trimBlanks(text.substr(equals + 1));
         line.valueStart = static_cast<std::size_t>(value.data() - text.data());
         line.valueEnd = line.valueStart + value.size();
-        line.hasValue = true;
         Section& s = sections_.back();
-        s.firstLine.emplace(lowerCase(trimBlanks(text.substr(0, equals))), s.lines.size());
+        s.firstLine.emplace(trimBlanks(text.substr(0, equals)), s.lines.size());
         s.addAfter = s.lines.size();
     }
     // A line without '=' names no value: the reader passes over it.
@@ -131,9 +139,8 @@ IniDocument::Line* IniDocument::lastLine(Section& section) {
 }
 
 IniDocument::Section* IniDocument::find(std::string_view name) {
-    const auto named = std::find_if(sections_.begin() + 1, sections_.end(),
-                                    [&](const Section& s) { return sameName(s.name, name); });
-    return named == sections_.end() ? nullptr : &*named;
+    const auto found = firstSection_.find(name);
+    return found == firstSection_.end() ? nullptr : &sections_[found->second];
 }
 
 const IniDocument::Section* IniDocument::find(std::string_view name) const {
@@ -143,7 +150,7 @@ const IniDocument::Section* IniDocument::find(std::string_view name) const {
 IniDocument::Section& IniDocument::add(std::string_view name) {
     Line* last = nullptr;
     for (auto s = sections_.rbegin(); s != sections_.rend() && !last; ++s) last = lastLine(*s);
-    Section section{std::string(name), {}, 0, 0, {}};
+    Section section;
     if (last) {
         if (last->end.empty()) last->end = lineEnd_;
         if (!trimBlanks(last->text).empty()) section.lines.push_back(Line{"", lineEnd_});
@@ -151,6 +158,7 @@ IniDocument::Section& IniDocument::add(std::string_view name) {
     section.lines.push_back(Line{'[' + std::string(name) + ']', lineEnd_});
     section.kept = section.lines.size();
     section.addAfter = section.kept - 1;
+    firstSection_.emplace(name, sections_.size());
     sections_.push_back(std::move(section));
     return sections_.back();
 }
@@ -158,7 +166,7 @@ IniDocument::Section& IniDocument::add(std::string_view name) {
 std::optional<std::string> IniDocument::read(std::string_view section, std::string_view key) const {
     const Section* s = find(section);
     if (!s) return std::nullopt;
-    const auto found = s->firstLine.find(lowerCase(key));
+    const auto found = s->firstLine.find(key);
     if (found == s->firstLine.end()) return std::nullopt;
     const Line& line = s->lines[found->second];
     return std::string(
@@ -169,7 +177,7 @@ void IniDocument::write(std::string_view section, std::string_view key, std::str
     Section* found = find(section);
     Section& s = found ? *found : add(section);
     std::string stored = storedProfileValue(value);
-    if (const auto at = s.firstLine.find(lowerCase(key)); at != s.firstLine.end()) {
+    if (const auto at = s.firstLine.find(key); at != s.firstLine.end()) {
         Line& line = s.lines[at->second];
         const std::size_t length = line.valueEnd - line.valueStart;
         const std::string_view current = std::string_view(line.text).substr(line.valueStart, length);
@@ -181,8 +189,8 @@ void IniDocument::write(std::string_view section, std::string_view key, std::str
     Line& before = s.lines.size() > s.kept ? s.lines.back() : s.lines[s.addAfter];
     if (before.end.empty()) before.end = lineEnd_;
     const std::size_t valueStart = key.size() + 1;
-    Line line{std::string(key) + '=' + stored, lineEnd_, valueStart, valueStart + stored.size(), true};
-    s.firstLine.emplace(lowerCase(key), s.lines.size());
+    Line line{std::string(key) + '=' + stored, lineEnd_, valueStart, valueStart + stored.size()};
+    s.firstLine.emplace(key, s.lines.size());
     s.lines.push_back(std::move(line));
 }
 
@@ -190,7 +198,10 @@ std::string IniDocument::text() const {
     std::string out;
     for (const Section& s : sections_) {
         const auto put = [&](std::size_t from, std::size_t to) {
-            for (std::size_t i = from; i < to; ++i) out += s.lines[i].text + s.lines[i].end;
+            for (std::size_t i = from; i < to; ++i) {
+                out += s.lines[i].text;
+                out += s.lines[i].end;
+            }
         };
         // The lines read, with the added ones after the section's last key.
         const std::size_t split = s.kept == 0 ? 0 : s.addAfter + 1;

@@ -32,18 +32,27 @@ class IniDocument {
     [[nodiscard]] std::string text() const;
 
   private:
+    // Names match without regard to ASCII letter case, and are looked up without a copy.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const noexcept;
+    };
+    struct SameName {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const noexcept;
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, NameHash, SameName>;
+
     struct Line {
-        std::string text; // as in the file, without its end
-        std::string end;  // the line end as in the file; empty on a last line that has none
+        std::string text;     // as in the file, without its end
+        std::string_view end; // the line end as in the file (static text); empty on a last line without one
         std::size_t valueStart = 0, valueEnd = 0; // the value within text, blanks round it excluded
-        bool hasValue = false;
     };
     struct Section {
-        std::string name;
         std::vector<Line> lines;  // header first (after a blank line for a section we add)
         std::size_t kept = 0;     // lines read from the file; lines added follow them
         std::size_t addAfter = 0; // the added lines go after this one of the kept lines
-        std::unordered_map<std::string, std::size_t> firstLine; // by lower-case key
+        NameIndex firstLine;      // the first line of each key that has a value
     };
     Section* find(std::string_view name);
     [[nodiscard]] const Section* find(std::string_view name) const;
@@ -52,7 +61,8 @@ class IniDocument {
     static Line* lastLine(Section& section);
 
     std::vector<Section> sections_ = std::vector<Section>(1); // first: the lines before any header
-    std::string lineEnd_ = "\r\n";
+    NameIndex firstSection_;
+    std::string_view lineEnd_ = "\r\n";
 };
 
 // How a value is written to the file so that reading gives it back: one line, and enclosed in
