@@ -4,13 +4,23 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <utility>
 
 namespace huex {
 
 namespace {
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+// ASCII letters to lower case by table: names are compared and hashed a great deal.
+constexpr std::array<unsigned char, 256> kLowerCase = [] {
+    std::array<unsigned char, 256> table{};
+    for (std::size_t c = 0; c < table.size(); ++c)
+        table[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return table;
+}();
+
+unsigned char lower(char c) {
+    return kLowerCase[static_cast<unsigned char>(c)];
 }
 
 bool isLineEnd(char c) {
@@ -70,7 +80,7 @@ std::string_view withoutQuotes(std::string_view value) {
 
 std::size_t IniDocument::NameHash::operator()(std::string_view name) const noexcept {
     std::size_t hash = 14695981039346656037ULL; // FNV-1a over the lower-case letters
-    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(lower(c))) * 1099511628211ULL;
+    for (const char c : name) hash = (hash ^ lower(c)) * 1099511628211ULL;
     return hash;
 }
 
@@ -90,25 +100,65 @@ std::string storedProfileValue(std::string_view value) {
 
 IniDocument IniDocument::parse(std::string_view text) {
     IniDocument document;
+    document.text_ = text;
     bool endFound = false;
     for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = start;
-        while (end < text.size() && !isLineEnd(text[end])) ++end;
+        // The copy ends in a NUL, which ends a line as well.
+        const std::size_t end = start + std::strcspn(document.text_.c_str() + start, "\r\n");
         std::size_t next = end;
         if (next < text.size()) next += text.substr(next, 2) == "\r\n" ? 2 : 1;
-        const std::string_view lineEnd = text.substr(end, next - end);
+        const std::string_view lineEnd = staticLineEnd(text.substr(end, next - end));
         if (!endFound && !lineEnd.empty() && lineEnd.front() != '\0') {
-            document.lineEnd_ = staticLineEnd(lineEnd);
+            document.lineEnd_ = lineEnd;
             endFound = true;
         }
-        document.addLine(text.substr(start, end - start), lineEnd);
+        document.addLine(start, end - start, lineEnd);
         start = next;
     }
     return document;
 }
 
-void IniDocument::addLine(std::string_view text, std::string_view end) {
-    Line line{std::string(text), staticLineEnd(end)};
+std::string_view IniDocument::lineText(const Line& line) const {
+    return std::string_view(text_).substr(line.start, line.length);
+}
+
+std::string_view IniDocument::keyOf(const Line& line) const {
+    return lineText(line).substr(line.keyStart, line.keyLength);
+}
+
+// The key's slot, or the free slot where it would go.
+std::size_t IniDocument::slotOf(const Section& section, std::string_view key) const {
+    const std::size_t mask = section.slots.size() - 1;
+    for (std::size_t i = NameHash{}(key)&mask;; i = (i + 1) & mask) {
+        const std::uint32_t line = section.slots[i];
+        if (line == 0 || SameName{}(keyOf(section.lines[line - 1]), key)) return i;
+    }
+}
+
+const IniDocument::Line* IniDocument::findLine(const Section& section, std::string_view key) const {
+    if (section.slots.empty()) return nullptr;
+    const std::uint32_t line = section.slots[slotOf(section, key)];
+    return line == 0 ? nullptr : &section.lines[line - 1];
+}
+
+void IniDocument::index(Section& section, std::size_t line) {
+    if ((section.keys + 1) * 2 > section.slots.size()) {
+        const std::vector<std::uint32_t> old = std::exchange(
+            section.slots, std::vector<std::uint32_t>(std::max<std::size_t>(16, section.slots.size() * 2)));
+        for (const std::uint32_t kept : old) {
+            if (kept != 0) section.slots[slotOf(section, keyOf(section.lines[kept - 1]))] = kept;
+        }
+    }
+    std::uint32_t& slot = section.slots[slotOf(section, keyOf(section.lines[line]))];
+    if (slot == 0) {
+        slot = static_cast<std::uint32_t>(line + 1); // a later line of the same key is not read
+        ++section.keys;
+    }
+}
+
+void IniDocument::addLine(std::size_t start, std::size_t length, std::string_view end) {
+    const Line line{start, length, end};
+    const std::string_view text = lineText(line);
     const std::string_view trimmed = trimBlanks(text);
     if (!trimmed.empty() && trimmed.front() == '[') {
         const std::size_t close = trimmed.find(']');
@@ -117,18 +167,41 @@ void IniDocument::addLine(std::string_view text, std::string_view end) {
         // A repeated section is kept as it is but never read: the first of a name counts.
         firstSection_.emplace(name, sections_.size());
         sections_.emplace_back();
-    } else if (const std::size_t equals = text.find('='); equals != std::string_view::npos) {
+        sections_.back().lines.push_back(line);
+    } else {
+        Section& s = sections_.back();
+        s.lines.push_back(describedLine(start, length, end));
+        // A line without '=' names no value: the reader passes over it.
+        if (s.lines.back().hasValue) {
+            index(s, s.lines.size() - 1);
+            s.addAfter = s.lines.size() - 1;
+        }
+    }
+    sections_.back().kept = sections_.back().lines.size();
+}
+
+// The line at `start` in text_, with its key and value found.
+IniDocument::Line IniDocument::describedLine(std::size_t start, std::size_t length,
+                                             std::string_view end) const {
+    Line line{start, length, end};
+    const std::string_view text = lineText(line);
+    if (const std::size_t equals = text.find('='); equals != std::string_view::npos) {
+        const std::string_view key = trimBlanks(text.substr(0, equals));
         const std::string_view value = trimBlanks(text.substr(equals + 1));
+        line.keyStart = static_cast<std::size_t>(key.data() - text.data());
+        line.keyLength = key.size();
         line.valueStart = static_cast<std::size_t>(value.data() - text.data());
         line.valueEnd = line.valueStart + value.size();
-        Section& s = sections_.back();
-        s.firstLine.emplace(trimBlanks(text.substr(0, equals)), s.lines.size());
-        s.addAfter = s.lines.size();
+        line.hasValue = true;
     }
-    // A line without '=' names no value: the reader passes over it.
-    Section& s = sections_.back();
-    s.lines.push_back(std::move(line));
-    s.kept = s.lines.size();
+    return line;
+}
+
+// A line of new text, kept at the end of text_.
+IniDocument::Line IniDocument::newLine(std::string_view text, std::string_view end) {
+    const std::size_t start = text_.size();
+    text_ += text;
+    return describedLine(start, text.size(), end);
 }
 
 IniDocument::Line* IniDocument::lastLine(Section& section) {
@@ -153,9 +226,9 @@ IniDocument::Section& IniDocument::add(std::string_view name) {
     Section section;
     if (last) {
         if (last->end.empty()) last->end = lineEnd_;
-        if (!trimBlanks(last->text).empty()) section.lines.push_back(Line{"", lineEnd_});
+        if (!trimBlanks(lineText(*last)).empty()) section.lines.push_back(newLine("", lineEnd_));
     }
-    section.lines.push_back(Line{'[' + std::string(name) + ']', lineEnd_});
+    section.lines.push_back(newLine('[' + std::string(name) + ']', lineEnd_));
     section.kept = section.lines.size();
     section.addAfter = section.kept - 1;
     firstSection_.emplace(name, sections_.size());
@@ -165,33 +238,31 @@ IniDocument::Section& IniDocument::add(std::string_view name) {
 
 std::optional<std::string> IniDocument::read(std::string_view section, std::string_view key) const {
     const Section* s = find(section);
-    if (!s) return std::nullopt;
-    const auto found = s->firstLine.find(key);
-    if (found == s->firstLine.end()) return std::nullopt;
-    const Line& line = s->lines[found->second];
+    const Line* line = s ? findLine(*s, key) : nullptr;
+    if (!line) return std::nullopt;
     return std::string(
-        withoutQuotes(std::string_view(line.text).substr(line.valueStart, line.valueEnd - line.valueStart)));
+        withoutQuotes(lineText(*line).substr(line->valueStart, line->valueEnd - line->valueStart)));
 }
 
 void IniDocument::write(std::string_view section, std::string_view key, std::string_view value) {
     Section* found = find(section);
     Section& s = found ? *found : add(section);
-    std::string stored = storedProfileValue(value);
-    if (const auto at = s.firstLine.find(key); at != s.firstLine.end()) {
-        Line& line = s.lines[at->second];
-        const std::size_t length = line.valueEnd - line.valueStart;
-        const std::string_view current = std::string_view(line.text).substr(line.valueStart, length);
+    const std::string stored = storedProfileValue(value);
+    if (const Line* existing = findLine(s, key)) {
+        Line& line = s.lines[static_cast<std::size_t>(existing - s.lines.data())];
+        const std::string_view text = lineText(line);
+        const std::string_view current = text.substr(line.valueStart, line.valueEnd - line.valueStart);
         if (withoutQuotes(current) == withoutQuotes(stored)) return; // reads as the value already
-        line.text.replace(line.valueStart, length, stored);
-        line.valueEnd = line.valueStart + stored.size();
+        std::string changed(text.substr(0, line.valueStart));
+        changed += stored;
+        changed += text.substr(line.valueEnd);
+        line = newLine(changed, line.end);
         return;
     }
     Line& before = s.lines.size() > s.kept ? s.lines.back() : s.lines[s.addAfter];
     if (before.end.empty()) before.end = lineEnd_;
-    const std::size_t valueStart = key.size() + 1;
-    Line line{std::string(key) + '=' + stored, lineEnd_, valueStart, valueStart + stored.size()};
-    s.firstLine.emplace(key, s.lines.size());
-    s.lines.push_back(std::move(line));
+    s.lines.push_back(newLine(std::string(key) + '=' + stored, lineEnd_));
+    index(s, s.lines.size() - 1);
 }
 
 std::string IniDocument::text() const {
@@ -199,7 +270,7 @@ std::string IniDocument::text() const {
     for (const Section& s : sections_) {
         const auto put = [&](std::size_t from, std::size_t to) {
             for (std::size_t i = from; i < to; ++i) {
-                out += s.lines[i].text;
+                out += lineText(s.lines[i]);
                 out += s.lines[i].end;
             }
         };

@@ -5,6 +5,7 @@
 // dropped, then one pair of enclosing quotes). Every character of the text is kept: writing a key
 // changes its value and nothing else, so comments, blank lines, keys and sections this program
 // does not know, and repeated sections come back as they were. Text is UTF-8.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,27 +42,39 @@ class IniDocument {
         using is_transparent = void;
         bool operator()(std::string_view a, std::string_view b) const noexcept;
     };
-    using NameIndex = std::unordered_map<std::string, std::size_t, NameHash, SameName>;
 
+    // Positions are offsets into text_, which holds the file and, after it, every line written.
     struct Line {
-        std::string text;     // as in the file, without its end
-        std::string_view end; // the line end as in the file (static text); empty on a last line without one
-        std::size_t valueStart = 0, valueEnd = 0; // the value within text, blanks round it excluded
+        std::size_t start = 0, length = 0;
+        std::string_view end;                     // as in the file (static text); empty at the very end
+        std::size_t keyStart = 0, keyLength = 0;  // within the line, blanks round it excluded
+        std::size_t valueStart = 0, valueEnd = 0; // likewise; both 0 on a line without '='
+        bool hasValue = false;
     };
     struct Section {
         std::vector<Line> lines;  // header first (after a blank line for a section we add)
         std::size_t kept = 0;     // lines read from the file; lines added follow them
         std::size_t addAfter = 0; // the added lines go after this one of the kept lines
-        NameIndex firstLine;      // the first line of each key that has a value
+        // The first line of each key, by the key's hash: open addressing over line number + 1.
+        std::vector<std::uint32_t> slots;
+        std::size_t keys = 0;
     };
+    [[nodiscard]] std::string_view lineText(const Line& line) const;
+    [[nodiscard]] std::string_view keyOf(const Line& line) const;
+    [[nodiscard]] std::size_t slotOf(const Section& section, std::string_view key) const;
+    [[nodiscard]] const Line* findLine(const Section& section, std::string_view key) const;
+    void index(Section& section, std::size_t line);
+    [[nodiscard]] Line describedLine(std::size_t start, std::size_t length, std::string_view end) const;
+    Line newLine(std::string_view text, std::string_view end);
     Section* find(std::string_view name);
     [[nodiscard]] const Section* find(std::string_view name) const;
     Section& add(std::string_view name);
-    void addLine(std::string_view text, std::string_view end);
+    void addLine(std::size_t start, std::size_t length, std::string_view end);
     static Line* lastLine(Section& section);
 
+    std::string text_;
     std::vector<Section> sections_ = std::vector<Section>(1); // first: the lines before any header
-    NameIndex firstSection_;
+    std::unordered_map<std::string, std::size_t, NameHash, SameName> firstSection_;
     std::string_view lineEnd_ = "\r\n";
 };
 
