@@ -40,6 +40,26 @@ bool isLowSurrogate(char32_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
+// One code point from the start of non-empty `text`, and its length in bytes: U+FFFD and 1 for a
+// byte that starts no UTF-8 sequence. Surrogates are taken one by one, as utf8FromUtf16 writes them.
+char32_t nextCodePoint(std::string_view text, std::size_t& length) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    length = 1;
+    if (lead < 0x80) return lead;
+    const std::size_t size = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (size == 0 || lead >= 0xF5 || text.size() < size) return 0xFFFD;
+    char32_t c = lead & (0x7F >> size);
+    for (std::size_t i = 1; i < size; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80) return 0xFFFD;
+        c = c << 6 | (next & 0x3F);
+    }
+    constexpr std::array<char32_t, 5> shortest{0, 0, 0x80, 0x800, 0x10000};
+    if (c < shortest[size] || c > 0x10FFFF) return 0xFFFD;
+    length = size;
+    return c;
+}
+
 } // namespace
 
 TextEncoding fileEncoding(std::span<const std::uint8_t> bytes) {
@@ -61,24 +81,6 @@ std::string utf8FromUtf16(std::u16string_view text) {
     return out;
 }
 
-char32_t nextCodePoint(std::string_view text, std::size_t& length) {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    length = 1;
-    if (lead < 0x80) return lead;
-    const std::size_t size = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (size == 0 || lead >= 0xF5 || text.size() < size) return 0xFFFD;
-    char32_t c = lead & (0x7F >> size);
-    for (std::size_t i = 1; i < size; ++i) {
-        const auto next = static_cast<unsigned char>(text[i]);
-        if ((next & 0xC0) != 0x80) return 0xFFFD;
-        c = c << 6 | (next & 0x3F);
-    }
-    constexpr std::array<char32_t, 5> shortest{0, 0, 0x80, 0x800, 0x10000};
-    if (c < shortest[size] || c > 0x10FFFF) return 0xFFFD;
-    length = size;
-    return c;
-}
-
 std::u16string utf16FromUtf8(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
@@ -97,6 +99,8 @@ std::u16string utf16FromUtf8(std::string_view text) {
 }
 
 std::string unicodeFileText(std::span<const std::uint8_t> bytes, TextEncoding encoding) {
+    const std::size_t mark = encoding == TextEncoding::utf8 ? kUtf8Mark.size() : 2;
+    if (bytes.size() < mark) return {};
     if (encoding == TextEncoding::utf8) return {bytes.begin() + kUtf8Mark.size(), bytes.end()};
     const bool bigEndian = encoding == TextEncoding::utf16be;
     std::u16string units((bytes.size() - 2) / 2, u'\0'); // an odd last byte is not read

@@ -19,11 +19,8 @@ TextEncoding fileEncoding(std::span<const std::uint8_t> bytes);
 std::string utf8FromUtf16(std::u16string_view text);
 // Bytes that are no UTF-8 become U+FFFD each.
 std::u16string utf16FromUtf8(std::string_view text);
-// The code point at the start of non-empty `text` and its length in bytes: U+FFFD and 1 for a
-// byte that starts no UTF-8 sequence. Surrogates are taken one by one, as utf8FromUtf16 writes them.
-char32_t nextCodePoint(std::string_view text, std::size_t& length);
 
-// The text after the byte-order mark of a Unicode file (`encoding` is not ansi).
+// The text after the byte-order mark of a Unicode file (`encoding` is not ansi); empty without one.
 std::string unicodeFileText(std::span<const std::uint8_t> bytes, TextEncoding encoding);
 // The whole file, byte-order mark first.
 std::vector<std::uint8_t> unicodeFileBytes(std::string_view text, TextEncoding encoding);

@@ -1,6 +1,6 @@
 #include "settings/IniDocument.h"
 
-#include "settings/FileText.h"
+#include "pattern/NumberScan.h"
 
 #include <algorithm>
 #include <array>
@@ -34,34 +34,15 @@ std::string_view staticLineEnd(std::string_view end) {
     return found == ends.end() ? std::string_view() : *found;
 }
 
-// What the profile reader trims from names and values: the platform's blanks in any script, and
-// the old end-of-file mark Ctrl+Z.
-bool isProfileBlank(char32_t c) {
-    return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
-           c == 0x3000;
-}
-
-std::size_t blankAtFront(std::string_view text) {
-    std::size_t length = 0;
-    return !text.empty() && isProfileBlank(nextCodePoint(text, length)) ? length : 0;
-}
-
-std::size_t blankAtBack(std::string_view text) {
-    std::size_t start = text.size();
-    for (int i = 0; i < 4 && start > 0; ++i) {
-        if ((static_cast<unsigned char>(text[--start]) & 0xC0) != 0x80) break;
-    }
-    std::size_t length = 0;
-    return start < text.size() && isProfileBlank(nextCodePoint(text.substr(start), length)) &&
-                   start + length == text.size()
-               ? length
-               : 0;
+// What the profile reader trims from names and values: ASCII blanks and the old end-of-file mark
+// Ctrl+Z. Blanks of other scripts (no-break space, ideographic space) are kept.
+bool isProfileBlank(char c) {
+    return isCSpace(c) || c == '\x1A';
 }
 
 std::string_view trimBlanks(std::string_view text) {
-    for (std::size_t n = blankAtFront(text); n != 0; n = blankAtFront(text)) text.remove_prefix(n);
-    for (std::size_t n = blankAtBack(text); n != 0; n = blankAtBack(text)) text.remove_suffix(n);
+    while (!text.empty() && isProfileBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isProfileBlank(text.back())) text.remove_suffix(1);
     return text;
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Settings between runs, seen from outside: a first start writes the whole settings file and a
-# 4,371-byte image file; what one run leaves is what the next shows; a file of non-default values
-# is shown as written and written back; a hostile file starts and is saved in range; Escape does
+# Settings between runs, seen from outside: a first start writes the whole settings file in its
+# order and a 4,371-byte image file; what one run leaves is what the next shows; a file of
+# non-default values is shown as written and written back with the lines written by hand kept;
+# a hostile file starts and is saved in range; Escape does
 # not close, Alt+F4 ends and saves; the close button hides to the tray and a second start shows
 # the window again.
 source "$(dirname "$0")/lib.sh"
@@ -44,6 +45,13 @@ expect_eq "first start: FirstRun is now no" no "$(ini_value Common FirstRun)"
 expect_eq "first start: Version 150" 150 "$(ini_value Common Version)"
 expect_eq "first start: the colour written is white" 1.000000 "$(ini_value Color1 G)"
 expect_eq "first start: every key is there (10 cells x 4 + 29 others)" 69 "$(ini_text | grep -c '=')"
+order="Common FirstRun Version Window posX posY width focus2 Marquee animation interval period Color1 R G B"
+order+=" Color2 mode CustomColors customColorsLength"
+for i in 0 1 2 3 4 5 6 7 8 9; do order+=" Color${i}R Color${i}G Color${i}B Color${i}Focus"; done
+order+=" Zoom Mode shiftX shiftY shiftViewPortX shiftViewPortY captured.x captured.y zoomSize zoomSkale average"
+order+=" Patterns pattern1 pattern2 mode1 mode2 uPatternsLength"
+expect_eq "first start: sections and keys in the save order" "$order" \
+    "$(ini_text | awk '/^\[/ { gsub(/[][]/, ""); printf "%s ", $0; next } /=/ { sub(/=.*/, ""); printf "%s ", $0 }' | sed 's/ $//')"
 check "first start: the new file is UTF-16" [ "$(head -c 2 "$INI" | od -An -tx1 | tr -d ' ')" = fffe ]
 
 e2e_log "what one run leaves, the next shows"
@@ -63,11 +71,11 @@ stop_and_wait
 
 e2e_log "a file of non-default values, in the old placeholder syntax"
 {
-    printf '[Common]\r\nFirstRun=no\r\nVersion=120\r\n[Window]\r\nposX=200\r\nposY=150\r\nwidth=340\r\n'
+    printf '; written by hand\r\n[Common]\r\nFirstRun=no\r\nVersion=120\r\n\r\n[Window]\r\nposX=200\r\nposY=150\r\nwidth=340\r\n'
     printf '[Marquee]\r\nanimation=0\r\ninterval=250\r\nperiod=5\r\n[Zoom]\r\nzoomSize=25\r\nzoomSkale=3\r\n'
     printf 'captured.x=300\r\ncaptured.y=200\r\nshiftX=2\r\nshiftY=-1\r\naverage=3\r\n[Patterns]\r\n'
     printf 'uPatternsLength=1\r\nname0=old\r\npatternString0=#&rgbR;&rgbG;&rgbB;\r\npattern1=4\r\n'
-    printf '[Mine]\r\nkeep=yes\r\n'
+    printf '[Mine]\r\nkeep=yes\r\n[window]\r\nposX=999\r\n'
 } >"$INI"
 huex_start_and_wait
 expect_eq "non-default: the caption names the picked pixel and x3" "HUEX | X:302, Y:199   (x3)" "$(caption)"
@@ -81,7 +89,10 @@ expect_eq "non-default: zoom written back" "25 3 5" \
 expect_eq "non-default: the old placeholders are converted" "#{rgbR}{rgbG}{rgbB}" "$(ini_value Patterns patternString0)"
 expect_eq "non-default: written as the new version" 150 "$(ini_value Common Version)"
 expect_eq "non-default: a section the program does not know survives" yes "$(ini_value Mine keep)"
-check "non-default: an existing file keeps its encoding" [ "$(head -c 1 "$INI")" = "[" ]
+for line in '; written by hand' '' '[window]' 'posX=999'; do
+    check "non-default: the line '$line' is kept" grep -qxF "$line" <(ini_text)
+done
+check "non-default: an existing file keeps its encoding" [ "$(head -c 1 "$INI")" = ";" ]
 
 e2e_log "a hostile file"
 {
