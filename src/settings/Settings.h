@@ -3,9 +3,9 @@
 // brought into range, and written back as an ordered list of keys.
 #include "color/Color.h"
 #include "color/Palette.h"
+#include "pattern/ColorPattern.h"
 #include "geometry/Geometry.h"
 #include "geometry/ZoomLevels.h"
-#include "pattern/ColorPattern.h"
 #include "settings/IniDocument.h"
 
 #include <array>
