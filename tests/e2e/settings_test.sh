@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# Settings between runs, seen from outside: a first start writes the whole settings file in its
-# order and a 4,371-byte image file; what one run leaves is what the next shows; a file of
-# non-default values is shown as written and written back with the lines written by hand kept;
-# a hostile file starts and is saved in range; Escape does
-# not close, Alt+F4 ends and saves; the close button hides to the tray and a second start shows
-# the window again.
+# Settings between runs, seen from outside: a first start writes the whole settings file and a
+# 4,371-byte image file; what one run leaves is what the next shows; a file of non-default values
+# is shown as written and written back with the lines written by hand kept; a hostile file starts
+# and is saved in range; Escape does not close, Alt+F4 ends and saves; the close button hides to
+# the tray and a second start shows the window again.
 source "$(dirname "$0")/lib.sh"
 
 INI=$HUEX_APP_DIR/huex.ini
@@ -45,13 +44,6 @@ expect_eq "first start: FirstRun is now no" no "$(ini_value Common FirstRun)"
 expect_eq "first start: Version 150" 150 "$(ini_value Common Version)"
 expect_eq "first start: the colour written is white" 1.000000 "$(ini_value Color1 G)"
 expect_eq "first start: every key is there (10 cells x 4 + 29 others)" 69 "$(ini_text | grep -c '=')"
-order="Common FirstRun Version Window posX posY width focus2 Marquee animation interval period Color1 R G B"
-order+=" Color2 mode CustomColors customColorsLength"
-for i in 0 1 2 3 4 5 6 7 8 9; do order+=" Color${i}R Color${i}G Color${i}B Color${i}Focus"; done
-order+=" Zoom Mode shiftX shiftY shiftViewPortX shiftViewPortY captured.x captured.y zoomSize zoomSkale average"
-order+=" Patterns pattern1 pattern2 mode1 mode2 uPatternsLength"
-expect_eq "first start: sections and keys in the save order" "$order" \
-    "$(ini_text | awk '/^\[/ { gsub(/[][]/, ""); printf "%s ", $0; next } /=/ { sub(/=.*/, ""); printf "%s ", $0 }' | sed 's/ $//')"
 check "first start: the new file is UTF-16" [ "$(head -c 2 "$INI" | od -An -tx1 | tr -d ' ')" = fffe ]
 
 e2e_log "what one run leaves, the next shows"
