@@ -80,6 +80,13 @@ TEST_F(SettingsFolder, AnExistingFileKeepsItsEncodingAndTheKeysWeDoNotWrite) {
     EXPECT_EQ(back.posX, 77);
     GetPrivateProfileStringW(L"Patterns", L"name7", L"", value, 64, files.settings.c_str());
     EXPECT_STREQ(value, L"stale");
+    // A name the ANSI code page cannot hold is not lost: the file then becomes UTF-16.
+    s.userPatterns.push_back(ColorPattern("色彩 Свой", "{rgbR}", std::array<std::string, 9>{}));
+    ASSERT_TRUE(saveSettingsFile(files.settings, settingsEntries(s)));
+    GetPrivateProfileStringW(L"Patterns", L"name0", L"", value, 64, files.settings.c_str());
+    EXPECT_STREQ(value, L"色彩 Свой");
+    GetPrivateProfileStringW(L"Mine", L"keep", L"", value, 64, files.settings.c_str());
+    EXPECT_STREQ(value, L"this");
 }
 
 TEST_F(SettingsFolder, ASaveCutShortLeavesTheOldFileWhole) {
