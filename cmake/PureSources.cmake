@@ -14,6 +14,7 @@ set(HUEX_PURE_SOURCES
   src/picker/PatternMenuModel.cpp
   src/picker/KeyboardRules.cpp
   src/picker/PickerPersistence.cpp
+  src/settings/FileText.cpp
   src/settings/IniDocument.cpp
   src/settings/SettingsLoad.cpp
   src/settings/SettingsSave.cpp

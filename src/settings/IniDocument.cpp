@@ -3,40 +3,47 @@
 #include "pattern/NumberScan.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <utility>
 
 namespace huex {
 
 namespace {
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+// ASCII letters to lower case by table: names are compared and hashed a great deal.
+constexpr std::array<unsigned char, 256> kLowerCase = [] {
+    std::array<unsigned char, 256> table{};
+    for (std::size_t c = 0; c < table.size(); ++c)
+        table[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return table;
+}();
 
-std::string lowerCase(std::string_view name) {
-    std::string out(name);
-    std::transform(out.begin(), out.end(), out.begin(), lower);
-    return out;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+unsigned char lower(char c) {
+    return kLowerCase[static_cast<unsigned char>(c)];
 }
 
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n' || c == '\0';
 }
 
-// Splits text at line ends and hands each non-empty trimmed line to `take`.
-template <class Take> void forEachLine(std::string_view text, Take take) {
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && !isLineEnd(text[end])) ++end;
-        const std::string_view line = trimCSpace(text.substr(start, end - start));
-        if (!line.empty()) take(line);
-        start = end + 1;
-    }
+// The same line end in static storage, so that lines copy without it.
+std::string_view staticLineEnd(std::string_view end) {
+    static constexpr std::array<std::string_view, 4> ends{"\r\n", "\n", "\r", std::string_view("\0", 1)};
+    const auto* found = std::find(ends.begin(), ends.end(), end);
+    return found == ends.end() ? std::string_view() : *found;
+}
+
+// What the profile reader trims from names and values: ASCII blanks and the old end-of-file mark
+// Ctrl+Z. Blanks of other scripts (no-break space, ideographic space) are kept.
+bool isProfileBlank(char c) {
+    return isCSpace(c) || c == '\x1A';
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isProfileBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isProfileBlank(text.back())) text.remove_suffix(1);
+    return text;
 }
 
 bool isQuote(char c) {
@@ -52,70 +59,161 @@ std::string_view withoutQuotes(std::string_view value) {
 
 } // namespace
 
+std::size_t IniDocument::NameHash::operator()(std::string_view name) const noexcept {
+    std::size_t hash = 14695981039346656037ULL; // FNV-1a over the lower-case letters
+    for (const char c : name) hash = (hash ^ lower(c)) * 1099511628211ULL;
+    return hash;
+}
+
+bool IniDocument::SameName::operator()(std::string_view a, std::string_view b) const noexcept {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+}
+
 std::string storedProfileValue(std::string_view value) {
     std::string line(value);
     std::replace_if(line.begin(), line.end(), isLineEnd, ' ');
-    // Blanks at the ends are dropped by the reader (non-ASCII bytes may start a blank of another
-    // script), and so are quotes round the value: both are kept by one more pair of quotes.
-    const auto unsafeEnd = [](char c) { return isCSpace(c) || static_cast<unsigned char>(c) >= 0x80; };
-    if (!line.empty() &&
-        (unsafeEnd(line.front()) || unsafeEnd(line.back()) || withoutQuotes(line).size() != line.size()))
+    // Only what the reader would change is kept by one more pair of quotes.
+    if (trimBlanks(line).size() != line.size() || withoutQuotes(line).size() != line.size())
         line = '"' + line + '"';
     return line;
 }
 
 IniDocument IniDocument::parse(std::string_view text) {
     IniDocument document;
-    Section* current = nullptr;
-    forEachLine(text, [&](std::string_view line) {
-        if (line.front() == '[') {
-            const std::size_t close = line.find(']');
-            const std::string_view name = trimCSpace(
-                line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-            // A repeated section is kept as it is but never read: the first of a name counts.
-            document.sections_.push_back(Section{std::string(name), {}, {}});
-            current = &document.sections_.back();
-        } else if (current) {
-            addLine(*current, line);
+    document.text_ = text;
+    bool endFound = false;
+    for (std::size_t start = 0; start < text.size();) {
+        // The copy ends in a NUL, which ends a line as well.
+        const std::size_t end = start + std::strcspn(document.text_.c_str() + start, "\r\n");
+        std::size_t next = end;
+        if (next < text.size()) next += text.substr(next, 2) == "\r\n" ? 2 : 1;
+        const std::string_view lineEnd = staticLineEnd(text.substr(end, next - end));
+        if (!endFound && !lineEnd.empty() && lineEnd.front() != '\0') {
+            document.lineEnd_ = lineEnd;
+            endFound = true;
         }
-    });
+        document.addLine(start, end - start, lineEnd);
+        start = next;
+    }
     return document;
 }
 
-void IniDocument::addLine(Section& section, std::string_view line) {
-    Line entry;
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) {
-        entry.key = line;
-    } else {
-        entry.key = trimCSpace(line.substr(0, equals));
-        entry.value = trimCSpace(line.substr(equals + 1));
-        entry.hasValue = true;
-    }
-    // A line without '=' names no value: the reader passes over it.
-    if (entry.hasValue) section.firstLine.emplace(lowerCase(entry.key), section.lines.size());
-    section.lines.push_back(std::move(entry));
+std::string_view IniDocument::lineText(const Line& line) const {
+    return std::string_view(text_).substr(line.start, line.length);
 }
 
-const IniDocument::Line* IniDocument::findLine(const Section& section, std::string_view key) {
-    const auto found = section.firstLine.find(lowerCase(key));
-    return found == section.firstLine.end() ? nullptr : &section.lines[found->second];
+std::string_view IniDocument::keyOf(const Line& line) const {
+    return lineText(line).substr(line.keyStart, line.keyLength);
+}
+
+// The key's slot, or the free slot where it would go.
+std::size_t IniDocument::slotOf(const Section& section, std::string_view key) const {
+    const std::size_t mask = section.slots.size() - 1;
+    for (std::size_t i = NameHash{}(key)&mask;; i = (i + 1) & mask) {
+        const std::uint32_t line = section.slots[i];
+        if (line == 0 || SameName{}(keyOf(section.lines[line - 1]), key)) return i;
+    }
+}
+
+const IniDocument::Line* IniDocument::findLine(const Section& section, std::string_view key) const {
+    if (section.slots.empty()) return nullptr;
+    const std::uint32_t line = section.slots[slotOf(section, key)];
+    return line == 0 ? nullptr : &section.lines[line - 1];
+}
+
+void IniDocument::index(Section& section, std::size_t line) {
+    if ((section.keys + 1) * 2 > section.slots.size()) {
+        const std::vector<std::uint32_t> old = std::exchange(
+            section.slots, std::vector<std::uint32_t>(std::max<std::size_t>(16, section.slots.size() * 2)));
+        for (const std::uint32_t kept : old) {
+            if (kept != 0) section.slots[slotOf(section, keyOf(section.lines[kept - 1]))] = kept;
+        }
+    }
+    std::uint32_t& slot = section.slots[slotOf(section, keyOf(section.lines[line]))];
+    if (slot == 0) {
+        slot = static_cast<std::uint32_t>(line + 1); // a later line of the same key is not read
+        ++section.keys;
+    }
+}
+
+void IniDocument::addLine(std::size_t start, std::size_t length, std::string_view end) {
+    const Line line{start, length, end};
+    const std::string_view text = lineText(line);
+    const std::string_view trimmed = trimBlanks(text);
+    if (!trimmed.empty() && trimmed.front() == '[') {
+        const std::size_t close = trimmed.find(']');
+        const std::string_view name =
+            trimBlanks(trimmed.substr(1, close == std::string_view::npos ? close : close - 1));
+        // A repeated section is kept as it is but never read: the first of a name counts.
+        firstSection_.emplace(name, sections_.size());
+        sections_.emplace_back();
+        sections_.back().lines.push_back(line);
+    } else {
+        Section& s = sections_.back();
+        s.lines.push_back(describedLine(start, length, end));
+        // A line without '=' names no value: the reader passes over it.
+        if (s.lines.back().hasValue) {
+            index(s, s.lines.size() - 1);
+            s.addAfter = s.lines.size() - 1;
+        }
+    }
+    sections_.back().kept = sections_.back().lines.size();
+}
+
+// The line at `start` in text_, with its key and value found.
+IniDocument::Line IniDocument::describedLine(std::size_t start, std::size_t length,
+                                             std::string_view end) const {
+    Line line{start, length, end};
+    const std::string_view text = lineText(line);
+    if (const std::size_t equals = text.find('='); equals != std::string_view::npos) {
+        const std::string_view key = trimBlanks(text.substr(0, equals));
+        const std::string_view value = trimBlanks(text.substr(equals + 1));
+        line.keyStart = static_cast<std::size_t>(key.data() - text.data());
+        line.keyLength = key.size();
+        line.valueStart = static_cast<std::size_t>(value.data() - text.data());
+        line.valueEnd = line.valueStart + value.size();
+        line.hasValue = true;
+    }
+    return line;
+}
+
+// A line of new text, kept at the end of text_.
+IniDocument::Line IniDocument::newLine(std::string_view text, std::string_view end) {
+    const std::size_t start = text_.size();
+    text_ += text;
+    return describedLine(start, text.size(), end);
+}
+
+IniDocument::Line* IniDocument::lastLine(Section& section) {
+    if (section.lines.empty()) return nullptr;
+    if (section.lines.size() > section.kept && section.addAfter + 1 == section.kept)
+        return &section.lines.back();
+    return &section.lines[section.kept - 1];
 }
 
 IniDocument::Section* IniDocument::find(std::string_view name) {
-    for (Section& s : sections_) {
-        if (sameName(s.name, name)) return &s;
-    }
-    return nullptr;
+    const auto found = firstSection_.find(name);
+    return found == firstSection_.end() ? nullptr : &sections_[found->second];
 }
 
 const IniDocument::Section* IniDocument::find(std::string_view name) const {
     return const_cast<IniDocument*>(this)->find(name);
 }
 
-IniDocument::Section& IniDocument::findOrAdd(std::string_view name) {
-    if (Section* s = find(name)) return *s;
-    sections_.push_back(Section{std::string(name), {}, {}});
+IniDocument::Section& IniDocument::add(std::string_view name) {
+    Line* last = nullptr;
+    for (auto s = sections_.rbegin(); s != sections_.rend() && !last; ++s) last = lastLine(*s);
+    Section section;
+    if (last) {
+        if (last->end.empty()) last->end = lineEnd_;
+        if (!trimBlanks(lineText(*last)).empty()) section.lines.push_back(newLine("", lineEnd_));
+    }
+    section.lines.push_back(newLine('[' + std::string(name) + ']', lineEnd_));
+    section.kept = section.lines.size();
+    section.addAfter = section.kept - 1;
+    firstSection_.emplace(name, sections_.size());
+    sections_.push_back(std::move(section));
     return sections_.back();
 }
 
@@ -123,49 +221,45 @@ std::optional<std::string> IniDocument::read(std::string_view section, std::stri
     const Section* s = find(section);
     const Line* line = s ? findLine(*s, key) : nullptr;
     if (!line) return std::nullopt;
-    return std::string(withoutQuotes(line->value));
+    return std::string(
+        withoutQuotes(lineText(*line).substr(line->valueStart, line->valueEnd - line->valueStart)));
 }
 
 void IniDocument::write(std::string_view section, std::string_view key, std::string_view value) {
-    Section& s = findOrAdd(section);
-    std::string stored = storedProfileValue(value);
-    if (const Line* found = findLine(s, key)) {
-        Line& line = s.lines[static_cast<std::size_t>(found - s.lines.data())];
-        line.value = std::move(stored);
-        line.hasValue = true;
+    Section* found = find(section);
+    Section& s = found ? *found : add(section);
+    const std::string stored = storedProfileValue(value);
+    if (const Line* existing = findLine(s, key)) {
+        Line& line = s.lines[static_cast<std::size_t>(existing - s.lines.data())];
+        const std::string_view text = lineText(line);
+        const std::string_view current = text.substr(line.valueStart, line.valueEnd - line.valueStart);
+        if (withoutQuotes(current) == withoutQuotes(stored)) return; // reads as the value already
+        std::string changed(text.substr(0, line.valueStart));
+        changed += stored;
+        changed += text.substr(line.valueEnd);
+        line = newLine(changed, line.end);
         return;
     }
-    s.firstLine.emplace(lowerCase(key), s.lines.size());
-    s.lines.push_back(Line{std::string(key), std::move(stored), true});
-}
-
-std::string IniDocument::sectionLines(std::string_view section) const {
-    std::string out;
-    if (const Section* s = find(section)) {
-        for (const Line& line : s->lines) {
-            out += line.key;
-            if (line.hasValue) out += '=' + line.value;
-            out += '\0';
-        }
-    }
-    return out;
-}
-
-std::vector<std::string> IniDocument::sectionNames() const {
-    std::vector<std::string> names;
-    for (const Section& s : sections_) names.push_back(s.name);
-    return names;
+    Line& before = s.lines.size() > s.kept ? s.lines.back() : s.lines[s.addAfter];
+    if (before.end.empty()) before.end = lineEnd_;
+    s.lines.push_back(newLine(std::string(key) + '=' + stored, lineEnd_));
+    index(s, s.lines.size() - 1);
 }
 
 std::string IniDocument::text() const {
     std::string out;
     for (const Section& s : sections_) {
-        out += '[' + s.name + "]\r\n";
-        for (const Line& line : s.lines) {
-            out += line.key;
-            if (line.hasValue) out += '=' + line.value;
-            out += "\r\n";
-        }
+        const auto put = [&](std::size_t from, std::size_t to) {
+            for (std::size_t i = from; i < to; ++i) {
+                out += lineText(s.lines[i]);
+                out += s.lines[i].end;
+            }
+        };
+        // The lines read, with the added ones after the section's last key.
+        const std::size_t split = s.kept == 0 ? 0 : s.addAfter + 1;
+        put(0, split);
+        put(s.kept, s.lines.size());
+        put(split, s.kept);
     }
     return out;
 }

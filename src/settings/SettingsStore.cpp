@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 
+#include "settings/FileText.h"
 #include "settings/ImageFile.h"
 
 #include "win/Handles.h"
@@ -11,22 +12,18 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <initializer_list>
+#include <optional>
+#include <string_view>
 
 namespace huex {
 
 namespace {
 
-constexpr std::array<const wchar_t*, 9> kSections{L"Common", L"Marquee",  L"Window",
-                                                  L"Color1", L"Color2",   L"CustomColors",
-                                                  L"Zoom",   L"Patterns", L"Contrast"};
+// Larger settings files are not read, and not replaced by a save.
+constexpr std::size_t kLargestFile = std::size_t{64} << 20;
 
 std::wstring copyPath(const std::wstring& path) {
     return path + L".new";
-}
-
-bool exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool writeWholeFile(const std::wstring& path, std::span<const std::uint8_t> bytes) {
@@ -39,23 +36,15 @@ bool writeWholeFile(const std::wstring& path, std::span<const std::uint8_t> byte
            written == bytes.size() && FlushFileBuffers(file.get());
 }
 
-// What the profile functions wrote reaches the disk before the copy replaces the file.
-bool flushToDisk(const std::wstring& path) {
-    HANDLE opened =
-        CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return false;
-    const win::UniqueHandle file(opened);
-    return FlushFileBuffers(file.get()) != FALSE;
-}
-
-// At most `limit` bytes from the start of a file; empty when it cannot be read.
-std::vector<std::uint8_t> fileStart(const std::wstring& path, std::size_t limit) {
+// At most `limit` bytes from the start of a file; nothing when the file is missing or cannot be
+// read that far.
+std::optional<std::vector<std::uint8_t>> readFileStart(const std::wstring& path, std::size_t limit) {
     HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return {};
+    if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
     const win::UniqueHandle file(opened);
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size)) return {};
+    if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;
     std::vector<std::uint8_t> bytes(std::min<std::size_t>(static_cast<std::size_t>(size.QuadPart), limit));
     std::size_t filled = 0;
     while (filled < bytes.size()) {
@@ -63,36 +52,77 @@ std::vector<std::uint8_t> fileStart(const std::wstring& path, std::size_t limit)
         if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &got,
                       nullptr) ||
             got == 0)
-            break;
+            return std::nullopt;
         filled += got;
     }
-    bytes.resize(filled);
     return bytes;
 }
 
-// The file's text as UTF-8, decoded as the profile functions decode it: UTF-16 (either byte order)
-// or UTF-8 after a byte-order mark, the ANSI code page without one.
-std::string profileText(const std::vector<std::uint8_t>& bytes) {
-    const auto starts = [&](std::initializer_list<std::uint8_t> mark) {
-        return bytes.size() >= mark.size() && std::equal(mark.begin(), mark.end(), bytes.begin());
-    };
-    if (starts({0xFF, 0xFE}) || starts({0xFE, 0xFF})) {
-        const bool bigEndian = bytes[0] == 0xFE;
-        std::wstring text((bytes.size() - 2) / 2, L'\0');
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const std::uint8_t first = bytes[2 + 2 * i], second = bytes[3 + 2 * i];
-            text[i] = static_cast<wchar_t>(bigEndian ? first << 8 | second : second << 8 | first);
-        }
-        return win::narrow(text);
+std::vector<std::uint8_t> fileStart(const std::wstring& path, std::size_t limit) {
+    return readFileStart(path, limit).value_or(std::vector<std::uint8_t>{});
+}
+
+// The settings file as it is before a save: empty when there is none yet, nothing when it is
+// there but cannot be read whole, so that a save never replaces what it could not keep.
+std::optional<std::vector<std::uint8_t>> fileBeforeSave(const std::wstring& path) {
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return std::vector<std::uint8_t>{};
+        return std::nullopt;
     }
-    if (starts({0xEF, 0xBB, 0xBF})) return {bytes.begin() + 3, bytes.end()};
+    auto bytes = readFileStart(path, kLargestFile + 1);
+    if (bytes && bytes->size() > kLargestFile) return std::nullopt;
+    return bytes;
+}
+
+std::u16string units(std::wstring_view text) {
+    return {text.begin(), text.end()};
+}
+
+// The file's text, decoded as the profile functions decode it: UTF-16 (either byte order) or UTF-8
+// after a byte-order mark, the ANSI code page without one.
+std::string fileText(const std::vector<std::uint8_t>& bytes, TextEncoding encoding) {
+    if (encoding != TextEncoding::ansi) return unicodeFileText(bytes, encoding);
     if (bytes.empty() || bytes.size() > INT_MAX) return {};
     const auto* ansi = reinterpret_cast<const char*>(bytes.data());
     const int length = static_cast<int>(bytes.size());
     std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, ansi, length, nullptr, 0)),
                       L'\0');
     MultiByteToWideChar(CP_ACP, 0, ansi, length, text.data(), static_cast<int>(text.size()));
-    return win::narrow(text);
+    return utf8FromUtf16(units(text));
+}
+
+// The text in the ANSI code page; nothing when a character has no form there.
+std::optional<std::vector<std::uint8_t>> ansiBytes(std::string_view text) {
+    const std::u16string utf16 = utf16FromUtf8(text);
+    if (utf16.empty()) return std::vector<std::uint8_t>{};
+    if (utf16.size() > INT_MAX) return std::nullopt;
+    const std::wstring wide(utf16.begin(), utf16.end());
+    const int length = static_cast<int>(wide.size());
+    BOOL lost = FALSE;
+    const int size =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, nullptr, 0, nullptr, &lost);
+    if (size <= 0 || lost) return std::nullopt;
+    std::vector<std::uint8_t> out(static_cast<std::size_t>(size));
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length,
+                        reinterpret_cast<char*>(out.data()), size, nullptr, nullptr);
+    return out;
+}
+
+// The edited text in the file's encoding. An ANSI file stays ANSI only when nothing is lost by
+// that: its own bytes come back unchanged and every new character has a form in the code page;
+// otherwise it becomes UTF-16, which the profile functions read as the same text.
+std::vector<std::uint8_t> fileBytes(const std::vector<std::uint8_t>& original, TextEncoding encoding,
+                                    std::string_view text) {
+    if (encoding == TextEncoding::ansi) {
+        const auto read = ansiBytes(fileText(original, encoding));
+        if (read && *read == original) {
+            if (auto bytes = ansiBytes(text)) return std::move(*bytes);
+        }
+        encoding = TextEncoding::utf16le;
+    }
+    return unicodeFileBytes(text, encoding);
 }
 
 } // namespace
@@ -108,29 +138,19 @@ SettingsFiles settingsFilesBesideProgram() {
 IniDocument readSettingsFile(const std::wstring& path) {
     // One read of the whole file: the profile functions would open and check it once per section,
     // which costs milliseconds under Wine.
-    constexpr std::size_t kLargestFile = std::size_t{64} << 20;
-    return IniDocument::parse(profileText(fileStart(path, kLargestFile)));
+    const std::vector<std::uint8_t> bytes = fileStart(path, kLargestFile);
+    return IniDocument::parse(fileText(bytes, fileEncoding(bytes)));
 }
 
 std::wstring writeSettingsCopy(const std::wstring& path, const std::vector<SettingsEntry>& entries) {
-    std::wstring copy = copyPath(path);
-    DeleteFileW(copy.c_str()); // left by a save that was cut short
-    if (exists(path)) {
-        if (!CopyFileW(path.c_str(), copy.c_str(), FALSE)) return {};
-    } else {
-        static constexpr std::array<std::uint8_t, 2> byteOrderMark{0xFF, 0xFE};
-        if (!writeWholeFile(copy, byteOrderMark)) return {};
-    }
-    IniDocument document = readSettingsFile(copy);
+    // A file we create is UTF-16, so that pattern names in any script keep.
+    const auto original = fileBeforeSave(path);
+    if (!original) return {};
+    const TextEncoding encoding = original->empty() ? TextEncoding::utf16le : fileEncoding(*original);
+    IniDocument document = IniDocument::parse(fileText(*original, encoding));
     for (const SettingsEntry& e : entries) document.write(e.section, e.key, e.value);
-    bool written = true;
-    for (const wchar_t* section : kSections) {
-        // The section function takes the lines ended by NULs and one more NUL at the end.
-        const std::wstring lines = win::widen(document.sectionLines(win::narrow(section))) + L'\0';
-        written = WritePrivateProfileSectionW(section, lines.c_str(), copy.c_str()) && written;
-    }
-    WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str()); // leaves nothing cached
-    if (!written || !flushToDisk(copy)) {
+    std::wstring copy = copyPath(path);
+    if (!writeWholeFile(copy, fileBytes(*original, encoding, document.text()))) {
         DeleteFileW(copy.c_str());
         return {};
     }

@@ -1,9 +1,10 @@
 #pragma once
-// The settings and image files on disk. The settings are written through the wide profile
-// functions into a copy beside the file, which then replaces it in one step, so that no save
-// leaves half a file and keys this version does not know survive. A file we create is UTF-16 with
-// a byte-order mark, so pattern names in any script keep; an existing file keeps its encoding. It
-// is read in one piece and decoded as the profile functions decode it.
+// The settings and image files on disk. A save writes the whole new file as a copy beside the old
+// one, which then replaces it in one step: a program stopped at any moment leaves the old file or
+// the new one, never part of either, and a copy left behind is written over by the next save.
+// The settings file keeps every line it does not change, byte for byte, in its own encoding; a
+// file we create is UTF-16 with a byte-order mark, so pattern names in any script keep. It is
+// read in one piece and decoded as the profile functions decode it.
 #include "settings/IniDocument.h"
 #include "settings/Settings.h"
 
@@ -24,8 +25,9 @@ SettingsFiles settingsFilesIn(const std::wstring& folder);
 // The whole file (empty for a missing one).
 IniDocument readSettingsFile(const std::wstring& path);
 
-// Writes the entries into a copy of the file (or a new file) beside it; returns the copy's path,
-// empty when it could not be made. The original is untouched.
+// Writes the file with the entries set into a copy beside it; returns the copy's path, empty when
+// it could not be made (also when the file is there but cannot be read whole). The original is
+// untouched.
 std::wstring writeSettingsCopy(const std::wstring& path, const std::vector<SettingsEntry>& entries);
 // Puts the copy in place of the file in one step.
 bool replaceWithCopy(const std::wstring& copy, const std::wstring& path);

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Settings between runs, seen from outside: a first start writes the whole settings file and a
 # 4,371-byte image file; what one run leaves is what the next shows; a file of non-default values
-# is shown as written and written back; a hostile file starts and is saved in range; Escape does
-# not close, Alt+F4 ends and saves; the close button hides to the tray and a second start shows
-# the window again.
+# is shown as written and written back with the lines written by hand kept; a hostile file starts
+# and is saved in range; Escape does not close, Alt+F4 ends and saves; the close button hides to
+# the tray and a second start shows the window again.
 source "$(dirname "$0")/lib.sh"
 
 INI=$HUEX_APP_DIR/huex.ini
@@ -63,11 +63,11 @@ stop_and_wait
 
 e2e_log "a file of non-default values, in the old placeholder syntax"
 {
-    printf '[Common]\r\nFirstRun=no\r\nVersion=120\r\n[Window]\r\nposX=200\r\nposY=150\r\nwidth=340\r\n'
+    printf '; written by hand\r\n[Common]\r\nFirstRun=no\r\nVersion=120\r\n\r\n[Window]\r\nposX=200\r\nposY=150\r\nwidth=340\r\n'
     printf '[Marquee]\r\nanimation=0\r\ninterval=250\r\nperiod=5\r\n[Zoom]\r\nzoomSize=25\r\nzoomSkale=3\r\n'
     printf 'captured.x=300\r\ncaptured.y=200\r\nshiftX=2\r\nshiftY=-1\r\naverage=3\r\n[Patterns]\r\n'
     printf 'uPatternsLength=1\r\nname0=old\r\npatternString0=#&rgbR;&rgbG;&rgbB;\r\npattern1=4\r\n'
-    printf '[Mine]\r\nkeep=yes\r\n'
+    printf '[Mine]\r\nkeep=yes\r\n[window]\r\nposX=999\r\n'
 } >"$INI"
 huex_start_and_wait
 expect_eq "non-default: the caption names the picked pixel and x3" "HUEX | X:302, Y:199   (x3)" "$(caption)"
@@ -81,7 +81,10 @@ expect_eq "non-default: zoom written back" "25 3 5" \
 expect_eq "non-default: the old placeholders are converted" "#{rgbR}{rgbG}{rgbB}" "$(ini_value Patterns patternString0)"
 expect_eq "non-default: written as the new version" 150 "$(ini_value Common Version)"
 expect_eq "non-default: a section the program does not know survives" yes "$(ini_value Mine keep)"
-check "non-default: an existing file keeps its encoding" [ "$(head -c 1 "$INI")" = "[" ]
+for line in '; written by hand' '' '[window]' 'posX=999'; do
+    check "non-default: the line '$line' is kept" grep -qxF "$line" <(ini_text)
+done
+check "non-default: an existing file keeps its encoding" [ "$(head -c 1 "$INI")" = ";" ]
 
 e2e_log "a hostile file"
 {

@@ -261,22 +261,15 @@ TEST(IniDocument, ReadsAsTheProfileFunctionsDo) {
     EXPECT_FALSE(file.read("Nothing", "q"));
 }
 
-TEST(IniDocument, WritingKeepsOtherKeysAndStoresValuesThatReadBack) {
-    IniDocument file = IniDocument::parse("[Window]\nfocus=edit1\nposX=1\n[Other]\nmine=kept\n");
-    file.write("window", "POSX", "2");
-    file.write("Window", "width", "306");
-    file.write("New", "k", "v");
-    EXPECT_EQ(file.text(),
-              "[Window]\r\nfocus=edit1\r\nposX=2\r\nwidth=306\r\n[Other]\r\nmine=kept\r\n[New]\r\nk=v\r\n");
-    EXPECT_EQ(file.sectionLines("Window"), std::string("focus=edit1\0posX=2\0width=306\0", 29));
-    for (const char* value :
-         {"plain", " lead", "trail\t", "\"both\"", "'both'", "\"", "''", "Цвет", "a\"b"}) {
+TEST(IniDocument, WrittenValuesReadBack) {
+    IniDocument file;
+    for (const char* value : {"plain", " lead", "trail\t", "\"both\"", "'both'", "\"", "''", "Цвет", "a\"b",
+                              "\u00A0nbsp", "ideographic\u3000", "\x1A"}) {
         file.write("Text", "v", value);
         EXPECT_EQ(IniDocument::parse(file.text()).read("Text", "v"), value) << value;
     }
     file.write("Text", "v", std::string_view("two\r\nlines\0!", 12));
     EXPECT_EQ(IniDocument::parse(file.text()).read("Text", "v"), "two  lines !");
-    EXPECT_EQ(IniDocument::parse(file.text()).sectionNames().size(), 4u);
 }
 
 TEST(WindowPlacement, MovesOnlyWindowsThatStayReachable) {

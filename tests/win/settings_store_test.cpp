@@ -1,18 +1,23 @@
 // The settings and image files through the real profile functions, in a folder of their own:
 // every key round-trips, new files are UTF-16, old files keep their encoding and foreign keys, a
-// save cut short leaves the old file whole, and the image file is exactly its size.
+// save cut short or killed at any moment leaves the old file or the new one whole, and the image
+// file is exactly its size.
 #include "../host/SettingsDifference.h"
 #include "TempFolder.h"
 #include "settings/ImageFile.h"
 #include "settings/SettingsStore.h"
+#include "win/Handles.h"
 #include "win/Text.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <iostream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -75,6 +80,13 @@ TEST_F(SettingsFolder, AnExistingFileKeepsItsEncodingAndTheKeysWeDoNotWrite) {
     EXPECT_EQ(back.posX, 77);
     GetPrivateProfileStringW(L"Patterns", L"name7", L"", value, 64, files.settings.c_str());
     EXPECT_STREQ(value, L"stale");
+    // A name the ANSI code page cannot hold is not lost: the file then becomes UTF-16.
+    s.userPatterns.push_back(ColorPattern("色彩 Свой", "{rgbR}", std::array<std::string, 9>{}));
+    ASSERT_TRUE(saveSettingsFile(files.settings, settingsEntries(s)));
+    GetPrivateProfileStringW(L"Patterns", L"name0", L"", value, 64, files.settings.c_str());
+    EXPECT_STREQ(value, L"色彩 Свой");
+    GetPrivateProfileStringW(L"Mine", L"keep", L"", value, 64, files.settings.c_str());
+    EXPECT_STREQ(value, L"this");
 }
 
 TEST_F(SettingsFolder, ASaveCutShortLeavesTheOldFileWhole) {
@@ -104,16 +116,18 @@ std::string utf16(const std::wstring& text, bool bigEndian) {
 }
 
 TEST_F(SettingsFolder, FilesReadAsTheProfileFunctionsReadThem) {
-    const std::wstring text = L"top=none\r\n[Patterns]\r\n name0 = Свой цвет \r\nNAME1=\"  quoted \"\r\n"
-                              L"name2='x'\r\nname3=\"half\r\nname4=\r\nname5\r\n[patterns]\r\nname6=later\r\n"
-                              L"name0=second\r\n; note=1\r\n";
+    const std::wstring text =
+        L"top=none\r\n[Patterns]\r\n name0 = Свой цвет \r\nNAME1=\"  quoted \"\r\n"
+        L"name2='x'\r\nname3=\"half\r\nname4=\r\nname5\r\nname7=\u00A0nb\u00A0\r\nname8=\u3000x\u2003\r\n"
+        L"name9=\x1Ay\x1A\r\nname10=\x1Cz\x1F\r\n[patterns]\r\nname6=later\r\n"
+        L"name0=second\r\n; note=1\r\n";
     const std::string utf8 = win::narrow(text);
     const std::string encodings[] = {utf16(text, false), utf16(text, true), "\xEF\xBB\xBF" + utf8};
     for (const std::string& bytes : encodings) {
         putFile(files.settings, bytes);
         const IniDocument read = readSettingsFile(files.settings);
-        for (const wchar_t* key :
-             {L"name0", L"name1", L"name2", L"name3", L"name4", L"name5", L"name6", L"top"}) {
+        for (const wchar_t* key : {L"name0", L"name1", L"name2", L"name3", L"name4", L"name5", L"name6",
+                                   L"top", L"name7", L"name8", L"name9", L"name10"}) {
             std::array<wchar_t, 256> api{};
             const DWORD length =
                 GetPrivateProfileStringW(L"Patterns", key, L"\x01missing", api.data(),
@@ -149,6 +163,110 @@ TEST_F(SettingsFolder, SettingsAreSavedEvenWhenTheImageFileCannotBe) {
     EXPECT_FALSE(result.image);
     EXPECT_TRUE(result.settings);
     EXPECT_EQ(loadBack().interval, 250);
+}
+
+// A save killed at random moments: a child process (this program, running the disabled test
+// below) saves two sets of settings in turn for as long as it lives, and is terminated at 20
+// random points.
+constexpr wchar_t kChildFolder[] = L"HUEX_SAVE_IN_TURN_FOLDER";
+constexpr wchar_t kChildReady[] = L"HUEX_SAVE_IN_TURN_READY";
+
+Settings settingsInTurn(int which) {
+    Settings s = nonDefaultSettings();
+    if (which == 1) {
+        s.interval = 9999;
+        s.userPatterns.resize(2);
+    }
+    return s;
+}
+
+void saveInTurn(const SettingsFiles& files, int which) {
+    const std::vector<std::uint32_t> pixels(33 * 33, which == 1 ? 0x123456 : 0xABCDEF);
+    saveFiles(files, settingsEntries(settingsInTurn(which)), imageFileBytes(pixels));
+}
+
+std::wstring environmentValue(const wchar_t* name) {
+    std::array<wchar_t, MAX_PATH> value{};
+    const DWORD length = GetEnvironmentVariableW(name, value.data(), MAX_PATH);
+    return length < MAX_PATH ? std::wstring(value.data(), length) : std::wstring();
+}
+
+bool exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+TEST(SettingsSaveKilled, DISABLED_ChildSavesInTurn) {
+    const std::wstring folder = environmentValue(kChildFolder);
+    ASSERT_FALSE(folder.empty());
+    const SettingsFiles files = settingsFilesIn(folder);
+    const win::UniqueHandle ready(
+        OpenEventW(EVENT_MODIFY_STATE, FALSE, environmentValue(kChildReady).c_str()));
+    for (int i = 0;; ++i) {
+        saveInTurn(files, i % 2);
+        if (i == 0 && ready) SetEvent(ready.get());
+    }
+}
+
+TEST(SettingsSaveKilled, TheFilesAreTheOldOrTheNewOnesWhole) {
+    TempFolder folder{L"huex-killed-"};
+    ASSERT_TRUE(folder.created());
+    const SettingsFiles files = settingsFilesIn(folder.path());
+    // The bytes each save leaves once the file holds every key, and how long one save takes.
+    std::array<std::vector<std::uint8_t>, 2> settings, images;
+    saveInTurn(files, 1);
+    const auto started = std::chrono::steady_clock::now();
+    for (int which : {0, 1}) {
+        saveInTurn(files, which);
+        settings[which] = fileBytes(files.settings);
+        images[which] = fileBytes(files.image);
+    }
+    const auto save =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started) / 2;
+
+    const std::wstring readyName = L"huex-save-in-turn-" + std::to_wstring(GetCurrentProcessId());
+    ASSERT_TRUE(SetEnvironmentVariableW(kChildFolder, folder.path().c_str()));
+    ASSERT_TRUE(SetEnvironmentVariableW(kChildReady, readyName.c_str()));
+    std::array<wchar_t, MAX_PATH> program{};
+    GetModuleFileNameW(nullptr, program.data(), MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(program.data()) +
+                           L"\" --gtest_filter=SettingsSaveKilled.DISABLED_ChildSavesInTurn"
+                           L" --gtest_also_run_disabled_tests";
+    const unsigned seed = std::random_device{}();
+    std::mt19937 random(seed);
+    // Anywhere in the next three saves after the first, in either file.
+    std::uniform_int_distribution<long long> delay(0, 3 * save.count());
+    int copiesLeft = 0;
+    for (int kill = 0; kill < 20; ++kill) {
+        const win::UniqueHandle ready(CreateEventW(nullptr, TRUE, FALSE, readyName.c_str()));
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION child{};
+        ASSERT_TRUE(CreateProcessW(program.data(), command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                                   nullptr, nullptr, &startup, &child));
+        const win::UniqueHandle process(child.hProcess), thread(child.hThread);
+        ASSERT_EQ(WaitForSingleObject(ready.get(), 60000), WAIT_OBJECT_0);
+        const auto at = std::chrono::steady_clock::now() + std::chrono::microseconds(delay(random));
+        while (std::chrono::steady_clock::now() < at) {
+        }
+        TerminateProcess(process.get(), 1);
+        WaitForSingleObject(process.get(), INFINITE);
+
+        const std::vector<std::uint8_t> settingsNow = fileBytes(files.settings),
+                                        imageNow = fileBytes(files.image);
+        EXPECT_TRUE(settingsNow == settings[0] || settingsNow == settings[1])
+            << "kill " << kill << ", seed " << seed;
+        EXPECT_TRUE(imageNow == images[0] || imageNow == images[1]) << "kill " << kill << ", seed " << seed;
+        const Settings loaded = loadSettings(readSettingsFile(files.settings), kScreen);
+        EXPECT_TRUE(settingsDifference(loaded, settingsInTurn(0), 5e-7).empty() ||
+                    settingsDifference(loaded, settingsInTurn(1), 5e-7).empty());
+        copiesLeft += exists(files.settings + L".new") || exists(files.image + L".new") ? 1 : 0;
+    }
+    std::cout << "one save " << save.count() << " us; " << copiesLeft << " of 20 kills left a copy behind\n";
+    // A copy left behind is not read, and the next save writes over it and puts it in place.
+    saveInTurn(files, 0);
+    EXPECT_EQ(fileBytes(files.settings), settings[0]);
+    EXPECT_FALSE(exists(files.settings + L".new"));
+    EXPECT_FALSE(exists(files.image + L".new"));
 }
 
 } // namespace
