@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <functional>
 #include <ole2.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -128,21 +129,36 @@ HWND showStripes(int left, int top, int side) {
     return window;
 }
 
+// A memory DC with a 32-bit bitmap of the window's client size selected, for WM_PRINTCLIENT.
+class ClientCanvas {
+  public:
+    explicit ClientCanvas(HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        memory_.reset(CreateCompatibleDC(nullptr));
+        select_.emplace(memory_.get(), bitmap_.get());
+    }
+    [[nodiscard]] HDC dc() const { return memory_.get(); }
+
+  private:
+    win::UniqueBitmap bitmap_;
+    win::UniqueMemoryDc memory_;
+    std::optional<win::SelectGuard> select_;
+};
+
 // A full paint at 192 DPI, four times the pixels, against the same paint at 96 (goal: <= 2.5x).
 void scaledPaint(ColorPickerDialog& picker, int repetitions, double paintAt96) {
     HWND window = picker.hwnd();
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(192, 192), 0);
-    RECT client{};
-    GetClientRect(window, &client);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const win::UniqueBitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const win::UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
-    const win::SelectGuard select(memory.get(), canvas.get());
+    const ClientCanvas canvas(window);
+    HDC memory = canvas.dc();
     std::vector<Step> paint{
         {"full paint at 192 DPI, WM_PRINTCLIENT into a memory DC",
-         [&] { SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT); }}};
+         [&] { SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT); }}};
     measure(paint, repetitions, repetitions / 10 + 1);
     printTable("Full paint at 192 DPI against 96 DPI (goal: <= 2.5x)", paint, paintAt96,
                "full paint at 96 DPI, WM_PRINTCLIENT");
@@ -318,17 +334,7 @@ int run(int repetitions) {
     // Outside a drag: the view is drawn from the captured image, as the timers and WM_PAINT see it.
     SendMessageW(window, WM_RBUTTONDOWN, 0, 0); // cancels the drag
     picker.captureScreen();
-    const RECT client = [&] {
-        RECT r{};
-        GetClientRect(window, &r);
-        return r;
-    }();
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const win::UniqueBitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const win::UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
-    const win::SelectGuard select(memory.get(), canvas.get());
+    const ClientCanvas canvas(window);
 
     auto marqueeTick = [&] {
         const win::WindowDc dc(window);
@@ -352,7 +358,7 @@ int run(int repetitions) {
              picker.paint(dc.get());
          }},
         {"full paint, WM_PRINTCLIENT into a memory DC",
-         [&] { SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT); }},
+         [&] { SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT); }},
     };
     measure(pieces, repetitions, repetitions / 10 + 1);
     printTable("Marquee tick and full paint (per call)", pieces, summarize(pieces[0].micros).median,
