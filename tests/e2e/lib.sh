@@ -237,6 +237,25 @@ huex_click() {
     xdotool mousemove --sync $((left + $1)) $((top + $2)) click "${3:-1}"
 }
 
+# pipette_drag X Y SCREEN_X SCREEN_Y: presses at client (X, Y) of the picker window (on the
+# pipette bar), drags in steps to the screen point and releases the button there.
+pipette_drag() {
+    local left top step
+    read -r left top _ _ <<<"$(huex_client_rect)" || return 1
+    xdotool mousemove --sync $((left + $1)) $((top + $2))
+    sleep 0.3
+    xdotool mousedown 1
+    sleep 0.3
+    for step in 1 2 3; do
+        xdotool mousemove $((left + $1 + ($3 - left - $1) * step / 4)) $((top + $2 + ($4 - top - $2) * step / 4))
+        sleep 0.15
+    done
+    xdotool mousemove --sync "$3" "$4"
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 0.3
+}
+
 # visible_windows_named REGEX: how many mapped top-level X windows have a matching name.
 visible_windows_named() {
     xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l

@@ -78,18 +78,7 @@ write_image "$E2E_DIR/target.ppm"
 check "the target image is on the screen" show_image "$E2E_DIR/target.ppm" $IMG_LEFT $IMG_TOP
 
 e2e_log "pipette drag to image pixel (20, 20)"
-move_to $PIPETTE_X $PIPETTE_Y
-xdotool mousedown 1
-sleep 0.3
-for step in 1 2 3 4; do
-    xdotool mousemove $((CLIENT_LEFT + PIPETTE_X + (IMG_LEFT + 20 - CLIENT_LEFT - PIPETTE_X) * step / 4)) \
-        $((CLIENT_TOP + PIPETTE_Y + (IMG_TOP + 20 - CLIENT_TOP - PIPETTE_Y) * step / 4))
-    sleep 0.15
-done
-xdotool mousemove --sync $((IMG_LEFT + 20)) $((IMG_TOP + 20))
-sleep 0.2
-xdotool mouseup 1
-sleep 0.3
+pipette_drag $PIPETTE_X $PIPETTE_Y $((IMG_LEFT + 20)) $((IMG_TOP + 20))
 expect_eq "the released pixel is the colour of slot 1" "$(image_hex 20 20)" "$(slot $IDC_EDIT1)"
 expect_eq "the caption names the picked pixel" "HUEX | X:$((IMG_LEFT + 20)), Y:$((IMG_TOP + 20))   (x11)" "$(caption)"
 

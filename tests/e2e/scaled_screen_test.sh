@@ -71,19 +71,7 @@ read -r CLIENT_LEFT CLIENT_TOP CLIENT_WIDTH CLIENT_HEIGHT <<<"$(huex_client_rect
 # A stored width of 305 is a 297-pixel client area at 96 DPI (the frame takes 8): 446 at 144 DPI.
 expect_eq "the stored width keeps the client area's apparent size" 446 "$CLIENT_WIDTH"
 e2e_log "pipette drag to target pixel (20, 20)"
-xdotool mousemove --sync $((CLIENT_LEFT + PIPETTE_X)) $((CLIENT_TOP + PIPETTE_Y))
-sleep 0.5
-xdotool mousedown 1
-sleep 0.3
-for step in 1 2 3; do
-    xdotool mousemove $((CLIENT_LEFT + PIPETTE_X + (SQUARE_LEFT + 20 - CLIENT_LEFT - PIPETTE_X) * step / 4)) \
-        $((CLIENT_TOP + PIPETTE_Y + (SQUARE_TOP + 20 - CLIENT_TOP - PIPETTE_Y) * step / 4))
-    sleep 0.15
-done
-xdotool mousemove --sync $((SQUARE_LEFT + 20)) $((SQUARE_TOP + 20))
-sleep 0.2
-xdotool mouseup 1
-sleep 0.3
+pipette_drag $PIPETTE_X $PIPETTE_Y $((SQUARE_LEFT + 20)) $((SQUARE_TOP + 20))
 read -r r g b <<<"$(pixel_rgb 20 20)"
 expect_eq "slot 1 shows the picked physical pixel" "$(printf '%02X%02X%02X' "$r" "$g" "$b")" \
     "$(huexctl item-text $IDC_EDIT1)"
