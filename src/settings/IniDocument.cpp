@@ -60,14 +60,17 @@ std::string_view withoutQuotes(std::string_view value) {
 } // namespace
 
 std::size_t IniDocument::NameHash::operator()(std::string_view name) const noexcept {
-    std::size_t hash = 14695981039346656037ULL; // FNV-1a over the lower-case letters
-    for (const char c : name) hash = (hash ^ lower(c)) * 1099511628211ULL;
+    // FNV-1a with bit 5 set in every byte: names that differ only in ASCII letter case hash alike,
+    // and the few other pairs this folds ('@' and '`', say) are told apart by SameName.
+    std::size_t hash = 14695981039346656037ULL;
+    for (const char c : name) hash = (hash ^ (static_cast<unsigned char>(c) | 0x20U)) * 1099511628211ULL;
     return hash;
 }
 
 bool IniDocument::SameName::operator()(std::string_view a, std::string_view b) const noexcept {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return x == y || lower(x) == lower(y);
+           });
 }
 
 std::string storedProfileValue(std::string_view value) {
@@ -178,11 +181,11 @@ IniDocument::Line IniDocument::describedLine(std::size_t start, std::size_t leng
     return line;
 }
 
-// A line of new text, kept at the end of text_.
-IniDocument::Line IniDocument::newLine(std::string_view text, std::string_view end) {
+// A line of new text, put together at the end of text_.
+IniDocument::Line IniDocument::newLine(std::initializer_list<std::string_view> parts, std::string_view end) {
     const std::size_t start = text_.size();
-    text_ += text;
-    return describedLine(start, text.size(), end);
+    for (const std::string_view part : parts) text_ += part;
+    return describedLine(start, text_.size() - start, end);
 }
 
 IniDocument::Line* IniDocument::lastLine(Section& section) {
@@ -207,9 +210,9 @@ IniDocument::Section& IniDocument::add(std::string_view name) {
     Section section;
     if (last) {
         if (last->end.empty()) last->end = lineEnd_;
-        if (!trimBlanks(lineText(*last)).empty()) section.lines.push_back(newLine("", lineEnd_));
+        if (!trimBlanks(lineText(*last)).empty()) section.lines.push_back(newLine({}, lineEnd_));
     }
-    section.lines.push_back(newLine('[' + std::string(name) + ']', lineEnd_));
+    section.lines.push_back(newLine({"[", name, "]"}, lineEnd_));
     section.kept = section.lines.size();
     section.addAfter = section.kept - 1;
     firstSection_.emplace(name, sections_.size());
@@ -234,20 +237,21 @@ void IniDocument::write(std::string_view section, std::string_view key, std::str
         const std::string_view text = lineText(line);
         const std::string_view current = text.substr(line.valueStart, line.valueEnd - line.valueStart);
         if (withoutQuotes(current) == withoutQuotes(stored)) return; // reads as the value already
-        std::string changed(text.substr(0, line.valueStart));
-        changed += stored;
-        changed += text.substr(line.valueEnd);
-        line = newLine(changed, line.end);
+        // The new line is made of parts of text_: room first, so that they stay where they are.
+        text_.reserve(text_.size() + line.length + stored.size());
+        const std::string_view old = lineText(line);
+        line = newLine({old.substr(0, line.valueStart), stored, old.substr(line.valueEnd)}, line.end);
         return;
     }
     Line& before = s.lines.size() > s.kept ? s.lines.back() : s.lines[s.addAfter];
     if (before.end.empty()) before.end = lineEnd_;
-    s.lines.push_back(newLine(std::string(key) + '=' + stored, lineEnd_));
+    s.lines.push_back(newLine({key, "=", stored}, lineEnd_));
     index(s, s.lines.size() - 1);
 }
 
 std::string IniDocument::text() const {
     std::string out;
+    out.reserve(text_.size()); // about the size of the result: every line is in text_
     for (const Section& s : sections_) {
         const auto put = [&](std::size_t from, std::size_t to) {
             for (std::size_t i = from; i < to; ++i) {

@@ -6,6 +6,7 @@
 // changes its value and nothing else, so comments, blank lines, keys and sections this program
 // does not know, and repeated sections come back as they were. Text is UTF-8.
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,7 +66,7 @@ class IniDocument {
     [[nodiscard]] const Line* findLine(const Section& section, std::string_view key) const;
     void index(Section& section, std::size_t line);
     [[nodiscard]] Line describedLine(std::size_t start, std::size_t length, std::string_view end) const;
-    Line newLine(std::string_view text, std::string_view end);
+    Line newLine(std::initializer_list<std::string_view> parts, std::string_view end);
     Section* find(std::string_view name);
     [[nodiscard]] const Section* find(std::string_view name) const;
     Section& add(std::string_view name);

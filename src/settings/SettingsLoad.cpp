@@ -21,18 +21,19 @@ class Reader {
         auto value = file_.read(section_, key);
         return value ? std::move(*value) : std::string(fallback);
     }
-    // A default goes through the same conversion as a stored value.
     [[nodiscard]] int integer(std::string_view key, int fallback) const {
-        return readInteger(text(key, std::to_string(fallback)));
+        const auto value = file_.read(section_, key);
+        return value ? readInteger(*value) : fallback;
     }
     [[nodiscard]] int integer(std::string_view key, int fallback, int low, int high) const {
         return std::clamp(integer(key, fallback), low, high);
     }
-    // A fraction 0..1: NaN takes the default, anything else is clamped.
+    // A fraction 0..1: NaN takes the default, anything else is clamped. A default goes through
+    // the same conversion as a stored value (to the decimals the file keeps).
     [[nodiscard]] double fraction(std::string_view key, double fallback) const {
-        const std::string stored = formatReal(fallback);
-        const double value = readRealPrefix(text(key, stored));
-        return std::isnan(value) ? readRealPrefix(stored) : std::clamp(value, 0.0, 1.0);
+        const auto value = file_.read(section_, key);
+        const double read = value ? readRealPrefix(*value) : std::nan("");
+        return std::isnan(read) ? readRealPrefix(formatReal(fallback)) : std::clamp(read, 0.0, 1.0);
     }
     [[nodiscard]] RgbColor color(const std::string& prefix, const RgbColor& fallback) const {
         return {fraction(prefix + std::string(kChannels[0]), fallback.red),

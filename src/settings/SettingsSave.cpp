@@ -7,6 +7,12 @@
 
 namespace huex {
 
+std::string formatReal(double value) {
+    NumberBuffer buffer{};
+    const std::size_t length = writeReal(buffer, PrintfConversion{false, 0, -1, 'f'}, value);
+    return {buffer.data(), length};
+}
+
 namespace {
 
 constexpr std::array<std::string_view, 3> kChannels{"R", "G", "B"};
@@ -15,36 +21,28 @@ double channel(const RgbColor& c, std::size_t i) {
     return i == 0 ? c.red : i == 1 ? c.green : c.blue;
 }
 
+// Hands each entry to `put(section, key, value)`, in the save order.
+template <class Put>
 class EntryList {
   public:
-    explicit EntryList(std::vector<SettingsEntry>& out) : out_(out) {}
+    explicit EntryList(Put& put) : put_(put) {}
     void section(std::string_view name) { section_ = name; }
-    void text(std::string key, std::string value) {
-        out_.push_back(SettingsEntry{std::string(section_), std::move(key), std::move(value)});
-    }
-    void integer(std::string key, int value) { text(std::move(key), std::to_string(value)); }
-    void real(std::string key, double value) { text(std::move(key), formatReal(value)); }
+    void text(std::string_view key, std::string_view value) { put_(section_, key, value); }
+    void integer(std::string_view key, int value) { text(key, std::to_string(value)); }
+    void real(std::string_view key, double value) { text(key, formatReal(value)); }
     void color(const std::string& prefix, const RgbColor& c) {
         for (std::size_t i = 0; i < kChannels.size(); ++i)
             real(prefix + std::string(kChannels[i]), channel(c, i));
     }
 
   private:
-    std::vector<SettingsEntry>& out_;
+    Put& put_;
     std::string_view section_;
 };
 
-} // namespace
-
-std::string formatReal(double value) {
-    NumberBuffer buffer{};
-    const std::size_t length = writeReal(buffer, PrintfConversion{false, 0, -1, 'f'}, value);
-    return {buffer.data(), length};
-}
-
-std::vector<SettingsEntry> settingsEntries(const Settings& s) {
-    std::vector<SettingsEntry> entries;
-    EntryList out(entries);
+template <class Put>
+void putEntries(const Settings& s, Put put) {
+    EntryList<Put> out(put);
     out.section("Common");
     out.text("FirstRun", "no");
     out.integer("Version", kSettingsVersion);
@@ -100,11 +98,23 @@ std::vector<SettingsEntry> settingsEntries(const Settings& s) {
     out.text("background", hexText(s.contrast.background));
     out.text("follow", s.contrast.followBackground ? "background" : "text");
     out.integer("open", s.contrast.open ? 1 : 0);
+}
+
+} // namespace
+
+std::vector<SettingsEntry> settingsEntries(const Settings& s) {
+    std::vector<SettingsEntry> entries;
+    entries.reserve(75 + s.userPatterns.size() * 11); // as put above
+    putEntries(s, [&](std::string_view section, std::string_view key, std::string_view value) {
+        entries.push_back({std::string(section), std::string(key), std::string(value)});
+    });
     return entries;
 }
 
 void writeSettings(IniDocument& file, const Settings& s) {
-    for (const SettingsEntry& e : settingsEntries(s)) file.write(e.section, e.key, e.value);
+    putEntries(s, [&](std::string_view section, std::string_view key, std::string_view value) {
+        file.write(section, key, value);
+    });
 }
 
 } // namespace huex

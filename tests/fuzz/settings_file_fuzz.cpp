@@ -61,7 +61,7 @@ void requireInRange(const huex::Settings& s) {
     require(s.pattern1 >= 0 && s.pattern1 < patterns && s.pattern2 >= 0 && s.pattern2 < patterns,
             "pattern index");
     // The window samples the capture with these values.
-    const std::vector<std::uint8_t> capture(kCaptureBytes, 0x80);
+    static const std::vector<std::uint8_t> capture(kCaptureBytes, 0x80);
     const RgbColor sampled = sampleFromCapture(capture, s.magnifier);
     require(sampled.red == 128 / 255.0, "sample from capture");
 }
