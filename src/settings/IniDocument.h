@@ -59,6 +59,7 @@ class IniDocument {
         // The first line of each key, by the key's hash: open addressing over line number + 1.
         std::vector<std::uint32_t> slots;
         std::size_t keys = 0;
+        std::size_t nameStart = 0, nameLength = 0; // the name in text_, brackets and blanks left out
     };
     [[nodiscard]] std::string_view lineText(const Line& line) const;
     [[nodiscard]] std::string_view keyOf(const Line& line) const;
@@ -77,6 +78,8 @@ class IniDocument {
     std::vector<Section> sections_ = std::vector<Section>(1); // first: the lines before any header
     std::unordered_map<std::string, std::size_t, NameHash, SameName> firstSection_;
     std::string_view lineEnd_ = "\r\n";
+    // The section found last: the settings are read and written a section at a time.
+    mutable std::size_t lastFound_ = 0;
 };
 
 // How a value is written to the file so that reading gives it back: one line, and enclosed in
