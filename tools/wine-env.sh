@@ -251,7 +251,9 @@ start_env() {
     quietly 60 wineserver -w || true # a server left by the steps above would refuse -p
     quietly 30 wineserver -p || die "wineserver did not start (see $LOG_DIR/wine.log)"
     local server_pid
-    server_pid=$(wineserver_pid) || die "cannot find the wineserver of $PREFIX"
+    # The server may answer before its socket directory is found on a busy machine.
+    wait_until 10 wineserver_pid >/dev/null || die "cannot find the wineserver of $PREFIX"
+    server_pid=$(wineserver_pid)
     mkfifo "$DIR/keeper.fifo" 2>/dev/null || true
     # cmd.exe reads a pipe that this same process holds open for writing: it waits for ever.
     detach "$LOG_DIR/keeper.log" sh -c 'exec wine cmd.exe <>"$0"' "$DIR/keeper.fifo"

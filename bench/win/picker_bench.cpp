@@ -285,12 +285,17 @@ int run(int repetitions) {
 
     // One mouse move of a pipette drag as the window handles it; the cursor moves by one pixel
     // between moves (untimed), as it does under a hand.
+    // The move carries the cursor's position in client coordinates, as the system's moves do.
     int nudge = 0;
+    LPARAM moved = 0;
     auto moveCursor = [&] {
         nudge = 1 - nudge;
         SetCursorPos(100 + nudge, 100);
+        POINT client{100 + nudge, 100};
+        ScreenToClient(window, &client);
+        moved = MAKELPARAM(client.x, client.y);
     };
-    auto liveStep = [&] { SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(600, 600)); };
+    auto liveStep = [&] { SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, moved); };
     std::vector<Step> live{
         {"view blit: one StretchBlt from the screen (DCs held)",
          [&] { viewBlit(heldWindow.get(), heldDesktop.get()); }},
@@ -314,6 +319,11 @@ int run(int repetitions) {
         {"  part: drawZoomView live (GetDC of desktop + StretchBlt)",
          [&] { picker.drawZoomView(heldWindow.get(), true); }},
         {"  part: sampleLive 5x5 (25 GetPixel)", [&] { picker.sampleLive(heldWindow.get()); }},
+        {"  part: GetCursorPos",
+         [&] {
+             POINT cursor{};
+             GetCursorPos(&cursor);
+         }},
         {"  part: drawZoomFrame (frame + marquee)", [&] { picker.drawZoomFrame(heldWindow.get()); }},
         {"  part: drawMarquee alone", [&] { picker.drawMarquee(heldWindow.get()); }},
         {"  part: drawColorSwatch", [&] { picker.drawColorSwatch(heldWindow.get()); }},

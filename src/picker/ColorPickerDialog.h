@@ -88,8 +88,9 @@ class ColorPickerDialog : public win::Dialog {
     void drawZoomView(HDC dc, bool live);
     void drawZoomFrame(HDC dc);
     void drawMarquee(HDC dc);
-    void drawColorSwatch(HDC dc);
-    void drawModifiedSwatch(HDC dc);
+    // `frame` false: the inside only, for the moves of a pipette drag, which leave frames alone.
+    void drawColorSwatch(HDC dc, bool frame = true);
+    void drawModifiedSwatch(HDC dc, bool frame = true);
     void drawSwatchMarker(HDC dc);
     void drawPipetteBar(HDC dc);
     void drawSampleButton(HDC dc, int mode);
@@ -163,13 +164,13 @@ class ColorPickerDialog : public win::Dialog {
     bool onMouseWheel(int delta);
     void onSlotEditFocus();
     void onDragTimer(UINT_PTR id);
-    void pipetteStep();
+    void pipetteStep(Point p);
     void endDragCapture();
     void updateHover(int code);
     void openPopup(HMENU popup, int x, int y, UINT flags = 0);
     void openPatternMenu(int slot, const Rect& checkBox);
     void openCellColorMenu(int cell);
-    void drawSwatches(HDC dc);
+    void drawSwatches(HDC dc, bool frames = true);
     void onSize();
     // Settings (PickerSettings.cpp).
     void loadSettings();

@@ -67,9 +67,9 @@ bool ColorPickerDialog::onMouseMessage(win::Message& m) {
     }
 }
 
-void ColorPickerDialog::drawSwatches(HDC dc) {
-    drawColorSwatch(dc);
-    drawModifiedSwatch(dc);
+void ColorPickerDialog::drawSwatches(HDC dc, bool frames) {
+    drawColorSwatch(dc, frames);
+    drawModifiedSwatch(dc, frames);
     drawSwatchMarker(dc);
 }
 
@@ -209,7 +209,7 @@ void ColorPickerDialog::onMouseMove(Point p) {
     lastHoverRegion_ = code;
 
     if (state.dragMode == DragMode::pipette) {
-        pipetteStep();
+        pipetteStep(p);
         return;
     }
     if (state.dragMode != DragMode::color) return;
@@ -238,16 +238,18 @@ void ColorPickerDialog::onMouseMove(Point p) {
     SetCursor(modifiedOverSwatch ? dropCursor_.get() : dragCursor_.get());
 }
 
-void ColorPickerDialog::pipetteStep() {
-    POINT cursor{};
-    GetCursorPos(&cursor);
+// The move's own position, not GetCursorPos: asking the display where the pointer is took a
+// tenth of the step.
+void ColorPickerDialog::pipetteStep(Point p) {
+    POINT cursor{p.x, p.y};
+    ClientToScreen(hwnd(), &cursor);
     state.captureCenter = {cursor.x, cursor.y};
     HDC dc = dragWindow_ ? dragWindow_->get() : nullptr;
     if (!dc) return;
     drawZoomView(dc, true);
     sampleLive(dc);
-    drawMarquee(dc); // the view covered the marquee; the frame round it stays as it was
-    drawSwatches(dc);
+    drawMarquee(dc); // the view covered the marquee; the frames round it and the swatches stay
+    drawSwatches(dc, false);
     markColorTextsStale(); // the texts cost more than the drawing: they follow once a frame
 }
 

@@ -128,9 +128,9 @@ void ColorPickerDialog::drawMarquee(HDC dc) {
     if (rects.block) drawMarqueeBorder(dc, *rects.block, state.period, state.marqueePhase);
 }
 
-void ColorPickerDialog::drawColorSwatch(HDC dc) {
+void ColorPickerDialog::drawColorSwatch(HDC dc, bool frame) {
     const Rect& swatch = state.layout.colorSwatch;
-    drawFrame(dc, swatch, colorSwatchFrame(state.focusOnColor1 != 0));
+    if (frame) drawFrame(dc, swatch, colorSwatchFrame(state.focusOnColor1 != 0));
     const bool preview =
         state.dragMode == DragMode::color && state.focusOnColor2 && swatch.contains(cursorInClient(hwnd()));
     if (!preview) {
@@ -145,9 +145,9 @@ void ColorPickerDialog::drawColorSwatch(HDC dc) {
     focusRect(dc, drop.focusFrame);
 }
 
-void ColorPickerDialog::drawModifiedSwatch(HDC dc) {
+void ColorPickerDialog::drawModifiedSwatch(HDC dc, bool frame) {
     const Rect& swatch = state.layout.modifiedSwatch;
-    drawFrame(dc, swatch, modifiedSwatchFrame(state.focusOnColor2 != 0));
+    if (frame) drawFrame(dc, swatch, modifiedSwatchFrame(state.focusOnColor2 != 0));
     const ColorMode mode = modifier();
     const RgbColor modified = modifiedColor(mode, state.currentColor);
     fill(dc, swatch, screenColor(modified));

@@ -211,8 +211,9 @@ TEST_F(PickerMouse, PipetteDragTextsFollowTheLastMoveAFrameLater) {
     ASSERT_TRUE(test::pumpUntil([&] { return !picker.colorTextsStale(); }));
     const std::wstring before = test::windowTextOf(window);
     for (const Point& cursor : {Point{321, 123}, Point{322, 124}}) {
-        SetCursorPos(cursor.x, cursor.y);
-        SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, 0);
+        POINT client{cursor.x, cursor.y};
+        ScreenToClient(window, &client);
+        SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
         EXPECT_TRUE(picker.colorTextsStale());
         EXPECT_EQ(test::windowTextOf(window), before) << "a move set the caption itself";
     }
