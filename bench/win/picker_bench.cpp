@@ -165,8 +165,9 @@ void scaledPaint(ColorPickerDialog& picker, int repetitions, double paintAt96) {
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(96, 96), 0);
 }
 
-// One keystroke into slot 1 as the window handles it (the edit's change parsed, slot 2 rendered
-// again, swatches, marker and zoom frame drawn, the edit repainted with its colour request),
+// One keystroke into slot 1 as the window handles it (the edit's change parsed, swatches, marker
+// and zoom frame drawn, the edit repainted with its colour request; slot 2's text follows on the
+// next frame's timer, timed with the keystroke in a second row),
 // against the same keystroke into a plain edit of the same size and font in a plain window.
 // Each keystroke replaces the last character, so that the text always parses; each edit has the
 // keyboard focus while it is typed into.
@@ -205,8 +206,16 @@ int keystrokes(ColorPickerDialog& picker, int repetitions) {
          [&] { keystroke(plain, plainParent, plainFlip); },
          {},
          focusPlain},
-        {"keystroke into slot 1 (parse, slot 2, swatches, repaint)",
+        {"keystroke into slot 1 (parse, swatches, repaint)",
          [&] { keystroke(slot, window, slotFlip); },
+         {},
+         focusSlot},
+        {"  with slot 2's text, which follows within a frame",
+         [&] {
+             keystroke(slot, window, slotFlip);
+             picker.refreshColorTexts();
+             RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+         },
          {},
          focusSlot},
         {"  part: the change handled, nothing repainted",

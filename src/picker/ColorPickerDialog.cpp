@@ -254,7 +254,7 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
 
 void ColorPickerDialog::onTimer(UINT_PTR id) {
     if (id == colorTextTimer) {
-        refreshColorTexts();
+        refreshStaleTexts();
         return;
     }
     const win::WindowDc dc(hwnd());

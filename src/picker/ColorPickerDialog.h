@@ -37,6 +37,7 @@ class ColorPickerDialog : public win::Dialog {
 
     static constexpr UINT_PTR fadeTimer = 6;
     static constexpr UINT_PTR colorTextTimer = 7;
+    static constexpr unsigned staleSlot1 = 1, staleSlot2 = 2, staleCaption = 4;
     static constexpr UINT colorTextInterval = 16; // milliseconds: one frame of a 60 Hz display
 
     bool preTranslateMessage(MSG& msg) override;
@@ -68,10 +69,12 @@ class ColorPickerDialog : public win::Dialog {
     // brought up to date by refreshColorTexts, and by nothing else while the colour moves: a
     // pipette drag or an arrow key only marks the texts stale, and a timer refreshes them at most
     // once a display frame and always after the last move. A window that follows the colour
-    // hooks into refreshColorTexts.
+    // hooks into refreshColorTexts. Typing into one slot marks only the other one stale: the
+    // typed text stays as it is.
     void markColorTextsStale();
+    void markSlotTextStale(int slot);
     void refreshColorTexts();
-    [[nodiscard]] bool colorTextsStale() const { return colorTextsStale_; }
+    [[nodiscard]] bool colorTextsStale() const { return staleTexts_ != 0; }
     void setSlotCaption(int slot);
     void updateCaption();
     void applyLayout();
@@ -214,7 +217,9 @@ class ColorPickerDialog : public win::Dialog {
     HWND toolTip_ = nullptr; // a window owned by ours: destroyed with it
     bool trayIconAdded_ = false;
     bool shownTraced_ = false, firstPaintTraced_ = false;
-    bool colorTextsStale_ = false;
+    unsigned staleTexts_ = 0; // staleSlot1 | staleSlot2 | staleCaption, until the timer renders them
+    void startColorTextTimer(unsigned stale);
+    void refreshStaleTexts();
     bool startupFinished_ = false;
     bool savedOnExit_ = false;
     // OLE for dragging slot text out, from the end of start-up until the window object is gone.

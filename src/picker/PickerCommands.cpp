@@ -198,7 +198,10 @@ void ColorPickerDialog::onTypedText(int slot) {
     slotEditControl(slot).showParseResult(!pattern.parseFailed);
     if (pattern.parseFailed) return;
     state.currentColor = parsed;
-    renderSlotText(slot == 1 ? 2 : 1);
+    // The other slot's text follows within a frame, so a burst of keys pays for it once; a
+    // render of this slot still due would replace what is being typed.
+    staleTexts_ &= slot == 1 ? ~staleSlot1 : ~staleSlot2;
+    markSlotTextStale(slot == 1 ? 2 : 1);
     state.focusOnColor1 = 1;
     state.focusOnColor2 = 0;
     if (const win::WindowDc dc(hwnd()); dc) {

@@ -4,6 +4,7 @@
 #include "win/Text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace huex {
 
@@ -44,17 +45,33 @@ void ColorPickerDialog::renderSlotTexts() {
     renderSlotText(2);
 }
 
+void ColorPickerDialog::startColorTextTimer(unsigned stale) {
+    // A timer that already runs fires after this change too.
+    if (staleTexts_ == 0) SetTimer(hwnd(), colorTextTimer, colorTextInterval, nullptr);
+    staleTexts_ |= stale;
+}
+
 void ColorPickerDialog::markColorTextsStale() {
-    if (colorTextsStale_) return; // the timer already runs; it fires after this move too
-    colorTextsStale_ = true;
-    SetTimer(hwnd(), colorTextTimer, colorTextInterval, nullptr);
+    startColorTextTimer(staleSlot1 | staleSlot2 | staleCaption);
+}
+
+void ColorPickerDialog::markSlotTextStale(int slot) {
+    startColorTextTimer(slot == 1 ? staleSlot1 : staleSlot2);
 }
 
 void ColorPickerDialog::refreshColorTexts() {
-    if (colorTextsStale_) KillTimer(hwnd(), colorTextTimer);
-    colorTextsStale_ = false;
+    if (staleTexts_ != 0) KillTimer(hwnd(), colorTextTimer);
+    staleTexts_ = 0;
     renderSlotTexts();
     updateCaption();
+}
+
+void ColorPickerDialog::refreshStaleTexts() {
+    const unsigned stale = std::exchange(staleTexts_, 0U);
+    KillTimer(hwnd(), colorTextTimer);
+    if ((stale & staleSlot1) != 0) renderSlotText(1);
+    if ((stale & staleSlot2) != 0) renderSlotText(2);
+    if ((stale & staleCaption) != 0) updateCaption();
 }
 
 void ColorPickerDialog::setSlotCaption(int slot) {

@@ -169,12 +169,15 @@ TEST_F(PickerMouse, ClickInTheViewPicksAndNamedColoursAndModifiersApply) {
     EXPECT_TRUE(GetWindowLongW(GetDlgItem(window, IDC_EDIT1), GWL_STYLE) & ES_READONLY);
 }
 
-TEST_F(PickerMouse, TypedTextBecomesTheColourAndReRendersTheOtherSlot) {
+TEST_F(PickerMouse, TypedTextBecomesTheColourAndReRendersTheOtherSlotAFrameLater) {
     HWND edit = GetDlgItem(window, IDC_EDIT1);
     SetFocus(edit);
     ASSERT_EQ(GetFocus(), edit);
+    const std::wstring before = slotText(window, IDC_EDIT2);
     SetWindowTextW(edit, L"FF0000");
     EXPECT_EQ(picker.state.currentColor.red, 1.0);
+    EXPECT_EQ(slotText(window, IDC_EDIT2), before) << "the keystroke rendered the other slot itself";
+    ASSERT_TRUE(test::pumpUntil([&] { return !picker.colorTextsStale(); })) << "no refresh after the key";
     EXPECT_EQ(slotText(window, IDC_EDIT2), L"HSB(0, 100, 100)");
     EXPECT_EQ(slotText(window, IDC_EDIT1), L"FF0000");
     SetWindowTextW(edit, L"FF00"); // not a colour: nothing else changes
