@@ -2,6 +2,7 @@
 #include "palette/PaletteFiles.h"
 #include "picker/ColorPickerDialog.h"
 #include "win/Files.h"
+#include "win/LateBound.h"
 #include "win/Text.h"
 
 #include <commdlg.h>
@@ -40,7 +41,13 @@ std::optional<ChosenFile> askFile(HWND owner, bool save) {
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
                    (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
+    // Bound on first use, like the colour dialog: the common dialogs library and the printing and
+    // shell libraries it pulls in cost a megabyte of memory to every session that never opens one.
+    using FileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
+    static const auto saveDialog = win::lateBound<FileDialog>(L"comdlg32.dll", "GetSaveFileNameW");
+    static const auto openDialog = win::lateBound<FileDialog>(L"comdlg32.dll", "GetOpenFileNameW");
+    const FileDialog show = save ? saveDialog : openDialog;
+    if (!show || !show(&dialog)) return std::nullopt;
     path.resize(path.find(L'\0'));
     return ChosenFile{std::move(path), dialog.nFilterIndex};
 }
