@@ -13,6 +13,7 @@
 #include <commctrl.h>
 
 #include <tuple>
+#include <utility>
 
 namespace huex {
 
@@ -58,7 +59,6 @@ BOOL ColorPickerDialog::onInitDialog() {
     win::Window::registerClass(markerClass);
     instanceMarker_.create(markerClass, 0, WS_CHILD | WS_VISIBLE, instanceMarkerText, RECT{0, 0, 1, 1}, self,
                            markerId);
-    SetFocus(instanceMarker_.hwnd());
     trace::step("init: instance marker");
 
     // Each copy button sits on top of its edit's right-hand strip and copies that edit's text.
@@ -95,6 +95,7 @@ void ColorPickerDialog::finishStartup() {
     if (startupFinished_ || !hwnd()) return;
     startupFinished_ = true;
     HWND self = hwnd();
+    if (startFocus_) SetFocus(std::exchange(startFocus_, nullptr));
     RedrawWindow(self, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     trace::step("later: first frame drawn");
 

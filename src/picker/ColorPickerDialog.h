@@ -221,6 +221,7 @@ class ColorPickerDialog : public win::Dialog {
     void startColorTextTimer(unsigned stale);
     void refreshStaleTexts();
     bool startupFinished_ = false;
+    HWND startFocus_ = nullptr; // the focus the settings chose, given when start-up finishes
     bool savedOnExit_ = false;
     // OLE for dragging slot text out, from the end of start-up until the window object is gone.
     win::OleSession ole_;

@@ -162,7 +162,7 @@ void ColorPickerDialog::applyGradient(int id) {
 void ColorPickerDialog::updateReadOnly(int slot) {
     HWND edit = slotEdit(slot);
     const bool checked = IsDlgButtonChecked(hwnd(), slot == 1 ? IDC_CHECK1 : IDC_CHECK2) == BST_CHECKED;
-    if (checked) SetFocus(instanceMarker());
+    if (checked && !startFocus_) SetFocus(instanceMarker()); // at start-up the settings decide
     const int index = slot == 1 ? state.pattern1 : state.pattern2;
     const bool valid = index >= 0 && index < static_cast<int>(state.patterns.size()) &&
                        state.patterns[static_cast<std::size_t>(index)].valid;

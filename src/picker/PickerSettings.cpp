@@ -56,15 +56,16 @@ void ColorPickerDialog::loadSettings() {
     CheckMenuRadioItem(menuPopup(IDM_SAMPLE), ID_SAMPLE_1X1, ID_SAMPLE_5X5,
                        static_cast<UINT>(sampleCommandFor(state.magnifier.sampleSize)), MF_BYCOMMAND);
     loadSampleIcon();
+    // Given once the window shows: a focus set before that activates the hidden window, which
+    // cost the first frame 8 ms.
+    startFocus_ = loaded.focus == StartFocus::edit1   ? slotEdit(1)
+                  : loaded.focus == StartFocus::edit2 ? slotEdit(2)
+                                                      : instanceMarker();
     CheckDlgButton(hwnd(), IDC_CHECK1, loaded.mode1 ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(hwnd(), IDC_CHECK2, loaded.mode2 ? BST_CHECKED : BST_UNCHECKED);
     updateReadOnly(1);
     updateReadOnly(2);
     rebuildPatternMenu();
-    if (loaded.focus == StartFocus::edit1 || loaded.focus == StartFocus::edit2)
-        SetFocus(slotEdit(loaded.focus == StartFocus::edit1 ? 1 : 2));
-    else
-        SetFocus(instanceMarker());
     trace::step("init: menus checked, focus");
     renderSlotTexts();
     updateCaption();

@@ -80,7 +80,8 @@ TEST_F(PickerWithFiles, FirstStartShowsWhiteAndWritesBothFilesWhole) {
     std::array<wchar_t, 64> text{};
     GetDlgItemTextW(p.hwnd(), IDC_EDIT1, text.data(), 64);
     EXPECT_STREQ(text.data(), L"FFFFFF");
-    EXPECT_EQ(GetFocus(), p.instanceMarker());
+    EXPECT_TRUE(test::pumpUntil([&] { return GetFocus() == p.instanceMarker(); }))
+        << "the start focus is given once the window shows";
     SendMessageW(p.hwnd(), WM_COMMAND, ID_EXIT, 0);
     ASSERT_EQ(p.hwnd(), nullptr);
     EXPECT_EQ(readImageFileBytes(files.image).size(), kImageFileSize);
