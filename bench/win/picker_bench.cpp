@@ -136,7 +136,8 @@ class ClientCanvas {
         RECT client{};
         GetClientRect(window, &client);
         BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        info.bmiHeader = {
+            sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
         bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         memory_.reset(CreateCompatibleDC(nullptr));

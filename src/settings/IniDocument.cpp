@@ -72,9 +72,8 @@ std::size_t IniDocument::NameHash::operator()(std::string_view name) const noexc
 }
 
 bool IniDocument::SameName::operator()(std::string_view a, std::string_view b) const noexcept {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return x == y || lower(x) == lower(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return x == y || lower(x) == lower(y); });
 }
 
 std::string storedProfileValue(std::string_view value) {

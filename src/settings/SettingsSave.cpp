@@ -22,8 +22,7 @@ double channel(const RgbColor& c, std::size_t i) {
 }
 
 // Hands each entry to `put(section, key, value)`, in the save order.
-template <class Put>
-class EntryList {
+template <class Put> class EntryList {
   public:
     explicit EntryList(Put& put) : put_(put) {}
     void section(std::string_view name) { section_ = name; }
@@ -40,8 +39,7 @@ class EntryList {
     std::string_view section_;
 };
 
-template <class Put>
-void putEntries(const Settings& s, Put put) {
+template <class Put> void putEntries(const Settings& s, Put put) {
     EntryList<Put> out(put);
     out.section("Common");
     out.text("FirstRun", "no");
