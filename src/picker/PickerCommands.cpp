@@ -191,6 +191,8 @@ void ColorPickerDialog::onCheckBoxClicked(int slot) {
 void ColorPickerDialog::onTypedText(int slot) {
     HWND edit = slotEdit(slot);
     if (!edit || GetFocus() != edit || (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY)) return;
+    // A render of this slot still due would replace what is being typed, parsed or not.
+    staleTexts_ &= slot == 1 ? ~staleSlot1 : ~staleSlot2;
     const int index = slot == 1 ? state.pattern1 : state.pattern2;
     if (index < 0 || index >= static_cast<int>(state.patterns.size())) return;
     ColorPattern& pattern = state.patterns[static_cast<std::size_t>(index)];
@@ -198,9 +200,7 @@ void ColorPickerDialog::onTypedText(int slot) {
     slotEditControl(slot).showParseResult(!pattern.parseFailed);
     if (pattern.parseFailed) return;
     state.currentColor = parsed;
-    // The other slot's text follows within a frame, so a burst of keys pays for it once; a
-    // render of this slot still due would replace what is being typed.
-    staleTexts_ &= slot == 1 ? ~staleSlot1 : ~staleSlot2;
+    // The other slot's text follows within a frame, so a burst of keys pays for it once.
     markSlotTextStale(slot == 1 ? 2 : 1);
     state.focusOnColor1 = 1;
     state.focusOnColor2 = 0;

@@ -186,6 +186,24 @@ TEST_F(PickerMouse, TypedTextBecomesTheColourAndReRendersTheOtherSlotAFrameLater
     EXPECT_EQ(slotText(window, IDC_EDIT2), L"HSB(0, 100, 100)");
 }
 
+TEST_F(PickerMouse, TextTypedIntoTheSlotDueForARenderIsKept) {
+    HWND edit1 = GetDlgItem(window, IDC_EDIT1), edit2 = GetDlgItem(window, IDC_EDIT2);
+    SetFocus(edit1);
+    SetWindowTextW(edit1, L"FF0000"); // slot 2 is now due for a render
+    SetFocus(edit2);
+    // Typed before that render came: half a colour, then a whole one.
+    for (const auto& [typed, slot1] :
+         {std::pair{L"HSB(120", L"FF0000"}, {L"HSB(120, 100, 100)", L"00FF00"}}) {
+        SetWindowTextW(edit2, typed);
+        ASSERT_TRUE(test::pumpUntil([&] { return !picker.colorTextsStale(); }));
+        EXPECT_EQ(slotText(window, IDC_EDIT2), typed) << "a render replaced the typed text";
+        EXPECT_EQ(slotText(window, IDC_EDIT1), slot1);
+        SetFocus(edit1);
+        SetWindowTextW(edit1, L"FF0000");
+        SetFocus(edit2);
+    }
+}
+
 TEST_F(PickerMouse, DoubleClicksStoreIntoTheSelectionAndTheViewAdvancesIt) {
     picker.state.currentColor = {1, 1, 0};
     press(WM_LBUTTONDBLCLK, centre(picker.state.layout.colorSwatch));
