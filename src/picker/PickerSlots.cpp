@@ -60,15 +60,13 @@ void ColorPickerDialog::markSlotTextStale(int slot) {
 }
 
 void ColorPickerDialog::refreshColorTexts() {
-    if (staleTexts_ != 0) KillTimer(hwnd(), colorTextTimer);
-    staleTexts_ = 0;
-    renderSlotTexts();
-    updateCaption();
+    staleTexts_ = staleSlot1 | staleSlot2 | staleCaption;
+    refreshStaleTexts();
 }
 
 void ColorPickerDialog::refreshStaleTexts() {
     const unsigned stale = std::exchange(staleTexts_, 0U);
-    KillTimer(hwnd(), colorTextTimer);
+    KillTimer(hwnd(), colorTextTimer); // it may run with nothing left stale: typing cleared it
     if ((stale & staleSlot1) != 0) renderSlotText(1);
     if ((stale & staleSlot2) != 0) renderSlotText(2);
     if ((stale & staleCaption) != 0) updateCaption();
