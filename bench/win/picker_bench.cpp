@@ -1,8 +1,9 @@
 // Times the picker window's drawing steps on a real window under the real window system:
-// - the pipette drag step as WM_MOUSEMOVE runs it (caption, live view, live 5 x 5 sample, zoom frame
-//   with marquee, both swatches, marker and both slot texts re-rendered), the cursor moving by one
-//   pixel between steps, against the one StretchBlt of the view from the screen that the step
-//   cannot do without, timed in the same run and interleaved with it;
+// - the pipette drag step as the message loop runs a mouse move (pre-translation, then the handler:
+//   live view, live 5 x 5 sample, marquee, both swatches and the marker; the caption and slot texts
+//   follow on the next frame's timer), the cursor moving by one pixel between steps, against the one
+//   StretchBlt of the view from the screen that the step cannot do without, timed in the same run
+//   and interleaved with it;
 // - a marquee tick (the animation timer's work) and a full paint of the client area;
 // - a keystroke into slot 1 as the window handles it, against one into a plain edit.
 //
@@ -305,7 +306,12 @@ int run(int repetitions) {
         ScreenToClient(window, &client);
         moved = MAKELPARAM(client.x, client.y);
     };
-    auto liveStep = [&] { SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, moved); };
+    // The move takes the message loop's path: pre-translation (the window's own keys and the hover
+    // tips' relay), then the dialog's dispatch.
+    auto liveStep = [&] {
+        MSG move{window, WM_MOUSEMOVE, MK_LBUTTON, moved, GetTickCount(), {100 + nudge, 100}};
+        if (!picker.preTranslateMessage(move)) IsDialogMessageW(window, &move);
+    };
     std::vector<Step> live{
         {"view blit: one StretchBlt from the screen (DCs held)",
          [&] { viewBlit(heldWindow.get(), heldDesktop.get()); }},
@@ -315,7 +321,7 @@ int run(int repetitions) {
              const win::WindowDc desktop(GetDesktopWindow());
              viewBlit(dc.get(), desktop.get());
          }},
-        {"pipette drag step (WM_MOUSEMOVE), 5x5 sample", liveStep, {}, moveCursor},
+        {"pipette drag step (one mouse move), 5x5 sample", liveStep, {}, moveCursor},
         {"  part: both slot texts re-rendered (new colour)",
          [&] {
              picker.state.currentColor.red = 1 - picker.state.currentColor.red;
@@ -329,6 +335,11 @@ int run(int repetitions) {
         {"  part: drawZoomView live (GetDC of desktop + StretchBlt)",
          [&] { picker.drawZoomView(heldWindow.get(), true); }},
         {"  part: sampleLive 5x5 (25 GetPixel)", [&] { picker.sampleLive(heldWindow.get()); }},
+        {"  part: TTM_RELAYEVENT of a move (hover tips; none in drags)",
+         [&] {
+             MSG move{window, WM_MOUSEMOVE, MK_LBUTTON, moved, GetTickCount(), {100 + nudge, 100}};
+             SendMessageW(picker.toolTip(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+         }},
         {"  part: GetCursorPos",
          [&] {
              POINT cursor{};

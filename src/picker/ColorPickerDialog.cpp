@@ -107,7 +107,7 @@ void ColorPickerDialog::finishStartup() {
         if (SendMessageW(toolTip_, TTM_GETTOOLCOUNT, 0, 0) == 0) {
             TTTOOLINFOW tool{};
             tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.uFlags = TTF_IDISHWND; // the message loop relays the mouse (relayToToolTip)
             tool.hwnd = self;
             tool.uId = reinterpret_cast<UINT_PTR>(self);
             tool.lpszText = const_cast<wchar_t*>(L"");
@@ -142,7 +142,17 @@ void ColorPickerDialog::attachSlotControls() {
     copyButton2.attachDlgItem(self, IDC_COPY2);
 }
 
+// The hover tips see the mouse through the message loop, not by subclassing the window: a drag
+// shows no tip (one would come into the pipette's own view), and the subclass's relay of every
+// move was a third of a pipette step.
+void ColorPickerDialog::relayToToolTip(const MSG& msg) {
+    if (!toolTip_ || msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST) return;
+    if (state.dragMode == DragMode::pipette || state.dragMode == DragMode::color) return;
+    SendMessageW(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
 bool ColorPickerDialog::preTranslateMessage(MSG& msg) {
+    relayToToolTip(msg);
     if (contrast_.preTranslateMessage(msg)) return true;
     if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && onKeyDown(msg)) return true;
     if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) {

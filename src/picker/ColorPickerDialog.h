@@ -122,6 +122,7 @@ class ColorPickerDialog : public win::Dialog {
     bool onMessage(win::Message& m) override;
 
   private:
+    void relayToToolTip(const MSG& msg);
     void loadMenus();
     void loadColorBitmaps();
     void loadSampleIcon();

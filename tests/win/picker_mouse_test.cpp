@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "win/Text.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -249,6 +250,38 @@ TEST_F(PickerMouse, PipetteDragTextsFollowTheLastMoveAFrameLater) {
     EXPECT_EQ(slotText(window, IDC_EDIT1), slot1);
     EXPECT_EQ(slotText(window, IDC_EDIT2), slot2);
     SendMessageW(window, WM_RBUTTONDOWN, 0, 0); // cancel
+}
+
+LRESULT CALLBACK countRelays(HWND tip, UINT id, WPARAM wParam, LPARAM lParam, UINT_PTR /*subclass*/,
+                             DWORD_PTR counter) {
+    if (id == TTM_RELAYEVENT) ++*reinterpret_cast<int*>(counter);
+    return DefSubclassProc(tip, id, wParam, lParam);
+}
+
+// The hover tips hear the mouse from the message loop, and nothing of a drag.
+TEST_F(PickerMouse, HoverTipsHearTheMouseOutsideDragsOnly) {
+    ASSERT_TRUE(test::pumpUntil([&] { return picker.toolTip() != nullptr; }));
+    int relayed = 0;
+    SetWindowSubclass(picker.toolTip(), countRelays, 1, reinterpret_cast<DWORD_PTR>(&relayed));
+    struct Case {
+        const Rect* pressed; // where a drag starts; none for a plain move
+        int relays;
+    };
+    for (const Case& c : {Case{nullptr, 1}, Case{&picker.state.layout.pipetteBar, 0},
+                          Case{&picker.state.layout.colorSwatch, 0}}) {
+        if (c.pressed) press(WM_LBUTTONDOWN, centre(*c.pressed));
+        relayed = 0;
+        MSG move{window,
+                 WM_MOUSEMOVE,
+                 c.pressed ? MK_LBUTTON : 0u,
+                 at(centre(picker.state.layout.modifiedSwatch)),
+                 0,
+                 {}};
+        picker.preTranslateMessage(move);
+        EXPECT_EQ(relayed, c.relays) << (c.pressed ? c.pressed->left : -1);
+        if (c.pressed) press(WM_RBUTTONDOWN, {}); // cancels the drag
+    }
+    RemoveWindowSubclass(picker.toolTip(), countRelays, 1);
 }
 
 TEST_F(PickerMouse, ADragEndsWhenAnotherWindowTakesTheMouse) {
