@@ -254,8 +254,7 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         if (trayIconAdded_) deleteTrayIcon(hwnd());
         trayIconAdded_ = false;
         trace::step("exit: tray icon deleted");
-        dragScreen_.reset();
-        dragWindow_.reset();
+        pipetteDcs_.reset();
         if (!savedOnExit_) saveSettings();
         return false;
     default:

@@ -233,10 +233,18 @@ class ColorPickerDialog : public win::Dialog {
     int lastHoverRegion_ = 0;
     bool tipActive_ = false;
     std::wstring shownCaption_;
-    // The screen DC a pipette drag reads from, held from its start to its end.
-    std::optional<win::WindowDc> dragScreen_;
     ContrastWindow contrast_;
-    std::optional<win::WindowDc> dragWindow_; // the window's DC, held for a pipette drag likewise
+    // The DCs a pipette drag holds from its start to its end: the desktop window's, which it reads
+    // (the quicker one to stretch from), and the window's, which it draws on with the swatch
+    // label's font kept selected (selecting it cost more than drawing the label).
+    struct PipetteDcs {
+        PipetteDcs(HWND window, HFONT labelFont)
+            : screen(GetDesktopWindow()), window(window), font(this->window.get(), labelFont) {}
+        win::WindowDc screen;
+        win::WindowDc window;
+        win::SelectGuard font;
+    };
+    std::optional<PipetteDcs> pipetteDcs_;
 };
 
 } // namespace huex

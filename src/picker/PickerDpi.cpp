@@ -46,7 +46,11 @@ void ColorPickerDialog::initialiseDpi() {
 void ColorPickerDialog::loadDpiResources() {
     const Scale scale = state.layout.scale;
     const int dpi = scale.dpi;
+    // A drag's DCs hold the label font: they let it go before it is replaced.
+    const bool dragging = pipetteDcs_.has_value();
+    pipetteDcs_.reset();
     labelFont_.reset(win::createPointFont(70, L"MS Sans Serif", dpi));
+    if (dragging) pipetteDcs_.emplace(hwnd(), labelFont_.get());
     for (XEdit* edit : {&edit1, &edit2}) edit->setDpi(dpi);
     for (CopyBtn* button : {&copyButton1, &copyButton2}) button->setDpi(dpi);
     // The check boxes keep the dialog's own font at the DPI it was made for.

@@ -107,10 +107,7 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
     case kPipetteBarRegion: {
         beginPipetteDrag(state);
         SetCapture(hwnd());
-        // Both DCs are held for the drag. The desktop window's reads the same pixels as the
-        // screen's and is the quicker one to stretch from.
-        dragScreen_.emplace(GetDesktopWindow());
-        dragWindow_.emplace(hwnd());
+        pipetteDcs_.emplace(hwnd(), labelFont_.get());
         if (const win::WindowDc dc(hwnd()); dc) {
             drawZoomView(dc.get(), true);
             sampleLive(dc.get());
@@ -132,8 +129,7 @@ void ColorPickerDialog::onLeftButtonDown(Point p) {
 }
 
 void ColorPickerDialog::endDragCapture() {
-    dragScreen_.reset();
-    dragWindow_.reset();
+    pipetteDcs_.reset();
     if (GetCapture() == hwnd()) ReleaseCapture();
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
@@ -244,7 +240,7 @@ void ColorPickerDialog::pipetteStep(Point p) {
     POINT cursor{p.x, p.y};
     ClientToScreen(hwnd(), &cursor);
     state.captureCenter = {cursor.x, cursor.y};
-    HDC dc = dragWindow_ ? dragWindow_->get() : nullptr;
+    HDC dc = pipetteDcs_ ? pipetteDcs_->window.get() : nullptr;
     if (!dc) return;
     drawZoomView(dc, true);
     sampleLive(dc);

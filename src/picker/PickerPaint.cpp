@@ -7,6 +7,7 @@
 #include "win/Text.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace huex {
@@ -151,7 +152,8 @@ void ColorPickerDialog::drawModifiedSwatch(HDC dc, bool frame) {
     const ColorMode mode = modifier();
     const RgbColor modified = modifiedColor(mode, state.currentColor);
     fill(dc, swatch, screenColor(modified));
-    const win::SelectGuard font(dc, labelFont_.get());
+    std::optional<win::SelectGuard> font; // a pipette drag's DC holds the font already
+    if (GetCurrentObject(dc, OBJ_FONT) != labelFont_.get()) font.emplace(dc, labelFont_.get());
     const COLORREF previousText = SetTextColor(dc, screenColor(contrastColor(modified)));
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     const std::wstring label = win::widen(colorModeName(mode));

@@ -141,7 +141,7 @@ void ColorPickerDialog::drawZoomView(HDC dc, bool live) {
         // The screen DC (null window) reads the same pixels as the desktop window's and is cheaper
         // to get; a pipette drag holds one for all its moves.
         std::optional<win::WindowDc> own;
-        HDC screen = dragScreen_ ? dragScreen_->get() : own.emplace(nullptr).get();
+        HDC screen = pipetteDcs_ ? pipetteDcs_->screen.get() : own.emplace(nullptr).get();
         const Rect source = liveSourceRect(state.magnifier, state.captureCenter);
         StretchBlt(dc, zoom.left, zoom.top, zoom.width(), zoom.height(), screen, source.left, source.top,
                    source.width(), source.height(), SRCCOPY);
