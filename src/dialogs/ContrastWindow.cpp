@@ -5,6 +5,7 @@
 #include "win/Fonts.h"
 #include "win/Text.h"
 
+#include <utility>
 #include <vector>
 
 namespace huex {
@@ -85,6 +86,7 @@ RECT windowRectFor(POINT at, int dpi) {
 void ContrastWindow::open(HWND owner, const RgbColor& current) {
     current_ = current;
     wasOpen_ = true;
+    hiddenWithOwner_ = false;
     if (hwnd()) {
         ShowWindow(hwnd(), SW_SHOWNORMAL);
         SetForegroundWindow(hwnd());
@@ -113,7 +115,19 @@ void ContrastWindow::open(HWND owner, const RgbColor& current) {
 
 void ContrastWindow::close() {
     wasOpen_ = false;
+    hiddenWithOwner_ = false;
     destroy();
+}
+
+void ContrastWindow::followOwner(bool ownerShown) {
+    if (!hwnd()) return;
+    if (!ownerShown) {
+        if (!IsWindowVisible(hwnd())) return;
+        hiddenWithOwner_ = true;
+        ShowWindow(hwnd(), SW_HIDE);
+    } else if (std::exchange(hiddenWithOwner_, false)) {
+        ShowWindow(hwnd(), SW_SHOWNA);
+    }
 }
 
 void ContrastWindow::currentColorChanged(const RgbColor& current) {

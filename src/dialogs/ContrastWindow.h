@@ -19,6 +19,8 @@ class ContrastWindow : public win::Window {
     void open(HWND owner, const RgbColor& current);
     // Closed by the user: it will not reopen at the next start.
     void close();
+    // Goes with the picker when it hides to the tray, and comes back when it shows again.
+    void followOwner(bool ownerShown);
     // Coalesced: the window shows the last colour once per display frame at most.
     void currentColorChanged(const RgbColor& current);
     // Escape and dialog navigation for messages meant for this window; true when taken.
@@ -48,6 +50,7 @@ class ContrastWindow : public win::Window {
     RgbColor current_{};
     bool updatePending_ = false;
     bool wasOpen_ = false;
+    bool hiddenWithOwner_ = false;
     int posX_ = useLiveWindowRect, posY_ = useLiveWindowRect;
     int dpi_ = 96;
     win::UniqueFont uiFont_, ratioFont_, smallSample_, largeSample_, symbolFont_;

@@ -104,6 +104,14 @@ TEST_F(ContrastInPicker, EscapeClosesAndTheWindowIsNotReopenedNextTime) {
     EXPECT_FALSE(picker.contrastWindow().settings().open);
 }
 
+TEST_F(ContrastInPicker, GoesToTheTrayWithThePickerAndComesBackWithIt) {
+    SendMessageW(picker.hwnd(), WM_COMMAND, ID_TOGGLE_WINDOW, 0);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_TRUE(picker.contrastWindow().settings().open) << "an exit from the tray reopens it";
+    SendMessageW(picker.hwnd(), WM_COMMAND, ID_TOGGLE_WINDOW, 0);
+    EXPECT_TRUE(IsWindowVisible(window));
+}
+
 TEST_F(ContrastInPicker, NewDpiScalesTheLayoutAndTakesTheSuggestedPlace) {
     const int at96 = width(GetDlgItem(window, IDC_CONTRAST_PREVIEW));
     RECT suggested{100, 120, 100 + 700, 120 + 600};
