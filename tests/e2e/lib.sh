@@ -171,14 +171,17 @@ running_copies() {
 # Copies of the program that some earlier run left in this Wine environment: found by their
 # environment and process name, so nothing outside the environment is touched.
 huex_end_strays() {
-    local file pid ended=0
+    local file pid
     for file in $(grep -lsxzF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ); do
         pid=${file#/proc/}
         pid=${pid%/environ}
         [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = huex.exe ] || continue
-        kill -9 "$pid" 2>/dev/null && ended=1
+        kill -9 "$pid" 2>/dev/null || true
     done
-    [ "$ended" -eq 0 ] || sleep 1 # let the wineserver drop their windows and the mutex
+    # A copy killed just before (here, or by the last test's clean-up) keeps its window and its
+    # single-instance mutex until the wineserver has seen it end; a start before that would take
+    # it for a running copy and leave at once.
+    wait_until 10 eval '! huexctl find >/dev/null 2>&1' || true
 }
 
 # --- the settings file ------------------------------------------------------------------------
