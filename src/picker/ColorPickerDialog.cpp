@@ -153,6 +153,16 @@ void ColorPickerDialog::relayToToolTip(const MSG& msg) {
 
 bool ColorPickerDialog::preTranslateMessage(MSG& msg) {
     relayToToolTip(msg);
+    // The hot key's own key never reaches the window, so Alt released after a hot key with Alt
+    // looks like Alt pressed alone, which would open the window menu: that release is dropped.
+    if (msg.message == WM_HOTKEY) {
+        altAfterHotKey_ = (LOWORD(msg.lParam) & MOD_ALT) != 0;
+    } else if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        if (msg.wParam != VK_MENU) altAfterHotKey_ = false;
+    } else if ((msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && msg.wParam == VK_MENU &&
+               std::exchange(altAfterHotKey_, false)) {
+        return true;
+    }
     if (contrast_.preTranslateMessage(msg)) return true;
     if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && onKeyDown(msg)) return true;
     if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) {

@@ -232,6 +232,7 @@ class ColorPickerDialog : public win::Dialog {
     std::array<COLORREF, 16> customColors_{};
     int lastHoverRegion_ = 0;
     bool tipActive_ = false;
+    bool altAfterHotKey_ = false; // Alt is held since a hot key with Alt
     std::wstring shownCaption_;
     ContrastWindow contrast_;
     // The DCs a pipette drag holds from its start to its end: the desktop window's, which it reads

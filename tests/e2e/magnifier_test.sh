@@ -255,6 +255,15 @@ e2e_log "screenshot of the client area: $E2E_DIR/client.png"
 expect_eq "caption (huexctl)" "HUEX | X:99, Y:99   (x11)" "$(huexctl caption)"
 expect_eq "caption (X window name)" "HUEX | X:99, Y:99   (x11)" "$(xdotool getwindowname "$(huex_xid)")"
 
+e2e_log "Alt released after Alt+F5 opened no menu: Down moves the capture, Up moves it back"
+xdotool key Down
+sleep 0.3
+check "no menu is open after Down" eval '! huexctl menu-visible >/dev/null'
+check "Down moved the capture" wait_until 5 eval '[ "$(huexctl caption)" = "HUEX | X:99, Y:100   (x11)" ]'
+huexctl menu-visible >/dev/null && xdotool key Escape Escape
+xdotool key Up
+check "Up moved it back" wait_until 5 eval '[ "$(huexctl caption)" = "HUEX | X:99, Y:99   (x11)" ]'
+
 e2e_log "zoom 9 x 9 at x8 (command $ID_ZOOM_X8)"
 huexctl post-command $ID_ZOOM_X8 >/dev/null
 client_is() { [ "$(huex_client_rect | cut -d' ' -f3-)" = "$1" ]; }

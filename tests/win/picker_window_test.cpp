@@ -189,6 +189,28 @@ TEST_F(PickerWindow, RegistersBothHotKeysForItself) {
     DestroyWindow(other);
 }
 
+// The system sees only Alt of a hot key with Alt, pressed and released alone, which would open
+// the window menu; the window drops that release.
+TEST_F(PickerWindow, AltReleasedAfterAHotKeyWithAltIsDropped) {
+    const HWND self = picker.hwnd();
+    const MSG hotKeyWithAlt{self, WM_HOTKEY, 0x7777, MAKELPARAM(MOD_ALT, VK_F5), 0, {}};
+    const MSG hotKeyWithCtrl{self, WM_HOTKEY, 0x7777, MAKELPARAM(MOD_CONTROL, VK_F5), 0, {}};
+    const MSG altUp{self, WM_SYSKEYUP, VK_MENU, 0, 0, {}};
+    const MSG altRepeats{self, WM_SYSKEYDOWN, VK_MENU, 0, 0, {}};
+    const MSG otherKey{self, WM_SYSKEYDOWN, VK_F4, 0, 0, {}};
+    struct Case {
+        std::vector<MSG> before;
+        bool dropped;
+    };
+    for (const Case& c :
+         {Case{{hotKeyWithAlt}, true}, Case{{hotKeyWithAlt, altRepeats}, true}, Case{{hotKeyWithCtrl}, false},
+          Case{{hotKeyWithAlt, otherKey}, false}, Case{{hotKeyWithAlt, altUp}, false}, Case{{}, false}}) {
+        for (MSG m : c.before) picker.preTranslateMessage(m);
+        MSG release = altUp;
+        EXPECT_EQ(picker.preTranslateMessage(release), c.dropped) << c.before.size();
+    }
+}
+
 void pumpMessages() {
     MSG msg{};
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
