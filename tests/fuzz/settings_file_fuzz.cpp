@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -113,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Settings first = loadSettings(file, kScreen);
     requireInRange(first);
 
-    const auto unknown = file.read("Window", "focus");
+    const std::optional<std::string> unknown(file.read("Window", "focus")); // the save moves the text
     writeSettings(file, first);
     const std::string savedText = file.text();
     IniDocument saved = IniDocument::parse(savedText);
