@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <functional>
 #include <utility>
 
 namespace huex {
@@ -31,8 +32,17 @@ bool isLineEnd(char c) {
 constexpr std::array<std::string_view, 5> kLineEnds{"", "\r\n", "\n", "\r", std::string_view("\0", 1)};
 constexpr std::uint8_t kNoEnd = 0, kNul = 4;
 
-std::uint8_t lineEndNumber(std::string_view end) {
-    return static_cast<std::uint8_t>(std::find(kLineEnds.begin(), kLineEnds.end(), end) - kLineEnds.begin());
+// The line end that starts at `at`.
+std::uint8_t lineEndAt(std::string_view text, std::size_t at) {
+    if (at == text.size()) return kNoEnd;
+    switch (text[at]) {
+    case '\r':
+        return at + 1 < text.size() && text[at + 1] == '\n' ? 1 : 3;
+    case '\n':
+        return 2;
+    default:
+        return kNul;
+    }
 }
 
 // What the profile reader trims from names and values: ASCII blanks and the old end-of-file mark
@@ -96,8 +106,19 @@ template <class HashOf> void reinsert(std::vector<std::uint32_t>& slots, std::ui
 
 } // namespace
 
+namespace {
+
+// Whether the reader would give back something else than `value` written as it is.
+bool needsStoring(std::string_view value) {
+    return std::any_of(value.begin(), value.end(), isLineEnd) || trimBlanks(value).size() != value.size() ||
+           withoutQuotes(value).size() != value.size();
+}
+
+} // namespace
+
 std::string storedProfileValue(std::string_view value) {
     std::string line(value);
+    if (!needsStoring(value)) return line;
     std::replace_if(line.begin(), line.end(), isLineEnd, ' ');
     // Only what the reader would change is kept by one more pair of quotes.
     if (trimBlanks(line).size() != line.size() || withoutQuotes(line).size() != line.size())
@@ -109,12 +130,12 @@ IniDocument IniDocument::parse(std::string_view text) {
     IniDocument document;
     document.text_ = text;
     // Every line ends in a line end but the last, every key line holds a '=' and every header a '['.
-    const auto count = [&](auto is) {
-        return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), is));
-    };
-    const std::size_t lines = 1 + count(isLineEnd);
-    const std::size_t keys = count([](char c) { return c == '='; });
-    const std::size_t sections = 1 + count([](char c) { return c == '['; });
+    std::size_t lines = 1, keys = 0, sections = 1;
+    for (const char c : text) {
+        lines += isLineEnd(c) ? 1 : 0;
+        keys += c == '=' ? 1 : 0;
+        sections += c == '[' ? 1 : 0;
+    }
     document.lines_.reserve(lines + kLinesAdded);
     document.keySlots_.resize(slotCount(keys + kLinesAdded));
     document.sections_.reserve(sections + 16);
@@ -123,9 +144,8 @@ IniDocument IniDocument::parse(std::string_view text) {
     for (std::size_t start = 0; start < text.size();) {
         // The copy ends in a NUL, which ends a line as well.
         const std::size_t end = start + std::strcspn(document.text_.c_str() + start, "\r\n");
-        std::size_t next = end;
-        if (next < text.size()) next += text.substr(next, 2) == "\r\n" ? 2 : 1;
-        const std::uint8_t lineEnd = lineEndNumber(text.substr(end, next - end));
+        const std::uint8_t lineEnd = lineEndAt(text, end);
+        const std::size_t next = end + kLineEnds[lineEnd].size();
         if (!endFound && lineEnd != kNoEnd && lineEnd != kNul) {
             document.lineEnd_ = lineEnd;
             endFound = true;
@@ -322,7 +342,13 @@ void IniDocument::write(std::string_view section, std::string_view key, std::str
     const Section* found = find(section);
     const std::uint32_t number = found ? static_cast<std::uint32_t>(found - sections_.data()) : add(section);
     if (keySlots_.empty()) keySlots_.resize(slotCount(kLinesAdded));
-    const std::string stored = storedProfileValue(value);
+    // Most values are stored as they are. A value read from this document is copied first: the
+    // text it lies in moves as lines are added.
+    const bool inText = std::less_equal<>{}(text_.data(), value.data()) &&
+                        std::less<>{}(value.data(), text_.data() + text_.size());
+    std::string copy;
+    const std::string_view stored =
+        needsStoring(value) || inText ? std::string_view(copy = storedProfileValue(value)) : value;
     if (const Line* existing = findLine(number, key)) {
         Line& line = lines_[static_cast<std::size_t>(existing - lines_.data())];
         const std::string_view text = lineText(line);
