@@ -96,12 +96,18 @@ std::size_t slotCount(std::size_t entries) {
     return slots;
 }
 
-// Inserts `value` at the free slot `hashOf(value)` leads to: for growing a table.
-template <class HashOf> void reinsert(std::vector<std::uint32_t>& slots, std::uint32_t value, HashOf hashOf) {
+// Makes room for one more entry in a table of `entries`, keeping it at most half full.
+template <class HashOf> void makeRoom(std::vector<std::uint32_t>& slots, std::size_t entries, HashOf hashOf) {
+    if ((entries + 1) * 2 <= slots.size()) return;
+    const std::vector<std::uint32_t> old =
+        std::exchange(slots, std::vector<std::uint32_t>(slotCount(entries + 1)));
     const std::size_t mask = slots.size() - 1;
-    std::size_t i = hashOf(value) & mask;
-    while (slots[i] != 0) i = (i + 1) & mask;
-    slots[i] = value;
+    for (const std::uint32_t value : old) {
+        if (value == 0) continue;
+        std::size_t i = hashOf(value) & mask;
+        while (slots[i] != 0) i = (i + 1) & mask;
+        slots[i] = value;
+    }
 }
 
 } // namespace
@@ -193,16 +199,8 @@ const IniDocument::Line* IniDocument::findLine(std::uint32_t section, std::strin
 }
 
 void IniDocument::indexKey(std::uint32_t line) {
-    if ((keys_ + 1) * 2 > keySlots_.size()) {
-        const std::vector<std::uint32_t> old =
-            std::exchange(keySlots_, std::vector<std::uint32_t>(slotCount(keys_ + 1)));
-        for (const std::uint32_t kept : old) {
-            if (kept != 0)
-                reinsert(keySlots_, kept, [&](std::uint32_t l) {
-                    return keyHash(lines_[l - 1].section, keyOf(lines_[l - 1]));
-                });
-        }
-    }
+    makeRoom(keySlots_, keys_,
+             [&](std::uint32_t l) { return keyHash(lines_[l - 1].section, keyOf(lines_[l - 1])); });
     const Line& added = lines_[line];
     std::uint32_t& slot = keySlots_[keySlot(added.section, keyOf(added))];
     if (slot == 0) {
@@ -212,15 +210,7 @@ void IniDocument::indexKey(std::uint32_t line) {
 }
 
 void IniDocument::indexSection(std::uint32_t section) {
-    if ((names_ + 1) * 2 > sectionSlots_.size()) {
-        const std::vector<std::uint32_t> old =
-            std::exchange(sectionSlots_, std::vector<std::uint32_t>(slotCount(names_ + 1)));
-        for (const std::uint32_t kept : old) {
-            if (kept != 0)
-                reinsert(sectionSlots_, kept,
-                         [&](std::uint32_t s) { return nameHash(nameOf(sections_[s - 1])); });
-        }
-    }
+    makeRoom(sectionSlots_, names_, [&](std::uint32_t s) { return nameHash(nameOf(sections_[s - 1])); });
     std::uint32_t& slot = sectionSlots_[sectionSlot(nameOf(sections_[section]))];
     if (slot == 0) {
         slot = section + 1; // a repeated section is kept as it is but never read
