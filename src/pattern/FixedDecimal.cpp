@@ -89,24 +89,47 @@ class BigNumber {
 };
 } // namespace
 
+// Writes the decimal digits of `n`, least significant first; returns the count.
+template <class Unsigned> std::size_t writeDigits(char* digits, Unsigned n) {
+    std::size_t count = 0;
+    for (; n != 0; n /= 10) digits[count++] = static_cast<char>('0' + static_cast<int>(n % 10));
+    return count;
+}
+
 std::size_t writeFixedDecimal(char* out, double value, int precision) {
     // |value| = mantissa * 2^exponent exactly, the mantissa a whole number below 2^53.
     int exponent = 0;
     const double fraction = std::frexp(std::fabs(value), &exponent);
-    BigNumber scaled(static_cast<std::uint64_t>(std::ldexp(fraction, 53)));
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
     exponent -= 53;
-    for (int i = 0; i < precision; ++i) scaled.multiply(10);
-    if (exponent >= 0)
-        scaled.shiftLeft(static_cast<unsigned>(exponent));
-    else
-        scaled.shiftRightRounded(static_cast<unsigned>(-exponent));
 
     // Decimal digits of |value| * 10^precision, least significant first.
     std::array<char, fixedDecimalMaxLength + 9> digits{};
     std::size_t count = 0;
-    while (!scaled.zero()) {
-        std::uint32_t chunk = scaled.divide(1'000'000'000);
-        for (int k = 0; k < 9; ++k, chunk /= 10) digits[count++] = static_cast<char>('0' + chunk % 10);
+    if (precision <= 19 && exponent <= 0 && exponent > -128) {
+        // Values below 2^53 to the usual precisions (every fraction and angle written): the
+        // product fits in 128 bits, and the same rounding is a shift.
+        __extension__ using Wide = unsigned __int128;
+        Wide scaled = mantissa;
+        for (int i = 0; i < precision; ++i) scaled *= 10;
+        if (const auto bits = static_cast<unsigned>(-exponent); bits > 0) {
+            const Wide rest = scaled & ((Wide{1} << bits) - 1), half = Wide{1} << (bits - 1);
+            scaled >>= bits;
+            if (rest > half || (rest == half && (scaled & 1U) != 0)) ++scaled;
+        }
+        count = scaled > UINT64_MAX ? writeDigits(digits.data(), scaled)
+                                    : writeDigits(digits.data(), static_cast<std::uint64_t>(scaled));
+    } else {
+        BigNumber scaled(mantissa);
+        for (int i = 0; i < precision; ++i) scaled.multiply(10);
+        if (exponent >= 0)
+            scaled.shiftLeft(static_cast<unsigned>(exponent));
+        else
+            scaled.shiftRightRounded(static_cast<unsigned>(-exponent));
+        while (!scaled.zero()) {
+            std::uint32_t chunk = scaled.divide(1'000'000'000);
+            for (int k = 0; k < 9; ++k, chunk /= 10) digits[count++] = static_cast<char>('0' + chunk % 10);
+        }
     }
     while (count > 0 && digits[count - 1] == '0') --count;
     const auto decimals = static_cast<std::size_t>(precision);

@@ -10,7 +10,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace huex {
@@ -21,8 +20,9 @@ class IniDocument {
     // belong to no section.
     static IniDocument parse(std::string_view text);
 
-    // The value as the profile functions read it; nothing when the section or key is missing.
-    [[nodiscard]] std::optional<std::string> read(std::string_view section, std::string_view key) const;
+    // The value as the profile functions read it; nothing when the section or key is missing. The
+    // text stays valid until the next write.
+    [[nodiscard]] std::optional<std::string_view> read(std::string_view section, std::string_view key) const;
     // Sets the value of the first matching key of the first section of that name; a value that
     // already reads back as `value` stays as it is written. A key new to the section follows its
     // last key (new keys in the order they are written), a new section goes at the end. Line
@@ -34,52 +34,54 @@ class IniDocument {
     [[nodiscard]] std::string text() const;
 
   private:
-    // Names match without regard to ASCII letter case, and are looked up without a copy.
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const noexcept;
-    };
-    struct SameName {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const noexcept;
-    };
-
-    // Positions are offsets into text_, which holds the file and, after it, every line written.
+    // Positions are offsets into text_, which holds the file and, after it, every line written
+    // (a settings file is read only up to some megabytes, so 32 bits are room enough). All lines
+    // sit in one vector and the names in two hash tables, so that a file costs a few allocations
+    // rather than some for every section.
     struct Line {
-        std::size_t start = 0, length = 0;
-        std::string_view end;                     // as in the file (static text); empty at the very end
-        std::size_t keyStart = 0, keyLength = 0;  // within the line, blanks round it excluded
-        std::size_t valueStart = 0, valueEnd = 0; // likewise; both 0 on a line without '='
+        std::uint32_t start = 0, length = 0;
+        std::uint32_t keyStart = 0, keyLength = 0;  // within the line, blanks round it excluded
+        std::uint32_t valueStart = 0, valueEnd = 0; // likewise; both 0 on a line without '='
+        std::uint32_t section = 0;
+        std::uint32_t nextAdded = 0; // the section's next added line + 1, 0 after the last
+        std::uint8_t end = 0;        // index into the line ends; 0: none (the very end)
         bool hasValue = false;
     };
     struct Section {
-        std::vector<Line> lines;  // header first (after a blank line for a section we add)
-        std::size_t kept = 0;     // lines read from the file; lines added follow them
-        std::size_t addAfter = 0; // the added lines go after this one of the kept lines
-        // The first line of each key, by the key's hash: open addressing over line number + 1.
-        std::vector<std::uint32_t> slots;
-        std::size_t keys = 0;
-        std::size_t nameStart = 0, nameLength = 0; // the name in text_, brackets and blanks left out
+        // lines_[first, kept): the lines read from the file (header first); for a section this
+        // program adds, its header (after a blank line).
+        std::uint32_t first = 0, kept = 0;
+        std::uint32_t addAfter = 0;                  // added lines follow this one of lines_
+        std::uint32_t firstAdded = 0, lastAdded = 0; // indices into lines_ + 1; 0: none
+        std::uint32_t nameStart = 0, nameLength = 0; // in text_, brackets and blanks left out
     };
     [[nodiscard]] std::string_view lineText(const Line& line) const;
     [[nodiscard]] std::string_view keyOf(const Line& line) const;
-    [[nodiscard]] std::size_t slotOf(const Section& section, std::string_view key) const;
-    [[nodiscard]] const Line* findLine(const Section& section, std::string_view key) const;
-    void index(Section& section, std::size_t line);
-    [[nodiscard]] Line describedLine(std::size_t start, std::size_t length, std::string_view end) const;
-    Line newLine(std::initializer_list<std::string_view> parts, std::string_view end);
-    Section* find(std::string_view name);
+    [[nodiscard]] std::string_view nameOf(const Section& section) const;
+    [[nodiscard]] std::size_t keySlot(std::uint32_t section, std::string_view key) const;
+    [[nodiscard]] std::size_t sectionSlot(std::string_view name) const;
+    [[nodiscard]] const Line* findLine(std::uint32_t section, std::string_view key) const;
+    void indexKey(std::uint32_t line);
+    void indexSection(std::uint32_t section);
+    [[nodiscard]] Line describedLine(std::size_t start, std::size_t length, std::uint8_t end) const;
+    Line newLine(std::initializer_list<std::string_view> parts, std::uint8_t end);
     [[nodiscard]] const Section* find(std::string_view name) const;
-    Section& add(std::string_view name);
-    void addLine(std::size_t start, std::size_t length, std::string_view end);
-    static Line* lastLine(Section& section);
+    std::uint32_t add(std::string_view name);
+    void addLine(std::size_t start, std::size_t length, std::uint8_t end);
+    void appendToSection(std::uint32_t section, const Line& line);
+    [[nodiscard]] Line* lastLine();
+    void putSection(std::string& out, const Section& section) const;
 
     std::string text_;
+    std::vector<Line> lines_;
     std::vector<Section> sections_ = std::vector<Section>(1); // first: the lines before any header
-    std::unordered_map<std::string, std::size_t, NameHash, SameName> firstSection_;
-    std::string_view lineEnd_ = "\r\n";
+    // Open addressing, 0 for a free slot: the first line of each key (index + 1) by section and
+    // key, and the first section of each name (index + 1) by name.
+    std::vector<std::uint32_t> keySlots_, sectionSlots_;
+    std::size_t keys_ = 0, names_ = 0;
+    std::uint8_t lineEnd_ = 1; // CR LF
     // The section found last: the settings are read and written a section at a time.
-    mutable std::size_t lastFound_ = 0;
+    mutable std::uint32_t lastFound_ = 0;
 };
 
 // How a value is written to the file so that reading gives it back: one line, and enclosed in

@@ -18,8 +18,7 @@ class Reader {
     explicit Reader(const IniDocument& file) : file_(file) {}
     void section(std::string_view name) { section_ = name; }
     [[nodiscard]] std::string text(std::string_view key, std::string_view fallback) const {
-        auto value = file_.read(section_, key);
-        return value ? std::move(*value) : std::string(fallback);
+        return std::string(file_.read(section_, key).value_or(fallback));
     }
     [[nodiscard]] int integer(std::string_view key, int fallback) const {
         const auto value = file_.read(section_, key);

@@ -60,7 +60,8 @@ TEST(IniDocument, SaveChangesOnlyTheValuesItWrites) {
           {"Patterns", "d", "\"half"},
           {"Patterns", "e", "日本 {rgbR}"},
           {"Patterns", "f", ""}},
-         "[Patterns]\r\na=\" lead\"\r\nb=\"'q'\"\r\nc=x\u00A0\r\ng=\"\x1A\"\r\nd=\"half\r\ne=日本 {rgbR}\r\nf=\r\n"},
+         "[Patterns]\r\na=\" lead\"\r\nb=\"'q'\"\r\nc=x\u00A0\r\ng=\"\x1A\"\r\nd=\"half\r\ne=日本 "
+         "{rgbR}\r\nf=\r\n"},
         {"an empty value is filled in place; NUL line ends and stray bytes stay",
          "[A]\0k=\r\n\xFF\xFE junk\n[B]\0v=1"s,
          {{"A", "k", "7"}, {"B", "v", "2"}},
@@ -87,6 +88,17 @@ TEST(IniDocument, NewFileFollowsTheSaveOrder) {
     }
     EXPECT_EQ(file.text(), expected);
     EXPECT_EQ(expected.find("[Common]\r\nFirstRun=no\r\nVersion=150\r\n\r\n[Window]\r\nposX="), 0u);
+}
+
+// A value read is a view of the document's text, which grows as lines are written.
+TEST(IniDocument, AValueReadCanBeWrittenBackIntoTheSameDocument) {
+    IniDocument file = IniDocument::parse("[A]\r\nname=a value too long for a short string\r\n");
+    const std::string value = "a value too long for a short string";
+    for (int i = 0; i < 64; ++i) file.write("A", "copy" + std::to_string(i), *file.read("A", "name"));
+    file.write("A", "name", *file.read("A", "copy63"));
+    const IniDocument saved = IniDocument::parse(file.text());
+    for (int i = 0; i < 64; ++i) EXPECT_EQ(saved.read("A", "copy" + std::to_string(i)), value) << i;
+    EXPECT_EQ(saved.read("A", "name"), value);
 }
 
 TEST(FileText, UnicodeFilesComeBackByteForByte) {

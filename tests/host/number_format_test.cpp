@@ -104,6 +104,7 @@ TEST(NumberFormat, RealsMatchPrintf) {
         values.push_back(std::round(unit(random) * 2000) / 8 - 100); // exact ties
         values.push_back(std::ldexp(unit(random), static_cast<int>(random() % 2000) - 1000));
     }
+    for (int i = 0; i <= 255; ++i) values.push_back(i / 255.0); // colour channels
     for (const auto& format : realFormats()) {
         for (const double v : values) ASSERT_EQ(written(format, v), printed(format, v)) << format << " " << v;
     }
