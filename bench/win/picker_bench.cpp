@@ -322,6 +322,13 @@ int run(int repetitions) {
              viewBlit(dc.get(), desktop.get());
          }},
         {"pipette drag step (one mouse move), 5x5 sample", liveStep, {}, moveCursor},
+        {"  the step that follows a refresh of the texts (once a frame)",
+         liveStep,
+         {},
+         [&] {
+             moveCursor();
+             picker.refreshColorTexts();
+         }},
         {"  part: both slot texts re-rendered (new colour)",
          [&] {
              picker.state.currentColor.red = 1 - picker.state.currentColor.red;
