@@ -87,7 +87,6 @@ class BigNumber {
     std::array<std::uint32_t, 48> limbs_{};
     std::size_t size_ = 0;
 };
-} // namespace
 
 // Writes the decimal digits of `n`, least significant first; returns the count.
 template <class Unsigned> std::size_t writeDigits(char* digits, Unsigned n) {
@@ -95,6 +94,7 @@ template <class Unsigned> std::size_t writeDigits(char* digits, Unsigned n) {
     for (; n != 0; n /= 10) digits[count++] = static_cast<char>('0' + static_cast<int>(n % 10));
     return count;
 }
+} // namespace
 
 std::size_t writeFixedDecimal(char* out, double value, int precision) {
     // |value| = mantissa * 2^exponent exactly, the mantissa a whole number below 2^53.

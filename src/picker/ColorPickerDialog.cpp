@@ -151,18 +151,22 @@ void ColorPickerDialog::relayToToolTip(const MSG& msg) {
     SendMessageW(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
-bool ColorPickerDialog::preTranslateMessage(MSG& msg) {
-    relayToToolTip(msg);
-    // The hot key's own key never reaches the window, so Alt released after a hot key with Alt
-    // looks like Alt pressed alone, which would open the window menu: that release is dropped.
+// The hot key's own key never reaches the window, so Alt released after a hot key with Alt looks
+// like Alt pressed alone, which would open the window menu: that release is dropped.
+bool ColorPickerDialog::dropsAltAfterHotKey(const MSG& msg) {
     if (msg.message == WM_HOTKEY) {
         altAfterHotKey_ = (LOWORD(msg.lParam) & MOD_ALT) != 0;
     } else if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         if (msg.wParam != VK_MENU) altAfterHotKey_ = false;
-    } else if ((msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && msg.wParam == VK_MENU &&
-               std::exchange(altAfterHotKey_, false)) {
-        return true;
+    } else if (msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) {
+        return msg.wParam == VK_MENU && std::exchange(altAfterHotKey_, false);
     }
+    return false;
+}
+
+bool ColorPickerDialog::preTranslateMessage(MSG& msg) {
+    relayToToolTip(msg);
+    if (dropsAltAfterHotKey(msg)) return true;
     if (contrast_.preTranslateMessage(msg)) return true;
     if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && onKeyDown(msg)) return true;
     if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) {

@@ -123,6 +123,7 @@ class ColorPickerDialog : public win::Dialog {
 
   private:
     void relayToToolTip(const MSG& msg);
+    bool dropsAltAfterHotKey(const MSG& msg);
     void loadMenus();
     void loadColorBitmaps();
     void loadSampleIcon();

@@ -110,10 +110,6 @@ template <class HashOf> void makeRoom(std::vector<std::uint32_t>& slots, std::si
     }
 }
 
-} // namespace
-
-namespace {
-
 // Whether the reader would give back something else than `value` written as it is.
 bool needsStoring(std::string_view value) {
     return std::any_of(value.begin(), value.end(), isLineEnd) || trimBlanks(value).size() != value.size() ||
