@@ -53,6 +53,19 @@ foreach(src IN LISTS HUEX_FUZZ_TARGETS)
   endif()
 endforeach()
 
+# Outside checks: the core against libraries no one here wrote, fetched from the npm registry.
+# Each tests/outside/NAME.cpp is a small program the script NAME.mjs beside it drives.
+file(GLOB HUEX_OUTSIDE_CHECKS CONFIGURE_DEPENDS tests/outside/*.cpp)
+foreach(src IN LISTS HUEX_OUTSIDE_CHECKS)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(outside_${name} ${src})
+  target_link_libraries(outside_${name} PRIVATE huex_core)
+  add_test(NAME outside.${name}
+           COMMAND ${CMAKE_SOURCE_DIR}/tools/outside-check.sh ${CMAKE_SOURCE_DIR}/tests/outside/${name}.mjs
+                   $<TARGET_FILE:outside_${name}> ${CMAKE_BINARY_DIR}/outside)
+  set_tests_properties(outside.${name} PROPERTIES LABELS outside SKIP_RETURN_CODE 77)
+endforeach()
+
 # Benchmarks (make bench).
 find_package(benchmark QUIET)
 file(GLOB HUEX_BENCH_SOURCES CONFIGURE_DEPENDS bench/*_bench.cpp)

@@ -7,6 +7,7 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick
+  nodejs npm
 )
 missing=()
 for p in "${packages[@]}"; do
