@@ -26,4 +26,6 @@ if [ ${#need[@]} -gt 0 ]; then
     echo "npm could not install ${need[*]}: skipped"; tail -5 "$cache/npm.log"; exit 77
   fi
 fi
-NODE_PATH="$cache/node_modules" exec node "$script" "$exe"
+# Run from a copy beside the packages: node looks for an import beside the importing file.
+cp "$script" "$cache/check.mjs"
+exec node "$cache/check.mjs" "$exe"
