@@ -1,5 +1,6 @@
 #include "pattern/ColorPattern.h"
 
+#include "pattern/ColorModels.h"
 #include "pattern/Placeholders.h"
 
 #include <utility>
@@ -8,9 +9,11 @@ namespace huex {
 
 namespace {
 
-// Same length as a placeholder, so positions in the marked copy equal positions in the pattern.
-constexpr std::string_view marker = "~*^^*~";
-static_assert(marker.size() == placeholderLength);
+// Each placeholder is marked by a marker of its own length, so positions in the marked copy equal
+// positions in the pattern: "~*", then carets, then "*~".
+std::string markerOfLength(std::size_t length) {
+    return "~*" + std::string(length - 4, '^') + "*~";
+}
 
 // Constructor argument order (rgb, hsb, hsl) to the record's Component order.
 constexpr std::array<Component, 9> constructorOrder{Component::rgbR, Component::rgbG, Component::rgbB,
@@ -26,6 +29,7 @@ struct Occurrences {
 
 Occurrences markAll(std::string& text, std::string_view placeholder) {
     Occurrences found;
+    const std::string marker = markerOfLength(placeholder.size());
     for (std::size_t pos = text.find(placeholder); pos != std::string::npos;
          pos = text.find(placeholder, pos + placeholder.size())) {
         if (found.count == 0) found.first = pos;
@@ -40,12 +44,26 @@ std::string pieceBetween(const std::string& text, std::size_t from, std::size_t 
     return text.substr(from, to == std::string::npos ? std::string::npos : to - from);
 }
 
-std::size_t findMarker(const std::string& text, std::size_t from) {
-    return from == std::string::npos ? std::string::npos : text.find(marker, from);
-}
+// The markers that stand in the marked copy: only lengths of placeholders that were marked, so a
+// pattern of today's six-character placeholders is cut exactly as before.
+struct Markers {
+    std::array<std::string, longestPlaceholder + 1> byLength;
 
-std::size_t afterMarker(std::size_t pos) {
-    return pos == std::string::npos ? pos : pos + placeholderLength;
+    // The first marker at or after `from`, and its length.
+    [[nodiscard]] std::pair<std::size_t, std::size_t> find(const std::string& text, std::size_t from) const {
+        std::pair<std::size_t, std::size_t> best{std::string::npos, 0};
+        if (from == std::string::npos) return best;
+        for (const std::string& marker : byLength) {
+            if (marker.empty()) continue;
+            const std::size_t pos = text.find(marker, from);
+            if (pos < best.first) best = {pos, marker.size()};
+        }
+        return best;
+    }
+};
+
+std::size_t after(std::pair<std::size_t, std::size_t> marker) {
+    return marker.first == std::string::npos ? marker.first : marker.first + marker.second;
 }
 
 } // namespace
@@ -86,16 +104,22 @@ void analysePattern(ColorPattern& p, std::string_view text) {
     p.parseFailed = false;
     p.patternString = marked;
 
-    std::array<Occurrences, 9> found;
-    for (std::size_t c = 0; c < placeholders.size(); ++c) found[c] = markAll(marked, placeholders[c]);
+    std::array<Occurrences, componentCount> found;
+    Markers markers;
+    for (std::size_t c = 0; c < placeholders.size(); ++c) {
+        found[c] = markAll(marked, placeholders[c]);
+        const std::size_t length = placeholders[c].size();
+        if (found[c].count > 0 && markers.byLength[length].empty())
+            markers.byLength[length] = markerOfLength(length);
+    }
 
-    // Models in order of preference: HSB, HSL, RGB (Component order happens to be the same).
-    int model = -1;
-    for (int m = 0; m < 3 && model < 0; ++m) {
-        const auto base = static_cast<std::size_t>(m) * 3;
+    // The first model, in order of preference, whose three placeholders each occur once.
+    std::size_t model = modelCount;
+    for (std::size_t m = 0; m < modelCount && model == modelCount; ++m) {
+        const std::size_t base = m * 3;
         if (found[base].count == 1 && found[base + 1].count == 1 && found[base + 2].count == 1) model = m;
     }
-    if (model < 0) {
+    if (model == modelCount) {
         p.valid = false;
         return;
     }
@@ -103,7 +127,7 @@ void analysePattern(ColorPattern& p, std::string_view text) {
     std::array<Component, 3> order{};
     std::array<std::size_t, 3> position{};
     for (std::size_t i = 0; i < 3; ++i) {
-        order[i] = static_cast<Component>(model * 3 + static_cast<int>(i));
+        order[i] = static_cast<Component>(model * 3 + i);
         position[i] = found[static_cast<std::size_t>(order[i])].first;
     }
     for (int pass = 0; pass < 2; ++pass) {
@@ -118,12 +142,12 @@ void analysePattern(ColorPattern& p, std::string_view text) {
     p.prefixLength = static_cast<std::int32_t>(position[0]);
 
     // The pieces lie between the first three markers of any model (or even literal markers).
-    const std::size_t m1 = findMarker(marked, 0);
-    const std::size_t m2 = findMarker(marked, afterMarker(m1));
-    const std::size_t m3 = findMarker(marked, afterMarker(m2));
-    p.separator1 = pieceBetween(marked, afterMarker(m1), m2);
-    p.separator2 = pieceBetween(marked, afterMarker(m2), m3);
-    p.suffix = pieceBetween(marked, afterMarker(m3), std::string::npos);
+    const auto m1 = markers.find(marked, 0);
+    const auto m2 = markers.find(marked, after(m1));
+    const auto m3 = markers.find(marked, after(m2));
+    p.separator1 = pieceBetween(marked, after(m1), m2.first);
+    p.separator2 = pieceBetween(marked, after(m2), m3.first);
+    p.suffix = pieceBetween(marked, after(m3), std::string::npos);
 
     const ComponentFormat& first = p.formats[static_cast<std::size_t>(order[0])];
     const ComponentFormat& second = p.formats[static_cast<std::size_t>(order[1])];

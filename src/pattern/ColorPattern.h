@@ -10,21 +10,53 @@
 
 namespace huex {
 
-enum class Component : int { hsbH, hsbS, hsbB, hslH, hslS, hslL, rgbR, rgbG, rgbB }; // declaration order
+// Three components a model, in the order the analysis prefers the models.
+enum class Component : int {
+    hsbH,
+    hsbS,
+    hsbB,
+    hslH,
+    hslS,
+    hslL,
+    rgbR,
+    rgbG,
+    rgbB,
+    hwbH,
+    hwbW,
+    hwbB,
+    labL,
+    labA,
+    labB,
+    lchL,
+    lchC,
+    lchH,
+    oklabL,
+    oklabA,
+    oklabB,
+    oklchL,
+    oklchC,
+    oklchH,
+    p3R,
+    p3G,
+    p3B
+};
+inline constexpr int componentCount = 27;
 
 class ColorPattern {
-public:
+  public:
     bool valid = false, parseFailed = false;
     std::string patternString;
-    std::array<Component, 3> textOrder{};      // the model's components in the order their placeholders appear
-    std::array<std::string, 3> componentTexts; // model order; textOrder[k] uses componentTexts[int(textOrder[k]) % 3]
+    std::array<Component, 3> textOrder{}; // the model's components in the order their placeholders appear
+    std::array<std::string, 3>
+        componentTexts; // model order; textOrder[k] uses componentTexts[int(textOrder[k]) % 3]
     std::string separator1, separator2, suffix;
     std::int32_t prefixLength = 0;
-    std::array<ComponentFormat, 9> formats; // indexed by Component
+    std::array<ComponentFormat, componentCount> formats; // indexed by Component
     std::string name;
 
     ColorPattern() = default;
-    // spec texts and formats in constructor order: rgbR, rgbG, rgbB, hsbH, hsbS, hsbB, hslH, hslS, hslL
+    // spec texts and formats in constructor order: rgbR, rgbG, rgbB, hsbH, hsbS, hsbB, hslH, hslS, hslL;
+    // the formats of the other models are then empty
     ColorPattern(std::string name, std::string patternString, const std::array<std::string, 9>& specTexts);
     ColorPattern(std::string name, std::string patternString, const std::array<ComponentFormat, 9>& formats);
     // copy = name copied, each format re-parsed from its specText, pattern re-analysed

@@ -1,6 +1,7 @@
 #include "pattern/Parser.h"
 
 #include "color/StrictFloat.h"
+#include "pattern/ColorModels.h"
 #include "pattern/NumberScan.h"
 #include "pattern/Placeholders.h"
 
@@ -99,20 +100,30 @@ int baseOf(char typeLetter) {
 }
 
 // The component's number as its format reads it, or nothing when the text is not such a number.
-std::optional<double> readComponent(const ComponentFormat& f, std::string_view text) {
+// Signed components (a and b) may carry a minus sign in a decimal text too.
+std::optional<double> readComponent(const ComponentFormat& f, std::string_view text, bool isSigned) {
     const int base = baseOf(f.typeLetter);
     if (base == 0) {
         const double v = readRealPrefix(text);
         if (!std::isfinite(v)) return std::nullopt;
         return v;
     }
-    const auto n = readDigits(text, base);
+    const bool negative = isSigned && base == 10 && !text.empty() && text.front() == '-';
+    const auto n = readDigits(negative ? text.substr(1) : text, base);
     if (!n) return std::nullopt;
-    return static_cast<double>(*n);
+    return negative ? -static_cast<double>(*n) : static_cast<double>(*n);
 }
 
 bool contains(const std::string& text, Component c) {
     return text.find(placeholderOf(c)) != std::string::npos;
+}
+
+// Today's rule for the first three models: the pattern string, not the analysis, names the model.
+std::optional<std::size_t> classicModel(const std::string& pattern) {
+    if (contains(pattern, Component::rgbR)) return modelIndex(Component::rgbR);
+    if (contains(pattern, Component::hsbH)) return modelIndex(Component::hsbH);
+    if (contains(pattern, Component::hslH)) return modelIndex(Component::hslH);
+    return std::nullopt;
 }
 
 std::optional<RgbColor> parse(ColorPattern& p, std::string_view text) {
@@ -127,20 +138,21 @@ std::optional<RgbColor> parse(ColorPattern& p, std::string_view text) {
     for (std::size_t k = 0; k < 3; ++k) {
         if (baseOf(formatOf(k).typeLetter) < 0) return std::nullopt;
     }
-    const std::size_t model = static_cast<std::size_t>(p.textOrder[0]) / 3 * 3;
-    std::array<double, 3> fraction{};
+    const std::size_t analysed = modelIndex(p.textOrder[0]);
+    const ColorModel& model = colorModels[analysed];
+    Coords fraction{};
     for (std::size_t i = 0; i < 3; ++i) {
-        const ComponentFormat& f = p.formats[model + i];
-        const auto v = readComponent(f, p.componentTexts[i]);
+        const ComponentFormat& f = p.formats[analysed * 3 + i];
+        const auto v = readComponent(f, p.componentTexts[i], model.isSigned[i]);
         if (!v) return std::nullopt;
         fraction[i] = f.rangeTo == f.rangeFrom ? 0 : (*v - f.rangeFrom) / (f.rangeTo - f.rangeFrom);
         // Written so that a NaN fraction (from a range with an infinite or NaN end) is refused too.
-        if (!(fraction[i] >= 0 && fraction[i] <= 1)) return std::nullopt;
+        const double lowest = model.isSigned[i] ? -1 : 0;
+        if (!(fraction[i] >= lowest && fraction[i] <= 1)) return std::nullopt;
     }
-    if (contains(p.patternString, Component::rgbR)) return RgbColor{fraction[0], fraction[1], fraction[2]};
-    if (contains(p.patternString, Component::hsbH)) return hsbToRgb({fraction[0], fraction[1], fraction[2]});
-    if (contains(p.patternString, Component::hslH)) return hslToRgb({fraction[0], fraction[1], fraction[2]});
-    return std::nullopt;
+    const auto chosen = analysed < classicModels ? classicModel(p.patternString) : analysed;
+    if (!chosen) return std::nullopt;
+    return colorModels[*chosen].color(fraction);
 }
 
 } // namespace

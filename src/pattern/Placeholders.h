@@ -1,5 +1,5 @@
 #pragma once
-// The nine placeholders of the pattern language, indexed by Component.
+// The placeholders of the pattern language, indexed by Component.
 #include "pattern/ColorPattern.h"
 
 #include <array>
@@ -8,14 +8,17 @@
 
 namespace huex {
 
-constexpr std::size_t placeholderLength = 6;
-
-constexpr std::array<std::string_view, 9> placeholders{"{hsbH}", "{hsbS}", "{hsbB}", "{hslH}", "{hslS}",
-                                                       "{hslL}", "{rgbR}", "{rgbG}", "{rgbB}"};
+constexpr std::array<std::string_view, componentCount> placeholders{
+    "{hsbH}",   "{hsbS}",   "{hsbB}",   "{hslH}",   "{hslS}",   "{hslL}",   "{rgbR}", "{rgbG}", "{rgbB}",
+    "{hwbH}",   "{hwbW}",   "{hwbB}",   "{labL}",   "{labA}",   "{labB}",   "{lchL}", "{lchC}", "{lchH}",
+    "{oklabL}", "{oklabA}", "{oklabB}", "{oklchL}", "{oklchC}", "{oklchH}", "{p3R}",  "{p3G}",  "{p3B}"};
 
 constexpr std::string_view placeholderOf(Component c) {
     return placeholders[static_cast<std::size_t>(c)];
 }
+
+// The shortest and the longest placeholder.
+constexpr std::size_t shortestPlaceholder = 5, longestPlaceholder = 8;
 
 // Index into componentTexts (model order) of a component.
 constexpr std::size_t modelSlot(Component c) {
