@@ -1,5 +1,6 @@
 // Colour text through patterns: formatColor and parseColorText for each built-in pattern and for
-// "#{rgbR}{rgbG}{rgbB}", against one snprintf of three hexadecimal bytes as the baseline.
+// "#{rgbR}{rgbG}{rgbB}" and a CSS oklch() pattern, against one snprintf of three hexadecimal bytes as the
+// baseline.
 #include "color/Color.h"
 #include "pattern/ColorPattern.h"
 #include "pattern/Formatter.h"
@@ -26,13 +27,24 @@ std::vector<huex::RgbColor> sampleColors() {
 
 ColorPattern benchPattern(int index) {
     if (index < 4) return std::move(huex::builtInPatterns()[static_cast<std::size_t>(index)]);
+    if (index == 5) {
+        ColorPattern oklch("oklch", "oklch({oklchL}% {oklchC} {oklchH})", std::array<std::string, 9>{});
+        oklch.formats[static_cast<std::size_t>(huex::Component::oklchL)] =
+            huex::ComponentFormat("{f|0:100|*.2}");
+        oklch.formats[static_cast<std::size_t>(huex::Component::oklchC)] =
+            huex::ComponentFormat("{f|0:0.4|*.4}");
+        oklch.formats[static_cast<std::size_t>(huex::Component::oklchH)] =
+            huex::ComponentFormat("{f|0:360|*.2}");
+        huex::analysePattern(oklch, oklch.patternString);
+        return oklch;
+    }
     const std::string hex = "{X|0:255|2.*}";
     return ColorPattern("#RRGGBB", "#{rgbR}{rgbG}{rgbB}",
                         std::array<std::string, 9>{hex, hex, hex, "", "", "", "", "", ""});
 }
 
-const char* const patternNames[] = {"builtin1_RRGGBB", "builtin2_HSB", "builtin3_HSL", "builtin4_CMY",
-                                    "hash_RRGGBB"};
+const char* const patternNames[] = {"builtin1_RRGGBB", "builtin2_HSB", "builtin3_HSL",
+                                    "builtin4_CMY",    "hash_RRGGBB",  "css_oklch"};
 
 void snprintfBaseline(benchmark::State& state) {
     const auto colors = sampleColors();
@@ -75,7 +87,7 @@ void parseColorText(benchmark::State& state) {
 }
 
 BENCHMARK(snprintfBaseline);
-BENCHMARK(formatColor)->DenseRange(0, 4);
-BENCHMARK(parseColorText)->DenseRange(0, 4);
+BENCHMARK(formatColor)->DenseRange(0, 5);
+BENCHMARK(parseColorText)->DenseRange(0, 5);
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -88,23 +89,32 @@ class BigNumber {
     std::size_t size_ = 0;
 };
 
-// Writes the decimal digits of `n`, least significant first; returns the count.
+// Writes the decimal digits of `n`, least significant first; returns the count. Two digits a
+// division: every real a pattern writes passes through here.
 template <class Unsigned> std::size_t writeDigits(char* digits, Unsigned n) {
     std::size_t count = 0;
+    for (; n >= 100; n /= 100) {
+        const auto pair = static_cast<int>(n % 100);
+        digits[count++] = static_cast<char>('0' + pair % 10);
+        digits[count++] = static_cast<char>('0' + pair / 10);
+    }
     for (; n != 0; n /= 10) digits[count++] = static_cast<char>('0' + static_cast<int>(n % 10));
     return count;
 }
 } // namespace
 
 std::size_t writeFixedDecimal(char* out, double value, int precision) {
-    // |value| = mantissa * 2^exponent exactly, the mantissa a whole number below 2^53.
-    int exponent = 0;
-    const double fraction = std::frexp(std::fabs(value), &exponent);
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    exponent -= 53;
+    // |value| = mantissa * 2^exponent exactly, the mantissa a whole number below 2^53, read from
+    // the double's own bits.
+    const auto bits = std::bit_cast<std::uint64_t>(std::fabs(value));
+    const auto biased = static_cast<int>(bits >> 52);
+    constexpr std::uint64_t mantissaMask = (std::uint64_t{1} << 52) - 1;
+    const std::uint64_t mantissa =
+        biased == 0 ? bits & mantissaMask : (bits & mantissaMask) | (mantissaMask + 1);
+    const int exponent = bits == 0 ? 0 : (biased == 0 ? 1 : biased) - 1075;
 
     // Decimal digits of |value| * 10^precision, least significant first.
-    std::array<char, fixedDecimalMaxLength + 9> digits{};
+    std::array<char, fixedDecimalMaxLength + 9> digits; // only the first `count` are read
     std::size_t count = 0;
     if (precision <= 19 && exponent <= 0 && exponent > -128) {
         // Values below 2^53 to the usual precisions (every fraction and angle written): the

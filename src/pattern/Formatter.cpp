@@ -35,84 +35,115 @@ bool isIntegerLetter(char c) {
     return c == 'd' || c == 'D' || c == 'x' || c == 'X' || c == 'o' || c == 'O';
 }
 
-using PlaceholderCounts = std::array<std::size_t, componentCount>;
-
 // Where the placeholders of a pattern stand, remembered for the usual short patterns so that the
 // text is searched only once.
 struct PlaceholderScan {
-    PlaceholderCounts counts{};
+    std::uint32_t present = 0; // a bit for each component whose placeholder occurs
     static constexpr std::size_t remembered = 16;
     struct Found {
         std::size_t position, component;
     };
     std::array<Found, remembered> found; // only the first `total` are set
     std::size_t total = 0;
+    std::size_t braces = 0; // opening braces, of placeholders or not
 };
+static_assert(componentCount <= 32);
 
-// The component of a placeholder's inner name ("rgbR"), if it is one.
-std::optional<std::size_t> componentNamed(std::string_view name) {
-    const char letter = name.back();
-    const std::string_view model = name.substr(0, name.size() - 1);
-    for (std::size_t m = 0; m < modelCount; ++m) {
-        const std::size_t base = m * 3;
-        const std::string_view first = placeholders[base];
-        if (first.size() != name.size() + 2 || first.substr(1, model.size()) != model) continue;
-        for (std::size_t k = 0; k < 3; ++k) {
-            if (placeholders[base + k][name.size()] == letter) return base + k;
-        }
-        return std::nullopt;
-    }
-    return std::nullopt;
+constexpr std::uint32_t bitOf(std::size_t component) {
+    return std::uint32_t{1} << component;
 }
 
-// Which placeholder, if any, starts at `pos`.
+// The models whose names begin with each letter, so a brace is tried against a few at most.
+struct ModelsByLetter {
+    static constexpr std::size_t most = 3, none = modelCount;
+    std::array<std::array<std::size_t, most>, 128> models{};
+
+    constexpr ModelsByLetter() {
+        for (auto& list : models) list.fill(none);
+        for (std::size_t m = 0; m < modelCount; ++m) {
+            auto& list = models[static_cast<unsigned char>(placeholders[m * 3][1])];
+            std::size_t free = 0;
+            while (list[free] != none) ++free; // no letter begins more names than `most`
+            list[free] = m;
+        }
+    }
+};
+constexpr ModelsByLetter modelsByLetter;
+
+// The component of the placeholder starting at `pos`, if one does.
 std::optional<std::size_t> placeholderAt(std::string_view text, std::size_t pos) {
-    if (text[pos] != '{') return std::nullopt;
-    const std::size_t close = text.find('}', pos + 1);
-    if (close == std::string_view::npos) return std::nullopt;
-    const std::size_t length = close - pos + 1;
-    if (length < shortestPlaceholder || length > longestPlaceholder) return std::nullopt;
-    return componentNamed(text.substr(pos + 1, length - 2));
+    const std::string_view rest = text.substr(pos);
+    if (rest.size() < shortestPlaceholder || rest[0] != '{') return std::nullopt;
+    const auto letter = static_cast<unsigned char>(rest[1]);
+    if (letter >= modelsByLetter.models.size()) return std::nullopt;
+    for (const std::size_t m : modelsByLetter.models[letter]) {
+        if (m == ModelsByLetter::none) break;
+        const std::size_t base = m * 3;
+        const std::string_view first = placeholders[base];
+        const std::size_t length = first.size();
+        if (rest.size() < length || rest[length - 1] != '}') continue;
+        // The model's name, then its letter.
+        bool named = true;
+        for (std::size_t i = 2; named && i + 2 < length; ++i) named = rest[i] == first[i];
+        if (!named) continue;
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (placeholders[base + k][length - 2] == rest[length - 2]) return base + k;
+        }
+    }
+    return std::nullopt;
 }
 
 PlaceholderScan scanPlaceholders(std::string_view text) {
     PlaceholderScan scan;
     for (std::size_t pos = text.find('{'); pos != std::string_view::npos; pos = text.find('{', pos + 1)) {
+        ++scan.braces;
         const auto c = placeholderAt(text, pos);
         if (!c) continue;
-        ++scan.counts[*c];
+        scan.present |= bitOf(*c);
         if (scan.total < PlaceholderScan::remembered) scan.found[scan.total] = {pos, *c};
         ++scan.total;
     }
     return scan;
 }
 
-// The fractions of the models a pattern uses, each model worked out once and only when needed: a
-// drag renders both slots every frame.
-class Fractions {
+// The texts of the components a pattern uses, each rendered once and only when needed, with the
+// fractions of each model worked out once: a drag renders both slots every frame.
+class ComponentTexts {
   public:
-    Fractions(const RgbColor& rgb, const HsbColor& hsb) : rgb_(rgb), hsb_(hsb) {}
+    ComponentTexts(const ColorPattern& p, const RgbColor& rgb, const HsbColor& hsb)
+        : p_(p), rgb_(rgb), hsb_(hsb) {}
 
-    double of(std::size_t component) {
-        const std::size_t model = component / 3;
-        if (!known_[model]) {
-            values_[model] = colorModels[model].fractions(rgb_, hsb_);
-            known_[model] = true;
+    std::string_view of(std::size_t component) {
+        if ((rendered_ & bitOf(component)) == 0) {
+            const std::size_t model = component / 3;
+            if ((known_ & bitOf(model)) == 0) {
+                fractions_[model] = colorModels[model].fractions(rgb_, hsb_);
+                known_ |= bitOf(model);
+            }
+            lengths_[component] =
+                renderComponent(p_.formats[component], fractions_[model][component % 3], buffers_[component])
+                    .size();
+            rendered_ |= bitOf(component);
         }
-        return values_[model][component % 3];
+        return {buffers_[component].data(), lengths_[component]};
     }
 
   private:
+    const ColorPattern& p_;
     const RgbColor& rgb_;
     const HsbColor& hsb_;
-    std::array<Coords, modelCount> values_{};
-    std::array<bool, modelCount> known_{};
+    // Only the entries whose bit is set are ever read, so none is initialised.
+    std::uint32_t rendered_ = 0, known_ = 0;
+    std::array<Coords, modelCount> fractions_;
+    std::array<std::size_t, componentCount> lengths_;
+    std::array<NumberBuffer, componentCount> buffers_;
 };
 
 // Placeholders are replaced one after the other, each over the text the previous ones left, so a
 // rendered text could complete a later placeholder together with the literal text round it (a
 // hexadecimal "b" in "{rg" "b" "B}", a "3" in "{p" "3" "R}", or an empty text). Braces never occur
-// in a rendered text, so only a short text of placeholder characters can do that.
+// in a rendered text, so only a short text of placeholder characters can do that, and only after a
+// brace that opens no placeholder.
 bool cannotFormPlaceholder(std::string_view text) {
     if (text.size() > longestPlaceholder - 2) return true;
     constexpr std::string_view characters = "abcghkloprswHSBLRGWAC3";
@@ -138,20 +169,13 @@ void replaceAll(std::string& text, std::string_view placeholder, std::string_vie
 }
 
 // The general way, for the rare texts that could form placeholders.
-std::string replaceOneAfterTheOther(const ColorPattern& p, Fractions& fractions,
-                                    std::array<std::string_view, componentCount> texts,
-                                    const PlaceholderCounts& counts,
-                                    std::array<NumberBuffer, componentCount>& buffers) {
+std::string replaceOneAfterTheOther(const ColorPattern& p, std::uint32_t present, ComponentTexts& texts) {
     std::string result = p.patternString;
     std::string scratch;
     for (std::size_t c = 0; c < placeholders.size(); ++c) {
-        // A placeholder absent from the pattern may still have been formed by an earlier text;
-        // its own text has not been rendered yet then.
-        if (counts[c] == 0) {
-            if (result.find(placeholders[c]) == std::string::npos) continue;
-            texts[c] = renderComponent(p.formats[c], fractions.of(c), buffers[c]);
-        }
-        replaceAll(result, placeholders[c], texts[c], scratch);
+        // A placeholder absent from the pattern may still have been formed by an earlier text.
+        if ((present & bitOf(c)) == 0 && result.find(placeholders[c]) == std::string::npos) continue;
+        replaceAll(result, placeholders[c], texts.of(c), scratch);
     }
     return result;
 }
@@ -196,41 +220,29 @@ std::string formatComponent(const ComponentFormat& f, double fraction) {
 }
 
 std::string formatColor(const ColorPattern& p, const RgbColor& rgb, const HsbColor& hsb) {
-    Fractions fractions(rgb, hsb);
+    ComponentTexts texts(p, rgb, hsb);
     const std::string_view pattern = p.patternString;
     const PlaceholderScan scan = scanPlaceholders(pattern);
-    const PlaceholderCounts& counts = scan.counts;
-    std::array<NumberBuffer, componentCount> buffers;
-    std::array<std::string_view, componentCount> texts{};
+    if (scan.total > PlaceholderScan::remembered) return replaceOneAfterTheOther(p, scan.present, texts);
+    const bool strayBrace = scan.braces > scan.total;
     bool independent = true;
     std::size_t size = pattern.size();
-    for (std::size_t c = 0; c < placeholders.size(); ++c) {
-        if (counts[c] == 0) continue; // absent: rendering it would change nothing
-        texts[c] = renderComponent(p.formats[c], fractions.of(c), buffers[c]);
-        independent = independent && cannotFormPlaceholder(texts[c]);
-        size = size - counts[c] * placeholders[c].size() + counts[c] * texts[c].size();
+    for (std::size_t i = 0; independent && i < scan.total; ++i) {
+        const std::size_t c = scan.found[i].component;
+        const std::string_view text = texts.of(c);
+        independent = !strayBrace || cannotFormPlaceholder(text);
+        size = size - placeholders[c].size() + text.size();
     }
-    if (!independent) return replaceOneAfterTheOther(p, fractions, texts, counts, buffers);
+    if (!independent) return replaceOneAfterTheOther(p, scan.present, texts);
     // No text can form a placeholder, so one pass over the pattern gives the same result.
     std::string result;
     result.reserve(size);
     std::size_t copied = 0;
-    const auto replaceAt = [&](std::size_t pos, std::size_t c) {
-        result.append(pattern.substr(copied, pos - copied));
-        result.append(texts[c]);
-        copied = pos + placeholders[c].size();
-    };
-    if (scan.total <= PlaceholderScan::remembered) {
-        for (std::size_t i = 0; i < scan.total; ++i)
-            replaceAt(scan.found[i].position, scan.found[i].component);
-    } else {
-        for (std::size_t pos = pattern.find('{'); pos != std::string_view::npos;
-             pos = pattern.find('{', pos + 1)) {
-            const auto c = placeholderAt(pattern, pos);
-            if (!c) continue;
-            replaceAt(pos, *c);
-            pos = copied - 1;
-        }
+    for (std::size_t i = 0; i < scan.total; ++i) {
+        const auto [position, c] = scan.found[i];
+        result.append(pattern.substr(copied, position - copied));
+        result.append(texts.of(c));
+        copied = position + placeholders[c].size();
     }
     result.append(pattern.substr(copied));
     return result;
