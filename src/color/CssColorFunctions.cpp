@@ -53,8 +53,9 @@ RgbColor hslToSrgb(const Coords& c) {
 RgbColor hwbToSrgb(const Coords& c) {
     const double white = c[1] / 100, black = c[2] / 100;
     if (white + black >= 1) {
+        // A negative whiteness makes the gray darker than black: mapped in like any other colour.
         const double gray = white / (white + black);
-        return {gray, gray, gray};
+        return fromSrgb({gray, gray, gray});
     }
     RgbColor rgb = hslChannels(c[0], 1, 0.5);
     for (double* v : {&rgb.red, &rgb.green, &rgb.blue}) *v = *v * (1 - white - black) + white;

@@ -109,6 +109,7 @@ TEST(CssColor, FarOutColorsAreGamutMapped) {
         {"color(xyz 0.2 0.8 0.1)", {0, 1, 0.5244531837}},
         {"oklch(1 0.4 30)", {1, 1, 1}},
         {"oklab(0 0.3 0.3)", {0, 0, 0}},
+        {"hwb(0 -2 100)", {0, 0, 0}},
     };
     for (const auto& c : cases) expectColor(c.text, c.expected, 1e-9);
 }
