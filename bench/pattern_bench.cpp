@@ -1,7 +1,8 @@
 // Colour text through patterns: formatColor and parseColorText for each built-in pattern and for
-// "#{rgbR}{rgbG}{rgbB}" and a CSS oklch() pattern, against one snprintf of three hexadecimal bytes as the
-// baseline.
+// "#{rgbR}{rgbG}{rgbB}" and a CSS oklch() pattern, and parseCssColor of CSS colour texts, against
+// one snprintf of three hexadecimal bytes as the baseline.
 #include "color/Color.h"
+#include "color/CssColor.h"
 #include "pattern/ColorPattern.h"
 #include "pattern/Formatter.h"
 #include "pattern/Parser.h"
@@ -86,8 +87,22 @@ void parseColorText(benchmark::State& state) {
     if (p.parseFailed) state.SkipWithError("text did not parse back");
 }
 
+// A CSS colour text: a plain hex, and an oklch() far outside sRGB, whose gamut mapping is the
+// slowest path a colour text takes.
+void parseCssColor(benchmark::State& state) {
+    static const char* const texts[] = {"#1e90ff", "oklch(70% 0.4 30)"};
+    static const char* const labels[] = {"hex", "oklch_out_of_gamut"};
+    const char* text = texts[state.range(0)];
+    state.SetLabel(labels[state.range(0)]);
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores)
+        benchmark::DoNotOptimize(huex::parseCssColor(text));
+    }
+    if (!huex::parseCssColor(text)) state.SkipWithError("text did not parse");
+}
+
 BENCHMARK(snprintfBaseline);
 BENCHMARK(formatColor)->DenseRange(0, 5);
 BENCHMARK(parseColorText)->DenseRange(0, 5);
+BENCHMARK(parseCssColor)->DenseRange(0, 1);
 
 } // namespace

@@ -3,6 +3,9 @@
 #
 #   outside-check.sh SCRIPT DUMP_EXE CACHE_DIR
 #
+# The script runs as `node SCRIPT DUMP_EXE SOURCE_FOLDER`, SOURCE_FOLDER being the script's own, where
+# any data files it reads lie.
+#
 # The script names the npm packages it needs, pinned, on lines "// npm: NAME@VERSION". They are
 # installed once into a folder of CACHE_DIR. Without node or the registry the check is skipped (exit 77),
 # never passed.
@@ -28,4 +31,4 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 # Run from a copy beside the packages: node looks for an import beside the importing file.
 cp "$script" "$cache/check.mjs"
-exec node "$cache/check.mjs" "$exe"
+exec node "$cache/check.mjs" "$exe" "$(cd "$(dirname "$script")" && pwd)"
