@@ -66,8 +66,8 @@ std::string apcaText(double lc) {
 
 std::string apcaVerdictText(double lc) {
     const double magnitude = std::fabs(lc);
-    for (const ApcaLevel& level : kApcaLevels) {
-        if (magnitude >= level.minimum) return "APCA: " + std::string(level.use);
+    for (const ContrastLevel& level : kApcaLevels) {
+        if (magnitude >= level.minimum) return "APCA: " + std::string(level.label);
     }
     return "APCA: не читается";
 }

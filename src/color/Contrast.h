@@ -38,11 +38,7 @@ double apcaContrast(const ByteColor& text, const ByteColor& background);
 std::string apcaText(double lc);
 
 // The uses an |Lc| is enough for, best first; below the last one the text is not readable.
-struct ApcaLevel {
-    std::string_view use;
-    double minimum;
-};
-inline constexpr std::array<ApcaLevel, 6> kApcaLevels{{
+inline constexpr std::array<ContrastLevel, 6> kApcaLevels{{
     {"любой текст", 90},
     {"основной текст", 75},
     {"текст, кроме основного", 60},

@@ -43,12 +43,7 @@ class PickerVision : public ::testing::Test {
         ASSERT_NE(picker.create(nullptr), nullptr);
         CaptureBitmap& image = picker.captureImage();
         ASSERT_FALSE(image.empty());
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const COLORREF c = capturePixel(x, y);
-                image.bits()[y * image.width() + x] = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
-            }
-        }
+        test::fillCapture(image, capturePixel);
     }
     // The block's centre for every block of the view, against the colour wanted for its pixel.
     template <class Want>
