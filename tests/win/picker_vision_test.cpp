@@ -1,6 +1,6 @@
-// The zoom view as people with colour-vision deficiencies see it: the zoom menu's radio group,
-// the commands posted to the window, the captured square and the live drag view drawn with the
-// simulated colours block by block, the caption, true picks, and the mode kept across a restart.
+// The zoom view as people with colour-vision deficiencies see it: the commands posted to the window, the
+// captured square and the live drag view drawn with the simulated colours block by block, the caption, true
+// picks, and the mode kept across a restart.
 #include "Rendering.h"
 #include "TempFolder.h"
 #include "WindowProbes.h"
@@ -63,31 +63,6 @@ class PickerVision : public ::testing::Test {
     }
     ColorPickerDialog picker;
 };
-
-TEST_F(PickerVision, ZoomMenuEndsWithTheRadioGroupNormalChecked) {
-    HMENU zoom = picker.menuPopup(IDM_ZOOM);
-    ASSERT_EQ(GetMenuItemCount(zoom), 14);
-    EXPECT_EQ(GetMenuItemID(zoom, 7), static_cast<UINT>(ID_ZOOM_X3));
-    MENUITEMINFOW separator{};
-    separator.cbSize = sizeof separator;
-    separator.fMask = MIIM_FTYPE;
-    GetMenuItemInfoW(zoom, 8, TRUE, &separator);
-    EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
-    const char* names[] = {"Обычное зрение", "Протанопия", "Дейтеранопия", "Тританопия", "Ахроматопсия"};
-    for (int i = 0; i < kVisionCount; ++i) {
-        const auto position = static_cast<UINT>(9 + i);
-        EXPECT_EQ(GetMenuItemID(zoom, static_cast<int>(position)), static_cast<UINT>(ID_VISION_NORMAL + i));
-        std::array<wchar_t, 64> text{};
-        GetMenuStringW(zoom, position, text.data(), static_cast<int>(text.size()), MF_BYPOSITION);
-        EXPECT_EQ(win::narrow(text.data()), names[i]);
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_FTYPE | MIIM_STATE;
-        GetMenuItemInfoW(zoom, position, TRUE, &item);
-        EXPECT_TRUE(item.fType & MFT_RADIOCHECK) << names[i];
-        EXPECT_EQ((item.fState & MFS_CHECKED) != 0, i == 0) << names[i];
-    }
-}
 
 TEST_F(PickerVision, CapturedViewShowsTheRuleOnEveryBlockWhilePicksStayTrue) {
     HWND window = picker.hwnd();
