@@ -86,6 +86,8 @@
 #define IDC_CONTRAST_TAKE_CURRENT 1320
 #define IDC_CONTRAST_SWAP 1321
 #define IDC_CONTRAST_PREVIEW 1322
+#define IDC_CONTRAST_APCA 1330
+#define IDC_CONTRAST_APCA_VERDICT 1331
 
 // ---- Menus (each has one popup, submenu 0) -------------------------------------------------------
 #define IDM_MODIFIER 138
@@ -132,6 +134,11 @@
 #define HUEX_NAMED_COLOR_COUNT 16
 // ... then, after a separator, the contrast window and palette files
 #define ID_CONTRAST 1300
+#define ID_VISION_NORMAL 1340 // the zoom view's vision 0 .. 4 = 1340 .. 1344
+#define ID_VISION_PROTANOPIA 1341
+#define ID_VISION_DEUTERANOPIA 1342
+#define ID_VISION_TRITANOPIA 1343
+#define ID_VISION_ACHROMATOPSIA 1344
 #define ID_PALETTE_EXPORT 1301
 #define ID_PALETTE_IMPORT 1302
 

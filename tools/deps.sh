@@ -7,8 +7,10 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick
-  nodejs npm
 )
+# A node from elsewhere (NodeSource) brings its own npm, which Debian's npm package conflicts with.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
   # Node from its own packages carries npm inside and conflicts with Debian's npm package.

@@ -1,5 +1,6 @@
 // Times the picker window's drawing steps on a real window under the real window system:
-// - the pipette drag step as the message loop runs a mouse move (pre-translation, then the handler:
+// - the pipette drag step as the message loop runs a mouse move, with normal vision and with the
+//   zoom view simulating a colour-vision deficiency (pre-translation, then the handler:
 //   live view, live 5 x 5 sample, marquee, both swatches and the marker; the caption and slot texts
 //   follow on the next frame's timer), the cursor moving by one pixel between steps, against the one
 //   StretchBlt of the view from the screen that the step cannot do without, timed in the same run
@@ -306,6 +307,12 @@ int run(int repetitions) {
         ScreenToClient(window, &client);
         moved = MAKELPARAM(client.x, client.y);
     };
+    // A step with the zoom view simulating a vision; the steps around it run with normal vision.
+    auto simulated = [&](const std::function<void()>& step) {
+        picker.state.vision = Vision::protanopia;
+        step();
+        picker.state.vision = Vision::normal;
+    };
     // The move takes the message loop's path: pre-translation (the window's own keys and the hover
     // tips' relay), then the dialog's dispatch.
     auto liveStep = [&] {
@@ -329,6 +336,14 @@ int run(int repetitions) {
              moveCursor();
              picker.refreshColorTexts();
          }},
+        {"pipette drag step with a simulation on (protanopia), 5x5",
+         [&] { simulated(liveStep); },
+         {},
+         moveCursor},
+        {"  part: drawZoomView live, simulated (read, simulate, stretch)",
+         [&] { simulated([&] { picker.drawZoomView(heldWindow.get(), true); }); }},
+        {"  part: sampleLive 5x5 from the screen square",
+         [&] { simulated([&] { picker.sampleLive(heldWindow.get()); }); }},
         {"  part: both slot texts re-rendered (new colour)",
          [&] {
              picker.state.currentColor.red = 1 - picker.state.currentColor.red;
@@ -371,6 +386,9 @@ int run(int repetitions) {
     const double stepRatio = summarize(live[2].micros).median / blit;
     std::printf("  drag step / view blit = %.2f (%s)\n", stepRatio,
                 stepRatio <= 3.0 ? "goal met" : "goal MISSED");
+    const double simulatedRatio = summarize(live[4].micros).median / blit;
+    std::printf("  drag step with a simulation on / view blit = %.2f (%s)\n", simulatedRatio,
+                simulatedRatio <= 3.0 ? "goal met" : "goal MISSED");
 
     // Outside a drag: the view is drawn from the captured image, as the timers and WM_PAINT see it.
     SendMessageW(window, WM_RBUTTONDOWN, 0, 0); // cancels the drag

@@ -31,6 +31,24 @@ inline constexpr std::array<ContrastLevel, 5> kContrastLevels{{
 // "<label>: пройден" or "<label>: не пройден", judged on the exact ratio.
 std::string verdictText(const ContrastLevel& level, double ratio);
 
+// APCA-W3 0.0.98G-4g lightness contrast Lc of text on a background: positive for dark text on a
+// light background, negative for light on dark, 0 below the low-contrast clip.
+double apcaContrast(const ByteColor& text, const ByteColor& background);
+// "Lc " and the value cut toward zero to one decimal: "Lc 106.0", "Lc -14.9", never "Lc -0.0".
+std::string apcaText(double lc);
+
+// The uses an |Lc| is enough for, best first; below the last one the text is not readable.
+inline constexpr std::array<ContrastLevel, 6> kApcaLevels{{
+    {"любой текст", 90},
+    {"основной текст", 75},
+    {"текст, кроме основного", 60},
+    {"крупный текст и заголовки", 45},
+    {"второстепенный текст", 30},
+    {"только не текст", 15},
+}};
+// "APCA: " and the first use whose minimum the exact |Lc| meets, else "не читается".
+std::string apcaVerdictText(double lc);
+
 // The two wells of the contrast window: one follows the picker's colour, the other holds its own.
 struct ContrastPair {
     ByteColor text{0, 0, 0}, background{255, 255, 255};

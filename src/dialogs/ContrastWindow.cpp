@@ -52,10 +52,14 @@ std::vector<Control> controls() {
         const int top = kVerdictTop + i * kVerdictStep;
         all.push_back({IDC_CONTRAST_VERDICT_FIRST + i, L"Static", L"", kLabel, {10, top, 390, top + 16}});
     }
-    all.push_back({IDC_CONTRAST_PREVIEW, L"Static", kSample, kDrawn, {10, 206, 390, 306}});
+    for (const int id : {IDC_CONTRAST_APCA, IDC_CONTRAST_APCA_VERDICT}) {
+        const int top = kVerdictTop + static_cast<int>(all.size() - kFixedControls.size()) * kVerdictStep;
+        all.push_back({id, L"Static", L"", kLabel, {10, top, 390, top + 16}});
+    }
+    all.push_back({IDC_CONTRAST_PREVIEW, L"Static", kSample, kDrawn, {10, 242, 390, 342}});
     return all;
 }
-constexpr SIZE kClientSize{400, 316};
+constexpr SIZE kClientSize{400, 352};
 // The swatch in a well starts this far from the well's left edge.
 constexpr int kSwatchLeft = 56;
 
@@ -222,6 +226,9 @@ void ContrastWindow::showColors() {
     for (std::size_t i = 0; i < kContrastLevels.size(); ++i)
         setTextIfChanged(item(IDC_CONTRAST_VERDICT_FIRST + static_cast<int>(i)),
                          win::widen(verdictText(kContrastLevels[i], ratio)));
+    const double lc = apcaContrast(pair_.text, pair_.background);
+    setTextIfChanged(item(IDC_CONTRAST_APCA), win::widen(apcaText(lc)));
+    setTextIfChanged(item(IDC_CONTRAST_APCA_VERDICT), win::widen(apcaVerdictText(lc)));
     for (const int id : {IDC_CONTRAST_TEXT_WELL, IDC_CONTRAST_BACK_WELL, IDC_CONTRAST_PREVIEW})
         InvalidateRect(item(id), nullptr, FALSE);
 }

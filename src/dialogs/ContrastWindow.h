@@ -1,7 +1,7 @@
 #pragma once
 // The contrast window: a text colour and a background, one of them following the picker's colour
-// live, their WCAG ratio and verdicts, and a sample of text in both. Modeless, owned by the
-// picker, on top of other windows.
+// live, their WCAG ratio and verdicts, their APCA value and verdict, and a sample of text in both. Modeless,
+// owned by the picker, on top of other windows.
 #include "color/Contrast.h"
 #include "settings/Settings.h"
 #include "win/Handles.h"

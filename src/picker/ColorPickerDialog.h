@@ -10,6 +10,7 @@
 #include "picker/Frames.h"
 #include "picker/KeyboardRules.h"
 #include "picker/PickerState.h"
+#include "picker/ScreenSquare.h"
 #include "settings/SettingsStore.h"
 #include "win/Dialog.h"
 #include "win/Handles.h"
@@ -81,6 +82,9 @@ class ColorPickerDialog : public win::Dialog {
     void setZoomLevel(int index);
     void stepZoomLevel(int step);
     void setSampleSize(int commandId);
+    // The zoom view shows the screen as this vision sees it (commands 1340..1344); picks, slots,
+    // swatches, palette, clipboard and image file keep the true colours.
+    void setVision(Vision vision);
     void refresh();
     void captureScreen();
     void sampleFromImage();
@@ -137,6 +141,8 @@ class ColorPickerDialog : public win::Dialog {
     void startMarqueeTimer();
     void drawFrame(HDC dc, const Rect& inner, const Frame& frame);
     void drawIcon(HDC dc, Point at, HICON icon) const;
+    void drawSimulatedView(HDC dc, const CaptureBitmap& image, Point sourceOrigin);
+    void checkVisionItem();
     void changeSystemMenu();
     // Commands (PickerCommands.cpp).
     void onCommand(int id, int code, HWND control);
@@ -215,6 +221,9 @@ class ColorPickerDialog : public win::Dialog {
     int checkBoxHeight_ = 0;   // at the window's DPI: the scaled one, or the font's where that is taller
     win::UniqueCursor pipetteCursor_, dragCursor_, dropCursor_;
     CaptureBitmap captureImage_;
+    // With a simulated vision: the live view's true screen pixels, and the pixels drawn.
+    ScreenSquare liveSquare_;
+    std::vector<std::uint32_t> simulatedPixels_;
     win::Window instanceMarker_;
     HWND toolTip_ = nullptr; // a window owned by ours: destroyed with it
     bool trayIconAdded_ = false;

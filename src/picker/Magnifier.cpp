@@ -47,9 +47,11 @@ Point pickedScreenPixel(const MagnifierState& s, Point captureCenter) {
             saturated(0LL + captureCenter.y + s.pickOffset.y - s.viewOffset.y)};
 }
 
-std::string magnifierCaption(Point pixel, int zoomFactor) {
-    return "HUEX | X:" + std::to_string(pixel.x) + ", Y:" + std::to_string(pixel.y) + "   (x" +
-           std::to_string(zoomFactor) + ")";
+std::string magnifierCaption(Point pixel, int zoomFactor, Vision vision) {
+    std::string caption = "HUEX | X:" + std::to_string(pixel.x) + ", Y:" + std::to_string(pixel.y) + "   (x" +
+                          std::to_string(zoomFactor) + ")";
+    if (vision != Vision::normal) caption += " — " + std::string(visionName(vision));
+    return caption;
 }
 
 Rect liveSourceRect(const MagnifierState& s, Point captureCenter) {
@@ -88,6 +90,21 @@ std::vector<Point> liveSamplePoints(const MagnifierState& state, ViewGrid grid) 
             points.push_back({cx + k * (s.pickOffset.x + i - h), cy + k * (s.pickOffset.y + j - h)});
     }
     return points;
+}
+
+RgbColor sampleFromLiveSquare(std::span<const std::uint32_t> square, const MagnifierState& state) {
+    const MagnifierState s = sanitized(state);
+    const auto side = static_cast<std::size_t>(s.viewSize);
+    if (square.size() < side * side) return {};
+    // Block (i, j) of the view shows square pixel (i, j); the live points lie in these blocks.
+    const std::vector<Point> blocks = liveSamplePoints(s, ViewGrid{{0, 0}, 1});
+    std::vector<ColorRef> colors;
+    colors.reserve(blocks.size());
+    for (const Point& b : blocks) {
+        const std::uint32_t p = square[static_cast<std::size_t>(b.y) * side + static_cast<std::size_t>(b.x)];
+        colors.push_back((p >> 16 & 0xFF) | (p & 0xFF00) | (p & 0xFF) << 16);
+    }
+    return meanColor(colors);
 }
 
 RgbColor meanColor(std::span<const ColorRef> colors) {

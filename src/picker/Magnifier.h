@@ -3,6 +3,7 @@
 // the picked pixel and its sample block, and the colour sampled from the capture or read back
 // from the live view.
 #include "color/Color.h"
+#include "color/Vision.h"
 #include "geometry/Geometry.h"
 #include "geometry/ZoomLevels.h"
 
@@ -30,8 +31,9 @@ int sampleIconFor(int sampleSize);
 Point pickedImagePixel(const MagnifierState& s);
 Point pickedScreenPixel(const MagnifierState& s, Point captureCenter);
 
-// Window caption naming the picked screen pixel and the magnification.
-std::string magnifierCaption(Point pickedScreenPixel, int zoomFactor);
+// Window caption naming the picked screen pixel and the magnification, then " — " and the vision
+// the view simulates, when it simulates one.
+std::string magnifierCaption(Point pickedScreenPixel, int zoomFactor, Vision vision = Vision::normal);
 
 // Screen rectangle that the live view stretches into the zoom view.
 Rect liveSourceRect(const MagnifierState& s, Point captureCenter);
@@ -56,5 +58,10 @@ inline std::vector<Point> liveSamplePoints(const MagnifierState& s) {
 
 // Mean of the colours read at those points; black for none.
 RgbColor meanColor(std::span<const ColorRef> colors);
+
+// The live sample taken from the screen square the view shows (`viewSize` x `viewSize` pixels
+// 0x00RRGGBB, row-major) instead of from the drawn view, which a simulated vision changes: the
+// same blocks in the same order as the live points, so a true view gives the same colour.
+RgbColor sampleFromLiveSquare(std::span<const std::uint32_t> square, const MagnifierState& s);
 
 } // namespace huex

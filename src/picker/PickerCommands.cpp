@@ -28,6 +28,10 @@ bool ColorPickerDialog::runMenuCommand(int id) {
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
         return true;
     }
+    if (id >= ID_VISION_NORMAL && id <= ID_VISION_ACHROMATOPSIA) {
+        setVision(visionFromIndex(id - ID_VISION_NORMAL));
+        return true;
+    }
     if (id >= ID_SAMPLE_1X1 && id <= ID_SAMPLE_5X5) {
         setSampleSize(id);
         return true;

@@ -29,6 +29,7 @@ void applySettings(PickerState& state, const Settings& settings) {
     state.focusOnColor1 = settings.focusOnColor1 ? 1 : 0;
     state.focusOnColor2 = settings.focusOnColor1 ? 0 : 1;
     state.currentColor = settings.currentColor;
+    state.vision = settings.vision;
 }
 
 void applyFirstRun(PickerState& state) {
@@ -61,6 +62,7 @@ Settings settingsToSave(const PickerState& state, const WindowFacts& window) {
     s.pattern2 = state.pattern2;
     s.mode1 = window.check1;
     s.mode2 = window.check2;
+    s.vision = state.vision;
     return s;
 }
 

@@ -55,6 +55,7 @@ void ColorPickerDialog::loadSettings() {
                        MF_BYCOMMAND);
     CheckMenuRadioItem(menuPopup(IDM_SAMPLE), ID_SAMPLE_1X1, ID_SAMPLE_5X5,
                        static_cast<UINT>(sampleCommandFor(state.magnifier.sampleSize)), MF_BYCOMMAND);
+    checkVisionItem();
     loadSampleIcon();
     // Given once the window shows: a focus set before that activates the hidden window, which
     // cost the first frame 8 ms.

@@ -4,6 +4,7 @@
 // and is tested natively.
 #include "color/Color.h"
 #include "color/Palette.h"
+#include "color/Vision.h"
 #include "pattern/ColorPattern.h"
 #include "picker/Layout.h"
 #include "picker/Magnifier.h"
@@ -47,6 +48,7 @@ struct PickerState {
     int firstRun = 0;
     DragMode dragMode = DragMode::idle;
     int flashKind = 0;
+    Vision vision = Vision::normal; // how the zoom view shows the screen; picks stay true
 };
 
 } // namespace huex

@@ -60,7 +60,7 @@ void ColorPickerDialog::onSize() {
 void ColorPickerDialog::updateCaption() {
     const Point picked = pickedScreenPixel(state.magnifier, state.captureCenter);
     // Setting a caption is a trip to the window system; a drag over one pixel needs none.
-    std::wstring caption = win::widen(magnifierCaption(picked, state.magnifier.zoomFactor));
+    std::wstring caption = win::widen(magnifierCaption(picked, state.magnifier.zoomFactor, state.vision));
     if (caption == shownCaption_) return;
     SetWindowTextW(hwnd(), caption.c_str());
     shownCaption_ = std::move(caption);
@@ -78,6 +78,19 @@ void ColorPickerDialog::setZoomLevel(int index) {
         sampleFromImage();
         refreshColorTexts();
     }
+}
+
+void ColorPickerDialog::setVision(Vision vision) {
+    state.vision = vision;
+    checkVisionItem();
+    updateCaption();
+    const RECT view = toRect(state.layout.zoomRect); // the marquee inside it is painted again with it
+    InvalidateRect(hwnd(), &view, FALSE);
+}
+
+void ColorPickerDialog::checkVisionItem() {
+    CheckMenuRadioItem(menuPopup(IDM_ZOOM), ID_VISION_NORMAL, ID_VISION_ACHROMATOPSIA,
+                       static_cast<UINT>(ID_VISION_NORMAL + static_cast<int>(state.vision)), MF_BYCOMMAND);
 }
 
 void ColorPickerDialog::stepZoomLevel(int step) {
@@ -128,6 +141,10 @@ void ColorPickerDialog::sampleFromImage() {
 }
 
 void ColorPickerDialog::sampleLive(HDC windowDc) {
+    if (state.vision != Vision::normal) { // the view shows simulated pixels; the screen's are kept
+        state.currentColor = sampleFromLiveSquare(liveSquare_.pixels(), state.magnifier);
+        return;
+    }
     std::vector<ColorRef> colors;
     for (const Point& p : liveSamplePoints(state.magnifier, state.layout.viewGrid()))
         colors.push_back(GetPixel(windowDc, p.x, p.y));
@@ -143,14 +160,33 @@ void ColorPickerDialog::drawZoomView(HDC dc, bool live) {
         std::optional<win::WindowDc> own;
         HDC screen = pipetteDcs_ ? pipetteDcs_->screen.get() : own.emplace(nullptr).get();
         const Rect source = liveSourceRect(state.magnifier, state.captureCenter);
+        if (state.vision != Vision::normal) {
+            if (liveSquare_.read(screen, source)) drawSimulatedView(dc, liveSquare_.bitmap(), {0, 0});
+            return;
+        }
         StretchBlt(dc, zoom.left, zoom.top, zoom.width(), zoom.height(), screen, source.left, source.top,
                    source.width(), source.height(), SRCCOPY);
         return;
     }
     if (captureImage_.empty()) return;
     const Point origin = captureSourceOrigin(state.magnifier);
+    if (state.vision != Vision::normal) {
+        drawSimulatedView(dc, captureImage_, origin);
+        return;
+    }
     StretchDIBits(dc, zoom.left, zoom.top, zoom.width(), zoom.height(), origin.x, origin.y, side, side,
                   captureImage_.bits(), captureImage_.info(), DIB_RGB_COLORS, SRCCOPY);
+}
+
+// The view from a simulated copy of the image; the image itself keeps the true pixels.
+void ColorPickerDialog::drawSimulatedView(HDC dc, const CaptureBitmap& image, Point sourceOrigin) {
+    if (image.empty()) return;
+    const Rect& zoom = state.layout.zoomRect;
+    const int side = state.magnifier.viewSize;
+    simulatedPixels_.assign(image.bits(), image.bits() + image.imageBytes() / 4);
+    VisionTable(state.vision).apply(simulatedPixels_);
+    StretchDIBits(dc, zoom.left, zoom.top, zoom.width(), zoom.height(), sourceOrigin.x, sourceOrigin.y, side,
+                  side, simulatedPixels_.data(), image.info(), DIB_RGB_COLORS, SRCCOPY);
 }
 
 void ColorPickerDialog::refresh() {

@@ -4,6 +4,7 @@
 #include "color/ByteColor.h"
 #include "color/Color.h"
 #include "color/Palette.h"
+#include "color/Vision.h"
 #include "geometry/Geometry.h"
 #include "geometry/ZoomLevels.h"
 #include "pattern/ColorPattern.h"
@@ -64,6 +65,7 @@ struct Settings {
     int pattern1 = 0, pattern2 = 0;
     bool mode1 = false, mode2 = true; // slot check boxes
     ContrastSettings contrast;
+    Vision vision = Vision::normal; // of the zoom view
 
     // The palette of a first start: white, navy, blue, purple, magenta, green, lime, teal,
     // cyan, maroon; seven cells in use, none selected.
@@ -77,11 +79,15 @@ Settings loadSettings(const IniDocument& file, const Rect& screen);
 
 struct SettingsEntry {
     std::string section, key, value;
+    // Written only over a key the file already has: the value is the one a missing key reads as,
+    // so a file without the key stays as it was.
+    bool onlyOverExisting = false;
 };
 // Every key in the order it is written, values as the file stores them ("%d", "%f", text).
 // posX, posY and width are written as given: the caller puts the live window's values in.
 std::vector<SettingsEntry> settingsEntries(const Settings& s);
 void writeSettings(IniDocument& file, const Settings& s);
+void writeEntry(IniDocument& file, const SettingsEntry& e);
 
 // "%f" of a fraction and atoi/atof of a stored text, in the C locale.
 std::string formatReal(double value);

@@ -178,6 +178,8 @@ Settings loadSettings(const IniDocument& file, const Rect& screen) {
     s.contrast.background = parseHexText(in.text("background", "")).value_or(defaults.contrast.background);
     s.contrast.followBackground = in.text("follow", "text") == "background";
     s.contrast.open = in.integer("open", 0) == 1;
+    in.section("Vision");
+    s.vision = visionFromIndex(in.integer("mode", 0));
     return s;
 }
 

@@ -26,7 +26,9 @@ template <class Put> class EntryList {
   public:
     explicit EntryList(Put& put) : put_(put) {}
     void section(std::string_view name) { section_ = name; }
-    void text(std::string_view key, std::string_view value) { put_(section_, key, value); }
+    void text(std::string_view key, std::string_view value, bool onlyOverExisting = false) {
+        put_(section_, key, value, onlyOverExisting);
+    }
     void integer(std::string_view key, int value) { text(key, std::to_string(value)); }
     void real(std::string_view key, double value) { text(key, formatReal(value)); }
     void color(const std::string& prefix, const RgbColor& c) {
@@ -96,23 +98,30 @@ template <class Put> void putEntries(const Settings& s, Put put) {
     out.text("background", hexText(s.contrast.background));
     out.text("follow", s.contrast.followBackground ? "background" : "text");
     out.integer("open", s.contrast.open ? 1 : 0);
+    out.section("Vision");
+    out.text("mode", std::to_string(static_cast<int>(s.vision)), s.vision == Vision::normal);
 }
 
 } // namespace
 
 std::vector<SettingsEntry> settingsEntries(const Settings& s) {
     std::vector<SettingsEntry> entries;
-    entries.reserve(75 + s.userPatterns.size() * 11); // as put above
-    putEntries(s, [&](std::string_view section, std::string_view key, std::string_view value) {
-        entries.push_back({std::string(section), std::string(key), std::string(value)});
+    entries.reserve(76 + s.userPatterns.size() * 11); // as put above
+    putEntries(s, [&](std::string_view section, std::string_view key, std::string_view value, bool onlyOver) {
+        entries.push_back({std::string(section), std::string(key), std::string(value), onlyOver});
     });
     return entries;
 }
 
 void writeSettings(IniDocument& file, const Settings& s) {
-    putEntries(s, [&](std::string_view section, std::string_view key, std::string_view value) {
-        file.write(section, key, value);
+    putEntries(s, [&](std::string_view section, std::string_view key, std::string_view value, bool onlyOver) {
+        writeEntry(file, {std::string(section), std::string(key), std::string(value), onlyOver});
     });
+}
+
+void writeEntry(IniDocument& file, const SettingsEntry& e) {
+    if (e.onlyOverExisting && !file.read(e.section, e.key)) return;
+    file.write(e.section, e.key, e.value);
 }
 
 } // namespace huex

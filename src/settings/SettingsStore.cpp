@@ -148,7 +148,7 @@ std::wstring writeSettingsCopy(const std::wstring& path, const std::vector<Setti
     if (!original) return {};
     const TextEncoding encoding = original->empty() ? TextEncoding::utf16le : fileEncoding(*original);
     IniDocument document = IniDocument::parse(fileText(*original, encoding));
-    for (const SettingsEntry& e : entries) document.write(e.section, e.key, e.value);
+    for (const SettingsEntry& e : entries) writeEntry(document, e);
     std::wstring copy = copyPath(path);
     if (!writeWholeFile(copy, fileBytes(*original, encoding, document.text()))) {
         DeleteFileW(copy.c_str());

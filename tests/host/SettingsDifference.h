@@ -45,6 +45,7 @@ inline std::string settingsDifference(const Settings& a, const Settings& b, doub
     if (x.posX != y.posX || x.posY != y.posY || !(x.text == y.text) || !(x.background == y.background) ||
         x.followBackground != y.followBackground || x.open != y.open)
         return "contrast";
+    if (a.vision != b.vision) return "vision";
     return "";
 }
 
@@ -79,6 +80,7 @@ inline Settings nonDefaultSettings() {
     s.mode1 = true;
     s.mode2 = false;
     s.contrast = {-1200, 77, {0x1A, 0x2B, 0x3C}, {0xFE, 0xDC, 0xBA}, true, true};
+    s.vision = Vision::tritanopia;
     return s;
 }
 

@@ -117,6 +117,9 @@ TEST(MagnifierTest, PickedPixelCaptionAndSources) {
     EXPECT_EQ(magnifierCaption(pickedScreenPixel(s, {100, 200}), s.zoomFactor),
               "HUEX | X:106, Y:195   (x11)");
     EXPECT_EQ(magnifierCaption({-5, 0}, 3), "HUEX | X:-5, Y:0   (x3)");
+    EXPECT_EQ(magnifierCaption({-5, 0}, 3, Vision::normal), "HUEX | X:-5, Y:0   (x3)");
+    EXPECT_EQ(magnifierCaption({7, 8}, 11, Vision::deuteranopia), "HUEX | X:7, Y:8   (x11) — Дейтеранопия");
+    EXPECT_EQ(magnifierCaption({7, 8}, 5, Vision::achromatopsia), "HUEX | X:7, Y:8   (x5) — Ахроматопсия");
     EXPECT_EQ(pickedScreenPixel(stateAt(4, 1, {12, -12}, {-4, 4}), {INT_MAX, INT_MIN}),
               (Point{INT_MAX, INT_MIN}));
 
@@ -200,6 +203,39 @@ TEST(SampleTest, LiveReadBackMatchesTheCapture) {
             }
         }
     }
+}
+
+// With a simulated view the live sample comes from the screen square the view shows: the same
+// colour, bit for bit, as the capture gives when it holds that square.
+TEST(SampleTest, LiveSquareSampleMatchesTheCapture) {
+    const auto capture = gradientCapture();
+    for (int level = 0; level < 5; ++level) {
+        for (int size : {1, 3, 5}) {
+            const int vs = kZoomLevels[level].viewSize;
+            const int pb = pickOffsetBound(vs, size), vb = viewOffsetBound(vs);
+            for (Point pick : {Point{0, 0}, Point{pb, -pb}, Point{-pb, 1 % (pb + 1)}}) {
+                for (Point view : {Point{0, 0}, Point{-vb, 2 % (vb + 1)}}) {
+                    const MagnifierState s = stateAt(level, size, pick, view);
+                    std::vector<std::uint32_t> square;
+                    for (int j = 0; j < vs; ++j) {
+                        for (int i = 0; i < vs; ++i) {
+                            const std::uint8_t* px =
+                                &capture[byteOffset(kCaptureCentre - (vs - 1) / 2 - view.x + i,
+                                                    kCaptureCentre - (vs - 1) / 2 - view.y + j)];
+                            square.push_back(std::uint32_t(px[2]) << 16 | std::uint32_t(px[1]) << 8 | px[0]);
+                        }
+                    }
+                    const RgbColor live = sampleFromLiveSquare(square, s),
+                                   stored = sampleFromCapture(capture, s);
+                    EXPECT_EQ(live.red, stored.red) << level << " " << size;
+                    EXPECT_EQ(live.green, stored.green);
+                    EXPECT_EQ(live.blue, stored.blue);
+                }
+            }
+        }
+    }
+    const std::vector<std::uint32_t> tooSmall(48, 0xFFFFFF); // a 7 x 7 view needs 49
+    EXPECT_EQ(sampleFromLiveSquare(tooSmall, stateAt(1, 1, {0, 0}, {0, 0})).red, 0.0);
 }
 
 TEST(SampleTest, LivePointsRunColumnByColumn) {

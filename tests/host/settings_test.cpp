@@ -202,8 +202,34 @@ TEST(SettingsSave, WritesEveryKeyInItsOrderAndForm) {
     for (const char* key : {"rgbG", "rgbB", "hsbH", "hsbS", "hsbB", "hslH", "hslS", "hslL"})
         expected += std::string("Patterns/") + key + "0=\n";
     expected += "Contrast/posX=-30000\nContrast/posY=-30000\nContrast/text=#000000\n"
-                "Contrast/background=#FFFFFF\nContrast/follow=text\nContrast/open=0\n";
+                "Contrast/background=#FFFFFF\nContrast/follow=text\nContrast/open=0\nVision/mode=0\n";
     EXPECT_EQ(written, expected);
+}
+
+// Normal vision, the value of a missing key, is not added to a file without it: a file saved by
+// the version before stays byte for byte. Any other mode is written, and so is the way back.
+TEST(SettingsSave, VisionModeIsKeptWithoutChangingOlderFiles) {
+    Settings s = nonDefaultSettings();
+    s.vision = Vision::normal;
+    IniDocument older;
+    writeSettings(older, s);
+    const std::string olderText = older.text();
+    ASSERT_EQ(olderText.find("[Vision]"), std::string::npos);
+    IniDocument file = IniDocument::parse(olderText);
+    writeSettings(file, loadSettings(file, kScreen));
+    EXPECT_EQ(file.text(), olderText);
+
+    for (const int mode : {4, 0, 2}) {
+        s.vision = visionFromIndex(mode);
+        writeSettings(file, s);
+        EXPECT_EQ(file.read("Vision", "mode"), std::to_string(mode));
+        EXPECT_EQ(loadSettings(IniDocument::parse(file.text()), kScreen).vision, s.vision);
+    }
+    for (const char* stored : {"5", "-1", "x", ""}) {
+        const IniDocument odd = IniDocument::parse(std::string("[Vision]\nmode=") + stored + "\n");
+        EXPECT_EQ(loadSettings(odd, kScreen).vision, Vision::normal) << stored;
+    }
+    EXPECT_EQ(loadSettings(IniDocument::parse("[vision]\nMODE=3\n"), kScreen).vision, Vision::tritanopia);
 }
 
 TEST(SettingsSave, RealsAreWrittenAsTheCLibraryPrintsThem) {

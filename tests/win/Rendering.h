@@ -1,6 +1,7 @@
 #pragma once
 // Renders a window's client area through WM_PRINTCLIENT into a 32-bit memory bitmap, so that a
 // test can read back exactly the pixels the paint routine produced.
+#include "picker/CaptureBitmap.h"
 #include "win/Handles.h"
 
 #include <cstdint>
@@ -52,5 +53,15 @@ class ClientImage {
     win::UniqueMemoryDc dc_;
     std::uint32_t* bits_ = nullptr;
 };
+
+// Fills a capture with the colours `pixel(x, y)` gives (COLORREF).
+template <class Pixel> void fillCapture(CaptureBitmap& image, const Pixel& pixel) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const COLORREF c = pixel(x, y);
+            image.bits()[y * image.width() + x] = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+        }
+    }
+}
 
 } // namespace huex::test

@@ -97,6 +97,39 @@ TEST_F(ContrastInPicker, FollowsThePickerOncePerFrameSwapsAndTakes) {
     EXPECT_EQ(itemText(window, IDC_CONTRAST_RATIO), "1.00:1");
 }
 
+TEST_F(ContrastInPicker, ApcaLinesSitUnderTheVerdictsAndFollowLikeTheRatio) {
+    EXPECT_EQ(itemText(window, IDC_CONTRAST_APCA), "Lc 106.0");
+    EXPECT_EQ(itemText(window, IDC_CONTRAST_APCA_VERDICT), "APCA: любой текст");
+    picker.state.currentColor = {9 / 255.0, 125 / 255.0, 84 / 255.0};
+    picker.renderSlotTexts();
+    EXPECT_EQ(itemText(window, IDC_CONTRAST_APCA), "Lc 106.0"); // waits for the frame
+    SendMessageW(window, WM_TIMER, ContrastWindow::frameTimer, 0);
+    EXPECT_EQ(itemText(window, IDC_CONTRAST_APCA), "Lc 74.9");
+    EXPECT_EQ(itemText(window, IDC_CONTRAST_APCA_VERDICT), "APCA: текст, кроме основного");
+    SendMessageW(GetDlgItem(window, IDC_CONTRAST_SWAP), BM_CLICK, 0, 0); // light text on the dark colour
+    EXPECT_EQ(itemText(window, IDC_CONTRAST_APCA), "Lc -80.3");
+    EXPECT_EQ(itemText(window, IDC_CONTRAST_APCA_VERDICT), "APCA: основной текст");
+    pick({180 / 255.0, 180 / 255.0, 180 / 255.0}); // now the background follows
+    EXPECT_EQ(itemText(window, IDC_CONTRAST_APCA), "Lc -45.0");
+    EXPECT_EQ(itemText(window, IDC_CONTRAST_APCA_VERDICT), "APCA: крупный текст и заголовки");
+    pick({250 / 255.0, 250 / 255.0, 250 / 255.0}); // below the clip
+    EXPECT_EQ(itemText(window, IDC_CONTRAST_APCA), "Lc 0.0");
+    EXPECT_EQ(itemText(window, IDC_CONTRAST_APCA_VERDICT), "APCA: не читается");
+
+    auto rectOf = [&](int id) {
+        RECT r{};
+        GetWindowRect(GetDlgItem(window, id), &r);
+        return r;
+    };
+    EXPECT_GE(rectOf(IDC_CONTRAST_APCA).top, rectOf(IDC_CONTRAST_VERDICT_FIRST + 4).bottom);
+    EXPECT_GE(rectOf(IDC_CONTRAST_APCA_VERDICT).top, rectOf(IDC_CONTRAST_APCA).bottom);
+    EXPECT_GE(rectOf(IDC_CONTRAST_PREVIEW).top, rectOf(IDC_CONTRAST_APCA_VERDICT).bottom);
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_LE(rectOf(IDC_CONTRAST_PREVIEW).bottom, client.bottom);
+}
+
 TEST_F(ContrastInPicker, EscapeClosesAndTheWindowIsNotReopenedNextTime) {
     MSG escape{GetDlgItem(window, IDC_CONTRAST_SWAP), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
     EXPECT_TRUE(picker.preTranslateMessage(escape));

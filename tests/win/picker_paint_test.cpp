@@ -26,12 +26,7 @@ class PickerPaint : public ::testing::Test {
         background = picker.state.backgroundColor;
         CaptureBitmap& image = picker.captureImage();
         ASSERT_FALSE(image.empty());
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const COLORREF c = capturePixel(x, y);
-                image.bits()[y * image.width() + x] = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
-            }
-        }
+        test::fillCapture(image, capturePixel);
     }
     void setColor(int r, int g, int b) { picker.state.currentColor = {r / 255.0, g / 255.0, b / 255.0}; }
     void setModifier(int id) {

@@ -138,7 +138,13 @@ const std::vector<MenuSpec> menuSpecs = {
       radio(ID_ZOOM_X11, L"x11 - 7x7"),
       radio(ID_ZOOM_X8, L"x8   - 9x9", MFS_CHECKED),
       radio(ID_ZOOM_X5, L"x5   - 15x15"),
-      radio(ID_ZOOM_X3, L"x3   - 25x25")}},
+      radio(ID_ZOOM_X3, L"x3   - 25x25"),
+      separator(),
+      radio(ID_VISION_NORMAL, L"Обычное зрение", MFS_CHECKED),
+      radio(ID_VISION_PROTANOPIA, L"Протанопия"),
+      radio(ID_VISION_DEUTERANOPIA, L"Дейтеранопия"),
+      radio(ID_VISION_TRITANOPIA, L"Тританопия"),
+      radio(ID_VISION_ACHROMATOPSIA, L"Ахроматопсия")}},
 };
 
 struct LoadedItem {
