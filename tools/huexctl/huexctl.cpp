@@ -242,6 +242,7 @@ int usage() {
     std::fputs("usage: huexctl COMMAND [ARGS]\n"
                "  find                      handle of the running copy's window\n"
                "  count                     number of top-level windows with the marker child\n"
+               "  error-text CODE           the system's text for an error code (UTF-8)\n"
                "  wait-find MS              wait until the running copy's window exists\n"
                "  wait-gone MS              wait until no window with the marker child is left\n"
                "  wait-visible 0|1 MS       wait until the window is hidden (0) or visible (1)\n"
@@ -252,7 +253,7 @@ int usage() {
                "  window-rect               left top width height, screen pixels\n"
                "  client-rect               left top width height of the client area, screen pixels\n"
                "  post-command ID           post WM_COMMAND ID\n"
-               "  post MSG WPARAM LPARAM    post any message\n"
+               "  post MSG WPARAM LPARAM [N]  post any message (N times, at once)\n"
                "  send MSG WPARAM LPARAM    send any message, print the result\n"
                "  hide                      ShowWindow(SW_HIDE)\n"
                "  item-text ID              text of the child control ID (UTF-8)\n"
@@ -288,6 +289,15 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"count") {
         std::printf("%zu\n", markedWindows().size());
         return 0;
+    }
+    if (command == L"error-text" && given == 1) {
+        wchar_t* text = nullptr;
+        const DWORD length = FormatMessageW(
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+            static_cast<DWORD>(arg(0)), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        std::puts(utf8(std::wstring(text ? text : L"", length)).c_str());
+        LocalFree(text);
+        return length ? 0 : 1;
     }
     if (command == L"wait-gone" && given == 1) return yesNo(waitFor(arg(0), [] { return !markedWindow(); }));
     if (command == L"fake-window" && given == 1) return fakeWindow(arg(0));
@@ -342,8 +352,11 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"post-command" && given == 1) return PostMessageW(window, WM_COMMAND, arg(0), 0) ? 0 : 1;
-    if (command == L"post" && given == 3)
-        return PostMessageW(window, static_cast<UINT>(arg(0)), arg(1), arg(2)) ? 0 : 1;
+    if (command == L"post" && (given == 3 || given == 4)) {
+        for (long i = 0; i < (given == 4 ? arg(3) : 1); ++i)
+            if (!PostMessageW(window, static_cast<UINT>(arg(0)), arg(1), arg(2))) return 1;
+        return 0;
+    }
     if (command == L"send" && given == 3) {
         DWORD_PTR result = 0;
         if (!SendMessageTimeoutW(window, static_cast<UINT>(arg(0)), arg(1), arg(2), SMTO_ABORTIFHUNG, 10000,
