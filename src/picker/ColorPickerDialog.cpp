@@ -257,6 +257,9 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
     case finishStartupMessage:
         finishStartup();
         return true;
+    case liveHandlesMessage:
+        m.result = m.wParam == 0 ? win::liveGdiHandles() : win::liveUserHandles();
+        return true;
     case WM_WINDOWPOSCHANGED:
         if (!shownTraced_ && (reinterpret_cast<const WINDOWPOS*>(m.lParam)->flags & SWP_SHOWWINDOW)) {
             shownTraced_ = true;

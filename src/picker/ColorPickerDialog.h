@@ -48,6 +48,10 @@ class ColorPickerDialog : public win::Dialog {
     // posted by the initialisation, run once the first frame is drawn, and only once.
     void finishStartup();
     static constexpr UINT finishStartupMessage = WM_APP + 0x148;
+    // Answers the live count of the program's own handles (wParam 0: GDI objects and DCs; 1: menus,
+    // icons and cursors), so that a long session driven from outside (tools/soak.sh)
+    // can show it leaves none behind.
+    static constexpr UINT liveHandlesMessage = WM_APP + 0x149;
 
     PickerState state;
     // The slot controls; declared after `state`, whose pattern list the edits look into.

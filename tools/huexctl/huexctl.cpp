@@ -4,6 +4,8 @@
 // The running copy is the top-level window that has the marker child, exactly as a second start
 // of the program finds it. Every query prints one line on stdout; exit code 0 means yes/done,
 // 1 means no (or timed out), 2 bad usage, 3 no running copy found.
+#include "Cycles.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -267,7 +269,9 @@ int usage() {
                "  popup-item-text ID | popup-item-rect ID  a control of that window\n"
                "  popup-list ID             items of a list box of that window (\"> \" marks the selected)\n"
                "  popup-is-checked ID | popup-is-enabled ID  a button of that window\n"
-               "  fake-window SECONDS       show a window captioned HUEX without the marker\n",
+               "  fake-window SECONDS       show a window captioned HUEX without the marker\n"
+               "  cycle-popup COMMAND N | cycle-menu X Y N | cycle-dpi N | cycle-palette-file PATH N\n"
+               "                            the soak's cycles (Cycles.h)\n",
                stderr);
     return 2;
 }
@@ -277,6 +281,11 @@ int usage() {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return usage();
     const std::wstring command = argv[1];
+    if (command.rfind(L"cycle-", 0) == 0) {
+        HWND picker = markedWindow();
+        if (!picker) return notFound;
+        return huexctl::runCycle(picker, argc, argv);
+    }
     std::vector<long> numbers;
     for (int i = 2; i < argc; ++i) {
         long value = 0;
@@ -293,8 +302,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"error-text" && given == 1) {
         wchar_t* text = nullptr;
         const DWORD length = FormatMessageW(
-            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-            static_cast<DWORD>(arg(0)), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, static_cast<DWORD>(arg(0)), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
         std::puts(utf8(std::wstring(text ? text : L"", length)).c_str());
         LocalFree(text);
         return length ? 0 : 1;
