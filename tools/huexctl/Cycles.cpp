@@ -1,4 +1,5 @@
 #include "Cycles.h"
+#include "Popups.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,38 +21,11 @@ template <class Pred> bool waitFor(Pred ready) {
     return true;
 }
 
-// The enabled visible window that `owner` shows over itself (a dialog, the contrast window, a
-// message box or a file dialog); tooltips aside.
-HWND popupOf(HWND owner) {
-    struct Search {
-        HWND owner, found;
-    } search{owner, nullptr};
-    EnumWindows(
-        [](HWND top, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (GetWindow(top, GW_OWNER) != s->owner || !IsWindowVisible(top)) return TRUE;
-            wchar_t name[64] = {};
-            GetClassNameW(top, name, 64);
-            if (std::wcscmp(name, L"tooltips_class32") == 0) return TRUE;
-            s->found = top;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND openMenu() {
-    HWND menu = nullptr;
-    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr)
-        if (IsWindowVisible(menu)) return menu;
-    return nullptr;
-}
-
 // Opens the popup with a command and closes it with WM_CLOSE.
 bool popupTurn(HWND picker, WPARAM command) {
     if (!PostMessageW(picker, WM_COMMAND, command, 0)) return false;
     HWND popup = nullptr;
-    if (!waitFor([&] { return (popup = popupOf(picker)) != nullptr; })) return false;
+    if (!waitFor([&] { return (popup = ownedPopup(picker)) != nullptr; })) return false;
     PostMessageW(popup, WM_CLOSE, 0, 0);
     return waitFor([&] { return !IsWindow(popup) || !IsWindowVisible(popup); });
 }
@@ -94,7 +68,7 @@ bool fileTurn(HWND picker, WPARAM command, const std::wstring& path) {
     if (!PostMessageW(picker, WM_COMMAND, command, 0)) return false;
     HWND dialog = nullptr, edit = nullptr;
     if (!waitFor([&] {
-            return (dialog = popupOf(picker)) != nullptr && (edit = fileNameEdit(dialog)) != nullptr;
+            return (dialog = ownedPopup(picker)) != nullptr && (edit = fileNameEdit(dialog)) != nullptr;
         }))
         return false;
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
@@ -105,7 +79,7 @@ bool fileTurn(HWND picker, WPARAM command, const std::wstring& path) {
     // message box in the dialog's place means the file was not written or read.
     DWORD_PTR result = 0;
     return SendMessageTimeoutW(picker, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kTurnTimeoutMs, &result) &&
-           popupOf(picker) == nullptr;
+           ownedPopup(picker) == nullptr;
 }
 
 } // namespace

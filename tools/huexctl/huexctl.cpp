@@ -5,6 +5,7 @@
 // of the program finds it. Every query prints one line on stdout; exit code 0 means yes/done,
 // 1 means no (or timed out), 2 bad usage, 3 no running copy found.
 #include "Cycles.h"
+#include "Popups.h"
 
 #include <windows.h>
 
@@ -207,25 +208,6 @@ int printTooltips(HWND window) {
 }
 
 // A visible, enabled top-level window owned by `owner` (a modal box over it), or null.
-HWND ownedPopup(HWND owner) {
-    struct Search {
-        HWND owner, found;
-    } search{owner, nullptr};
-    EnumWindows(
-        [](HWND top, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (GetWindow(top, GW_OWNER) != s->owner || !IsWindowVisible(top) || !IsWindowEnabled(top))
-                return TRUE;
-            wchar_t name[64] = {};
-            GetClassNameW(top, name, 64);
-            if (std::wcscmp(name, L"tooltips_class32") == 0) return TRUE;
-            s->found = top;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 int printClipboardText() {
     if (!OpenClipboard(nullptr)) return 1;
     std::wstring text;
@@ -377,10 +359,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"clipboard-ppm" && given == 0) return clipboardPpm();
     if (command == L"clipboard-text" && given == 0) return printClipboardText();
     if (command == L"menu-visible" && given == 0) {
-        HWND menu = nullptr;
-        while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr)
-            if (IsWindowVisible(menu)) return yesNo(true);
-        return yesNo(false);
+        return yesNo(huexctl::openMenu() != nullptr);
     }
     if (command == L"resize" && given == 2)
         return SetWindowPos(window, nullptr, 0, 0, static_cast<int>(arg(0)), static_cast<int>(arg(1)),
@@ -390,7 +369,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"tooltips" && given == 0) return printTooltips(window);
     // Commands about the modal window over the running copy (the About box) act on that one.
     if (command.rfind(L"popup-", 0) == 0) {
-        HWND popup = ownedPopup(window);
+        HWND popup = huexctl::ownedPopup(window);
         if (!popup) {
             std::fputs("huexctl: no window over the running copy\n", stderr);
             return 1;
