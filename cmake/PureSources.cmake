@@ -3,6 +3,7 @@
 set(HUEX_PURE_SOURCES
   src/picker/Layout.cpp
   src/geometry/ZoomLevels.cpp
+  src/geometry/Monitors.cpp
   src/picker/Magnifier.cpp
   src/picker/Marquee.cpp
   src/picker/Frames.cpp
@@ -19,6 +20,7 @@ set(HUEX_PURE_SOURCES
   src/settings/SettingsLoad.cpp
   src/settings/SettingsSave.cpp
   src/settings/ImageFile.cpp
+  src/settings/SavePlan.cpp
   src/controls/TextSelection.cpp
   src/controls/LinkRules.cpp
   src/shell/OpenerRules.cpp

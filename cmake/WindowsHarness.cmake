@@ -3,7 +3,7 @@
 # huex_baseline.exe is a bare dialog program, the yardstick of bench/win/startup.sh, and
 # huex_baseline_manifest.exe the same dialog with the program's manifest; huex_e2e_helper.exe is
 # the other program of the end-to-end tests (below).
-add_executable(huexctl tools/huexctl/huexctl.cpp)
+add_executable(huexctl tools/huexctl/huexctl.cpp tools/huexctl/Cycles.cpp tools/huexctl/Popups.cpp)
 target_compile_definitions(huexctl PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_options(huexctl PRIVATE -static -municode -s)
 

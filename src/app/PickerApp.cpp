@@ -47,7 +47,7 @@ int PickerApp::run() {
     trace::step("common controls");
     const bool ranFirstCopy = runAsFirstCopy([] {
         // The window object (and with it OLE, which the window starts) is gone before the mutex is released.
-        auto picker = std::make_unique<ColorPickerDialog>(settingsFilesBesideProgram());
+        auto picker = std::make_unique<ColorPickerDialog>(settingsHomeOfProgram());
         trace::step("window object constructed");
         picker->runModal(nullptr);
         trace::step("modal run ended");

@@ -3,6 +3,7 @@
 #include "resource.h"
 #include "win/Dpi.h"
 #include "win/Fonts.h"
+#include "win/Monitors.h"
 #include "win/Text.h"
 
 #include <utility>
@@ -100,9 +101,10 @@ void ContrastWindow::open(HWND owner, const RgbColor& current) {
     RECT ownerRect{};
     GetWindowRect(owner, &ownerRect);
     POINT at{ownerRect.right + 8, ownerRect.top};
-    RECT desktop{};
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    if (windowPlacement(posX_, posY_, kClientSize.cx, desktop.right, desktop.bottom).move)
+    const RECT size = windowRectFor({0, 0}, win::screenDpi());
+    if (windowPlacement(posX_, posY_, size.right - size.left, win::captionBarFor(kStyle, kExStyle),
+                        win::displayMonitors())
+            .move)
         at = {posX_, posY_};
     if (!create(kClassName, kExStyle, kStyle, L"Контраст", windowRectFor(at, win::screenDpi()), owner, 0)) {
         return;

@@ -2,12 +2,21 @@
 // Plain point, size and rectangle values, in client or screen coordinates.
 // Rectangles follow the platform's conventions: right and bottom are exclusive, a rectangle
 // with no area is empty, and contains() answers exactly as PtInRect does.
+#include <algorithm>
 #include <array>
+#include <limits>
 
 namespace huex {
 
 // The value that stands for "take the live window rectangle" in a remembered left, top or width.
 inline constexpr int useLiveWindowRect = -30000;
+
+// A coordinate sum taken in 64 bits, brought back into the int range: positions from the settings
+// file come unchecked, and what is derived from them saturates instead of overflowing.
+constexpr int saturated(long long v) {
+    return static_cast<int>(
+        std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 struct Point {
     int x = 0, y = 0;

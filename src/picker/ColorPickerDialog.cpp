@@ -31,8 +31,8 @@ bool keyDown(int key) {
 }
 } // namespace
 
-ColorPickerDialog::ColorPickerDialog(std::optional<SettingsFiles> files)
-    : win::Dialog(IDD_PICKER), files_(std::move(files)) {
+ColorPickerDialog::ColorPickerDialog(std::optional<SettingsHome> home)
+    : win::Dialog(IDD_PICKER), home_(std::move(home)) {
     // Cell 0 starts selected exactly as a click on it would leave it.
     SelectionMarks marks{state.selectionAnchor, state.selectionCursor};
     selectPaletteCell(state.palette, marks, 0, keyDown(VK_CONTROL), keyDown(VK_SHIFT));
@@ -78,7 +78,7 @@ BOOL ColorPickerDialog::onInitDialog() {
     PostMessageW(self, finishStartupMessage, 0, 0);
 
     captureImage_.create(CaptureBitmap::side, CaptureBitmap::side);
-    if (files_) {
+    if (home_) {
         loadSettings();
         trace::step("init: settings loaded, laid out, placed");
         return FALSE; // the focus the settings chose stays
@@ -248,11 +248,17 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         return true;
     case WM_QUERYENDSESSION:
         // The default answer allows ending; the settings are saved at once.
-        saveSettings();
+        saveSettings(SaveMoment::sessionEnding);
         m.result = TRUE;
         return true;
+    case WM_ENDSESSION:
+        if (m.wParam == FALSE) saves_.sessionEnding = false; // another program kept the session
+        return false;
     case finishStartupMessage:
         finishStartup();
+        return true;
+    case liveHandlesMessage:
+        m.result = m.wParam == 0 ? win::liveGdiHandles() : win::liveUserHandles();
         return true;
     case WM_WINDOWPOSCHANGED:
         if (!shownTraced_ && (reinterpret_cast<const WINDOWPOS*>(m.lParam)->flags & SWP_SHOWWINDOW)) {
@@ -269,7 +275,7 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         trayIconAdded_ = false;
         trace::step("exit: tray icon deleted");
         pipetteDcs_.reset();
-        if (!savedOnExit_) saveSettings();
+        saveSettings(SaveMoment::windowDestroyed);
         return false;
     default:
         return false;
@@ -310,7 +316,7 @@ void ColorPickerDialog::exitProgram() {
     trace::step("exit: command");
     // Saved before anything else: taking the window and the tray icon off the screen can wait on
     // the window system (seconds where no window manager answers).
-    if (saveSettings()) savedOnExit_ = true;
+    saveSettings(SaveMoment::exitCommand);
     trace::step("exit: settings saved");
     if (hwnd()) DestroyWindow(hwnd());
     trace::step("exit: window destroyed");

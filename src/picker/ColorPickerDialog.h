@@ -11,6 +11,7 @@
 #include "picker/KeyboardRules.h"
 #include "picker/PickerState.h"
 #include "picker/ScreenSquare.h"
+#include "settings/SavePlan.h"
 #include "settings/SettingsStore.h"
 #include "win/Dialog.h"
 #include "win/Handles.h"
@@ -31,9 +32,10 @@ void rebuildSystemMenu(HMENU system, HMENU tray);
 
 class ColorPickerDialog : public win::Dialog {
   public:
-    // With files, initialisation reads the settings and image files and destruction writes them;
-    // without (tests, benchmarks) the window runs on its start values and keeps nothing.
-    explicit ColorPickerDialog(std::optional<SettingsFiles> files = std::nullopt);
+    // With a home for its files, initialisation reads the settings and image files and the Exit
+    // command or the window's destruction writes them; without (tests, benchmarks) the window runs
+    // on its start values and keeps nothing.
+    explicit ColorPickerDialog(std::optional<SettingsHome> home = std::nullopt);
     ~ColorPickerDialog() override;
 
     static constexpr UINT_PTR fadeTimer = 6;
@@ -47,6 +49,10 @@ class ColorPickerDialog : public win::Dialog {
     // posted by the initialisation, run once the first frame is drawn, and only once.
     void finishStartup();
     static constexpr UINT finishStartupMessage = WM_APP + 0x148;
+    // Answers the live count of the program's own handles (wParam 0: GDI objects and DCs; 1: menus,
+    // icons and cursors), so that a long session driven from outside (tools/soak.sh)
+    // can show it leaves none behind.
+    static constexpr UINT liveHandlesMessage = WM_APP + 0x149;
 
     PickerState state;
     // The slot controls; declared after `state`, whose pattern list the edits look into.
@@ -114,8 +120,9 @@ class ColorPickerDialog : public win::Dialog {
     void rebuildPatternMenu();
     [[nodiscard]] HMENU patternMenu() const { return patternMenu_.get(); }
 
-    // Settings and image file; false when there are no files or the settings file was not written.
-    bool saveSettings();
+    // Settings and image file, at one of the moments a save runs; false when there are no files or
+    // the settings file was written nowhere, which is told at most once per exit (SavePlan.h).
+    bool saveSettings(SaveMoment moment = SaveMoment::windowDestroyed);
     // Showing and hiding (PickerShowHide.cpp): 5 shows, 0 hides (fading where the system can);
     // any other state goes to ShowWindow as it is.
     void show(int showState);
@@ -233,10 +240,11 @@ class ColorPickerDialog : public win::Dialog {
     void refreshStaleTexts();
     bool startupFinished_ = false;
     HWND startFocus_ = nullptr; // the focus the settings chose, given when start-up finishes
-    bool savedOnExit_ = false;
+    SaveHistory saves_;
     // OLE for dragging slot text out, from the end of start-up until the window object is gone.
     win::OleSession ole_;
-    std::optional<SettingsFiles> files_;
+    std::optional<SettingsHome> home_;
+    SettingsFiles files_; // the files read at start
     bool settingsOpen_ = false;
     // The system colour dialog's custom colours, kept for the session.
     std::array<COLORREF, 16> customColors_{};

@@ -81,14 +81,18 @@ MagnifierState movePickedPixel(MagnifierState s, Key key) {
     return s;
 }
 
-Point moveCaptureCenter(Point center, Key key, const Rect& desktop, int sampleSize) {
-    const int margin = (kCaptureSide - sampleSize) / 2;
-    const Rect inner{desktop.left + margin, desktop.top + margin, desktop.right - margin,
-                     desktop.bottom - margin};
+Point moveCaptureCenter(Point center, Key key, std::span<const Monitor> monitors, int sampleSize) {
+    const int half = (kCaptureSide - sampleSize) / 2;
     const Point step = arrowStep(key);
-    if ((step.x < 0 && center.x > inner.left) || (step.x > 0 && center.x < inner.right)) center.x += step.x;
-    if ((step.y < 0 && center.y > inner.top) || (step.y > 0 && center.y < inner.bottom)) center.y += step.y;
-    return center;
+    if (step == Point{}) return center;
+    const auto square = [half](Point c) {
+        return Rect{saturated(0LL + c.x - half), saturated(0LL + c.y - half), saturated(0LL + c.x + half),
+                    saturated(0LL + c.y + half)};
+    };
+    const long long now = pixelsOnMonitors(square(center), monitors);
+    if (now == 0) return nearestOnMonitor(center, half, monitors);
+    const Point next{saturated(0LL + center.x + step.x), saturated(0LL + center.y + step.y)};
+    return pixelsOnMonitors(square(next), monitors) >= now ? next : center;
 }
 
 int paletteKeyTarget(const Palette& palette, int selectionCursor, Key key, bool shiftOrCtrl) {

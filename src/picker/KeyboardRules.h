@@ -3,8 +3,11 @@
 // Enter do to the picked pixel, the capture centre and the palette selection.
 #include "color/Palette.h"
 #include "geometry/Geometry.h"
+#include "geometry/Monitors.h"
 #include "picker/Magnifier.h"
 #include "picker/PaletteSelection.h"
+
+#include <span>
 
 namespace huex {
 
@@ -52,8 +55,11 @@ KeyAction keyDownAction(const KeyPress& press, const KeyContext& context, bool s
 // Focus-sink arrow without Ctrl while the zoom view is in charge: the picked pixel walks inside
 // the view; at the view's edge the view scrolls over the capture, up to the capture's edge.
 MagnifierState movePickedPixel(MagnifierState s, Key key);
-// With Ctrl: the capture centre moves by one pixel, inside `desktop` shrunk by the half capture.
-Point moveCaptureCenter(Point center, Key key, const Rect& desktop, int sampleSize);
+// With Ctrl: the capture centre moves by one pixel over the monitors. The square of the half
+// capture round it, (33 - sampleSize) / 2 each side, may not lose pixels to the space off the
+// monitors (the edges of the virtual screen, the holes of an uneven arrangement); a square wholly
+// off them (its monitor was removed) comes back to the nearest place on one.
+Point moveCaptureCenter(Point center, Key key, std::span<const Monitor> monitors, int sampleSize);
 
 // Cell that a focus-sink key selects (by click) while the palette is in charge. Up with nothing
 // selected addresses cell 0.

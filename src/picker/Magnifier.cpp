@@ -7,13 +7,6 @@ namespace huex {
 
 namespace {
 
-// The capture centre comes from the settings file unchecked; screen positions derived from it
-// saturate instead of overflowing.
-int saturated(long long v) {
-    return static_cast<int>(
-        std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
 ColorRef captureColorAt(std::span<const std::uint8_t> capture, int x, int y) {
     const std::size_t at = (static_cast<std::size_t>(y) * kCaptureSide + x) * 4;
     const ColorRef blue = capture[at], green = capture[at + 1], red = capture[at + 2];

@@ -4,6 +4,7 @@
 #include "picker/PaletteSelection.h"
 #include "picker/PickerActions.h"
 #include "resource.h"
+#include "win/Monitors.h"
 
 namespace huex {
 
@@ -164,11 +165,8 @@ void ColorPickerDialog::onFocusSinkKey(const KeyPress& press) {
         return;
     }
     if (press.ctrlAsync) {
-        RECT desktop{};
-        GetClientRect(GetDesktopWindow(), &desktop);
-        const Rect bounds{desktop.left, desktop.top, desktop.right, desktop.bottom};
-        state.captureCenter =
-            moveCaptureCenter(state.captureCenter, press.key, bounds, state.magnifier.sampleSize);
+        state.captureCenter = moveCaptureCenter(state.captureCenter, press.key, win::displayMonitors(),
+                                                state.magnifier.sampleSize);
         refresh(); // captures at the new centre; Ctrl+Enter only refreshes
     } else {
         state.magnifier = movePickedPixel(state.magnifier, press.key);

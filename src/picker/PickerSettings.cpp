@@ -5,6 +5,8 @@
 #include "resource.h"
 #include "settings/ImageFile.h"
 #include "win/Dpi.h"
+#include "win/Files.h"
+#include "win/Monitors.h"
 #include "win/Trace.h"
 
 #include <span>
@@ -16,11 +18,6 @@ Rect toRect(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-Rect virtualScreen() {
-    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-}
 } // namespace
 
 // The frame (window less client width) now, and the one the window's style has at 96 DPI where the
@@ -43,7 +40,8 @@ std::span<std::uint32_t> ColorPickerDialog::capturePixels() {
 }
 
 void ColorPickerDialog::loadSettings() {
-    const Settings loaded = huex::loadSettings(readSettingsFile(files_->settings), virtualScreen());
+    files_ = filesToRead(*home_);
+    const Settings loaded = huex::loadSettings(readSettingsFile(files_.settings), win::virtualScreen());
     applySettings(state, loaded);
     trace::step("init: settings file read");
     contrast_.restore(loaded.contrast);
@@ -76,7 +74,7 @@ void ColorPickerDialog::loadSettings() {
     trace::step("init: laid out and placed");
     setSlotCaption(1);
     setSlotCaption(2);
-    readImageFile(readImageFileBytes(files_->image), capturePixels());
+    readImageFile(readImageFileBytes(files_.image), capturePixels());
     if (state.firstRun) {
         applyFirstRun(state);
         renderSlotTexts();
@@ -85,21 +83,24 @@ void ColorPickerDialog::loadSettings() {
 }
 
 void ColorPickerDialog::placeWindow(const Settings& loaded) {
-    RECT desktop{}, window{};
-    if (!GetWindowRect(GetDesktopWindow(), &desktop) || !GetWindowRect(hwnd(), &window)) return;
+    RECT window{};
+    if (!GetWindowRect(hwnd(), &window)) return;
     const FrameWidths frame = frameWidths();
+    const CaptionBar caption = win::captionBarFor(static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE)),
+                                                  static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_EXSTYLE)));
     const Placement place =
         windowPlacement(loaded.posX, loaded.posY,
                         windowWidthFromStored(loaded.width, state.layout.scale, frame.now, frame.at96),
-                        desktop.right - desktop.left, desktop.bottom - desktop.top);
+                        caption, win::displayMonitors());
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (!place.move) flags |= SWP_NOMOVE;
     // The height follows the layout: the window's size limits fix it.
     SetWindowPos(hwnd(), nullptr, place.left, place.top, place.width, window.bottom - window.top, flags);
 }
 
-bool ColorPickerDialog::saveSettings() {
-    if (!files_ || !hwnd()) return false;
+bool ColorPickerDialog::saveSettings(SaveMoment moment) {
+    const SaveTurn turn = saveTurn(moment, saves_);
+    if (!home_ || !hwnd() || !turn.save) return false;
     RECT window{};
     GetWindowRect(hwnd(), &window);
     WindowFacts facts;
@@ -112,8 +113,17 @@ bool ColorPickerDialog::saveSettings() {
     facts.frameWidth96 = frame.at96;
     Settings s = settingsToSave(state, facts);
     s.contrast = contrast_.settings();
-    const SaveResult saved = saveFiles(*files_, settingsEntries(s), imageFileBytes(capturePixels()));
-    return saved.settings;
+    const SaveResult saved = saveFiles(*home_, files_, settingsEntries(s), imageFileBytes(capturePixels()));
+    const bool tell = !saved.settings && turn.tellFailure;
+    saves_ = afterSave(saves_, moment, tell);
+    if (tell) {
+        // Owned by the window while it is still there (the Exit command), so that it shows over it.
+        const std::wstring text =
+            L"Не удалось сохранить настройки: " + win::systemErrorText(saved.settings.error);
+        MessageBoxW(moment == SaveMoment::exitCommand ? hwnd() : nullptr, text.c_str(), L"HUEX",
+                    MB_OK | MB_ICONWARNING | MB_TOPMOST);
+    }
+    return static_cast<bool>(saved.settings);
 }
 
 } // namespace huex

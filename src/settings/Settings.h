@@ -6,11 +6,13 @@
 #include "color/Palette.h"
 #include "color/Vision.h"
 #include "geometry/Geometry.h"
+#include "geometry/Monitors.h"
 #include "geometry/ZoomLevels.h"
 #include "pattern/ColorPattern.h"
 #include "settings/IniDocument.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -93,12 +95,14 @@ void writeEntry(IniDocument& file, const SettingsEntry& e);
 std::string formatReal(double value);
 int readInteger(std::string_view text);
 
-// Where the window goes from the stored left, top and width on a desktop of the given size:
-// moved there, or left in place with only its width applied when it would lie off the screen.
+// Where the window goes from the stored left, top and width: moved there when its caption bar can
+// be grabbed on one of the monitors (captionReachable), else left where the system put it with
+// only its width applied.
 struct Placement {
     bool move = false;
     int left = 0, top = 0, width = 0;
 };
-Placement windowPlacement(int left, int top, int width, int desktopWidth, int desktopHeight);
+Placement windowPlacement(int left, int top, int width, CaptionBar caption,
+                          std::span<const Monitor> monitors);
 
 } // namespace huex

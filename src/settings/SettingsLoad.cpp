@@ -183,10 +183,9 @@ Settings loadSettings(const IniDocument& file, const Rect& screen) {
     return s;
 }
 
-Placement windowPlacement(int left, int top, int width, int desktopWidth, int desktopHeight) {
-    const long long l = left, t = top;
-    const bool offScreen = l + width < 30 || l > desktopWidth - 30LL || t < -5 || t > desktopHeight - 30LL;
-    return {!offScreen, left, top, width};
+Placement windowPlacement(int left, int top, int width, CaptionBar caption,
+                          std::span<const Monitor> monitors) {
+    return {captionReachable(left, top, width, caption, monitors), left, top, width};
 }
 
 } // namespace huex

@@ -2,8 +2,9 @@
 
 #include "settings/FileText.h"
 #include "settings/ImageFile.h"
+#include "settings/SavePlan.h"
 
-#include "win/Handles.h"
+#include "win/Files.h"
 #include "win/ProgramFolder.h"
 #include "win/Text.h"
 
@@ -14,6 +15,7 @@
 #include <climits>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace huex {
 
@@ -22,58 +24,27 @@ namespace {
 // Larger settings files are not read, and not replaced by a save.
 constexpr std::size_t kLargestFile = std::size_t{64} << 20;
 
-std::wstring copyPath(const std::wstring& path) {
-    return path + L".new";
-}
-
-bool writeWholeFile(const std::wstring& path, std::span<const std::uint8_t> bytes) {
-    HANDLE created =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (created == INVALID_HANDLE_VALUE) return false;
-    const win::UniqueHandle file(created);
-    DWORD written = 0;
-    return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size() && FlushFileBuffers(file.get());
-}
-
-// At most `limit` bytes from the start of a file; nothing when the file is missing or cannot be
-// read that far.
-std::optional<std::vector<std::uint8_t>> readFileStart(const std::wstring& path, std::size_t limit) {
-    HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
-    const win::UniqueHandle file(opened);
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;
-    std::vector<std::uint8_t> bytes(std::min<std::size_t>(static_cast<std::size_t>(size.QuadPart), limit));
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        DWORD got = 0;
-        if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &got,
-                      nullptr) ||
-            got == 0)
-            return std::nullopt;
-        filled += got;
-    }
-    return bytes;
-}
-
 std::vector<std::uint8_t> fileStart(const std::wstring& path, std::size_t limit) {
-    return readFileStart(path, limit).value_or(std::vector<std::uint8_t>{});
+    win::FileBytes read = win::readFileBytes(path, limit);
+    return read.error == ERROR_SUCCESS ? std::move(read.bytes) : std::vector<std::uint8_t>{};
 }
 
-// The settings file as it is before a save: empty when there is none yet, nothing when it is
-// there but cannot be read whole, so that a save never replaces what it could not keep.
-std::optional<std::vector<std::uint8_t>> fileBeforeSave(const std::wstring& path) {
+// The file as it is before a save: empty when there is none yet, an error when it is there but
+// cannot be read whole, so that a save never replaces what it could not keep.
+struct Original {
+    std::vector<std::uint8_t> bytes;
+    DWORD error = ERROR_SUCCESS;
+    bool missing = false;
+};
+Original fileBeforeSave(const std::wstring& path) {
     if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-            return std::vector<std::uint8_t>{};
-        return std::nullopt;
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {{}, ERROR_SUCCESS, true};
+        return {{}, error};
     }
-    auto bytes = readFileStart(path, kLargestFile + 1);
-    if (bytes && bytes->size() > kLargestFile) return std::nullopt;
-    return bytes;
+    win::FileBytes read = win::readFileBytes(path, kLargestFile + 1);
+    if (read.error == ERROR_SUCCESS && read.bytes.size() > kLargestFile) read.error = ERROR_FILE_TOO_LARGE;
+    return {std::move(read.bytes), read.error};
 }
 
 std::u16string units(std::wstring_view text) {
@@ -125,14 +96,53 @@ std::vector<std::uint8_t> fileBytes(const std::vector<std::uint8_t>& original, T
     return unicodeFileBytes(text, encoding);
 }
 
+std::wstring environmentValue(const wchar_t* name) {
+    std::wstring value(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+        if (length < value.size()) return value.substr(0, length);
+        value.resize(length);
+    }
+}
+
+// The new settings file's bytes: the old file's (or the base's) text with the entries set.
+std::optional<std::vector<std::uint8_t>> newSettingsBytes(const std::wstring& path,
+                                                          const std::vector<SettingsEntry>& entries,
+                                                          const std::wstring& base, DWORD& error) {
+    Original original = fileBeforeSave(path);
+    if (original.missing && !base.empty() && base != path) {
+        original = fileBeforeSave(base);
+        if (original.error != ERROR_SUCCESS) original = {{}, ERROR_SUCCESS, true}; // start afresh
+    }
+    error = original.error;
+    if (error != ERROR_SUCCESS) return std::nullopt;
+    // A file we create is UTF-16, so that pattern names in any script keep.
+    const TextEncoding encoding =
+        original.bytes.empty() ? TextEncoding::utf16le : fileEncoding(original.bytes);
+    IniDocument document = IniDocument::parse(fileText(original.bytes, encoding));
+    for (const SettingsEntry& e : entries) writeEntry(document, e);
+    return fileBytes(original.bytes, encoding, document.text());
+}
+
 } // namespace
 
 SettingsFiles settingsFilesIn(const std::wstring& folder) {
     return {folder + L"\\huex.ini", folder + L"\\huex.img"};
 }
 
-SettingsFiles settingsFilesBesideProgram() {
-    return settingsFilesIn(win::programFolder());
+SettingsHome settingsHomeOfProgram() {
+    const std::wstring appData = environmentValue(L"APPDATA");
+    return {settingsFilesIn(win::programFolder()),
+            appData.empty() ? std::nullopt : std::optional(settingsFilesIn(appData + L"\\HUEX"))};
+}
+
+SettingsFiles filesToRead(const SettingsHome& home) {
+    if (!home.user) return home.beside;
+    const std::wstring& settings = home.beside.settings;
+    const std::array<std::wstring, 2> files{settings, home.beside.image};
+    const bool writable = win::folderWritable(settings.substr(0, settings.find_last_of(L'\\')), files);
+    const bool userFiles = GetFileAttributesW(home.user->settings.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return placeToRead(writable, userFiles) == SettingsPlace::userFolder ? *home.user : home.beside;
 }
 
 IniDocument readSettingsFile(const std::wstring& path) {
@@ -142,50 +152,47 @@ IniDocument readSettingsFile(const std::wstring& path) {
     return IniDocument::parse(fileText(bytes, fileEncoding(bytes)));
 }
 
+FileSaved saveSettingsFile(const std::wstring& path, const std::vector<SettingsEntry>& entries,
+                           const std::wstring& base) {
+    DWORD error = ERROR_SUCCESS;
+    const auto bytes = newSettingsBytes(path, entries, base, error);
+    return {bytes ? win::replaceFileWith(path, *bytes) : error};
+}
+
 std::wstring writeSettingsCopy(const std::wstring& path, const std::vector<SettingsEntry>& entries) {
-    // A file we create is UTF-16, so that pattern names in any script keep.
-    const auto original = fileBeforeSave(path);
-    if (!original) return {};
-    const TextEncoding encoding = original->empty() ? TextEncoding::utf16le : fileEncoding(*original);
-    IniDocument document = IniDocument::parse(fileText(*original, encoding));
-    for (const SettingsEntry& e : entries) writeEntry(document, e);
-    std::wstring copy = copyPath(path);
-    if (!writeWholeFile(copy, fileBytes(*original, encoding, document.text()))) {
-        DeleteFileW(copy.c_str());
-        return {};
-    }
-    return copy;
-}
-
-bool replaceWithCopy(const std::wstring& copy, const std::wstring& path) {
-    return MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-           FALSE;
-}
-
-bool saveSettingsFile(const std::wstring& path, const std::vector<SettingsEntry>& entries) {
-    const std::wstring copy = writeSettingsCopy(path, entries);
-    return !copy.empty() && replaceWithCopy(copy, path);
+    DWORD error = ERROR_SUCCESS;
+    const auto bytes = newSettingsBytes(path, entries, {}, error);
+    return bytes && win::writeCopyBeside(path, *bytes) == ERROR_SUCCESS ? win::copyBeside(path)
+                                                                        : std::wstring();
 }
 
 std::vector<std::uint8_t> readImageFileBytes(const std::wstring& path) {
     return fileStart(path, kImageFileSize);
 }
 
-bool saveImageFile(const std::wstring& path, std::span<const std::uint8_t> bytes) {
-    const std::wstring copy = copyPath(path);
-    if (!writeWholeFile(copy, bytes)) {
-        DeleteFileW(copy.c_str());
-        return false;
-    }
-    return replaceWithCopy(copy, path);
+FileSaved saveImageFile(const std::wstring& path, std::span<const std::uint8_t> bytes) {
+    return {win::replaceFileWith(path, bytes)};
 }
 
 SaveResult saveFiles(const SettingsFiles& files, const std::vector<SettingsEntry>& entries,
-                     std::span<const std::uint8_t> image) {
+                     std::span<const std::uint8_t> image, const std::wstring& base) {
     SaveResult result;
     result.image = saveImageFile(files.image, image);
-    result.settings = saveSettingsFile(files.settings, entries);
+    result.settings = saveSettingsFile(files.settings, entries, base);
     return result;
+}
+
+SaveResult saveFiles(const SettingsHome& home, const SettingsFiles& readAtStart,
+                     const std::vector<SettingsEntry>& entries, std::span<const std::uint8_t> image) {
+    SaveResult result = saveFiles(home.beside, entries, image, readAtStart.settings);
+    if (result.settings || !home.user) return result;
+    const std::wstring& settings = home.user->settings;
+    if (const DWORD error = win::makeFolders(settings.substr(0, settings.find_last_of(L'\\')));
+        error != ERROR_SUCCESS) {
+        result.settings.error = result.image.error = error;
+        return result;
+    }
+    return saveFiles(*home.user, entries, image, readAtStart.settings);
 }
 
 } // namespace huex

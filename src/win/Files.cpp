@@ -8,11 +8,6 @@
 namespace huex::win {
 
 namespace {
-std::wstring folderOf(const std::wstring& path) {
-    const std::size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
-}
-
 DWORD writeAll(const std::wstring& path, std::span<const std::uint8_t> bytes) {
     HANDLE created =
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -59,15 +54,59 @@ FileBytes readFileBytes(const std::wstring& path, std::size_t cap) {
     return read;
 }
 
-DWORD replaceFileWith(const std::wstring& path, std::span<const std::uint8_t> bytes) {
-    std::array<wchar_t, MAX_PATH> temporary{};
-    if (!GetTempFileNameW(folderOf(path).c_str(), L"hx", 0, temporary.data())) return GetLastError();
-    DWORD error = writeAll(temporary.data(), bytes);
-    if (error == ERROR_SUCCESS &&
-        !MoveFileExW(temporary.data(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        error = GetLastError();
-    if (error != ERROR_SUCCESS) DeleteFileW(temporary.data());
+std::wstring copyBeside(const std::wstring& path) {
+    return path + L".new";
+}
+
+DWORD writeCopyBeside(const std::wstring& path, std::span<const std::uint8_t> bytes) {
+    const std::wstring copy = copyBeside(path);
+    const DWORD error = writeAll(copy, bytes);
+    if (error != ERROR_SUCCESS) DeleteFileW(copy.c_str());
     return error;
+}
+
+DWORD putCopyInPlace(const std::wstring& path) {
+    const std::wstring copy = copyBeside(path);
+    if (MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return ERROR_SUCCESS;
+    const DWORD error = GetLastError();
+    DeleteFileW(copy.c_str());
+    return error;
+}
+
+DWORD replaceFileWith(const std::wstring& path, std::span<const std::uint8_t> bytes) {
+    const DWORD error = writeCopyBeside(path, bytes);
+    return error != ERROR_SUCCESS ? error : putCopyInPlace(path);
+}
+
+bool folderWritable(const std::wstring& folder, std::span<const std::wstring> files) {
+    const std::wstring probe = folder + L"\\huex-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    HANDLE made = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (made == INVALID_HANDLE_VALUE) return false;
+    const UniqueHandle deletedOnClose(made);
+    // A read-only file in a writable folder cannot be replaced either.
+    return std::all_of(files.begin(), files.end(), [](const std::wstring& file) {
+        HANDLE opened = CreateFileW(file.c_str(), GENERIC_WRITE | DELETE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+        if (opened == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+        const UniqueHandle close(opened);
+        return true;
+    });
+}
+
+DWORD makeFolders(const std::wstring& folder) {
+    if (CreateDirectoryW(folder.c_str(), nullptr)) return ERROR_SUCCESS;
+    DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS) return ERROR_SUCCESS;
+    const std::size_t slash = folder.find_last_of(L"\\/");
+    if (error != ERROR_PATH_NOT_FOUND || slash == std::wstring::npos || slash == 0) return error;
+    error = makeFolders(folder.substr(0, slash));
+    if (error != ERROR_SUCCESS) return error;
+    return CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS
+               ? ERROR_SUCCESS
+               : GetLastError();
 }
 
 std::wstring systemErrorText(DWORD error) {

@@ -186,14 +186,14 @@ huex_end_strays() {
 
 # --- the settings file ------------------------------------------------------------------------
 
-# ini_value SECTION KEY: a key of the settings file beside the program, as the profile functions
-# read it (the file is UTF-16 once the program has created it).
+# ini_value SECTION KEY: a key of the settings file ($HUEX_INI, by default the one beside the
+# program), as the profile functions read it (the file is UTF-16 once the program has created it).
 ini_value() {
-    local text
-    if [ "$(head -c 2 "$HUEX_APP_DIR/huex.ini" | od -An -tx1 | tr -d ' ')" = fffe ]; then
-        text=$(iconv -f UTF-16LE -t UTF-8 "$HUEX_APP_DIR/huex.ini" | sed '1s/^\xef\xbb\xbf//')
+    local text file=${HUEX_INI:-$HUEX_APP_DIR/huex.ini}
+    if [ "$(head -c 2 "$file" | od -An -tx1 | tr -d ' ')" = fffe ]; then
+        text=$(iconv -f UTF-16LE -t UTF-8 "$file" | sed '1s/^\xef\xbb\xbf//')
     else
-        text=$(cat "$HUEX_APP_DIR/huex.ini")
+        text=$(cat "$file")
     fi
     printf '%s\n' "${text//$'\r'/}" | awk -v s="$1" -v k="$2" '
         /^\[/ { inside = (tolower($0) == "[" tolower(s) "]"); next }

@@ -2,10 +2,12 @@
 // the capture centre, the palette keys, and the fade of showing and hiding.
 #include "picker/KeyboardRules.h"
 
+#include "MonitorLayouts.h"
 #include "PaletteMarks.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -85,7 +87,7 @@ TEST(KeyboardRules, PickedPixelWalksInsideTheViewThenScrollsItToTheCaptureEdge) 
 }
 
 TEST(KeyboardRules, CaptureCentreStaysWhereTheWholeCaptureIsOnTheDesktop) {
-    const Rect desktop{0, 0, 1024, 768};
+    const std::vector<Monitor>& desktop = layouts::single;
     const struct {
         Point from;
         Key key;
@@ -102,6 +104,49 @@ TEST(KeyboardRules, CaptureCentreStaysWhereTheWholeCaptureIsOnTheDesktop) {
         EXPECT_EQ(moveCaptureCenter(c.from, c.key, desktop, c.sample), c.to)
             << c.from.x << "," << c.from.y << " key " << static_cast<int>(c.key);
     }
+}
+
+// Across the seams between monitors and along their outer edges and holes, with the sample size 1
+// (16 pixels of capture each side).
+TEST(KeyboardRules, CaptureCentreMovesOverEveryMonitor) {
+    using namespace layouts;
+    const struct {
+        const char* layout;
+        const std::vector<Monitor>& monitors;
+        Point from;
+        Key key;
+        Point to;
+    } cases[] = {
+        {"side by side: over the seam", sideBySide, {1910, 500}, Key::right, {1911, 500}},
+        {"side by side: to the far edge", sideBySide, {3823, 500}, Key::right, {3824, 500}},
+        {"side by side: not past it", sideBySide, {3824, 500}, Key::right, {3824, 500}},
+        {"side by side: below the shorter one", sideBySide, {1936, 1150}, Key::left, {1936, 1150}},
+        {"side by side: beside it", sideBySide, {1936, 1000}, Key::left, {1935, 1000}},
+        {"stacked: up onto the upper one", stacked, {500, 10}, Key::up, {500, 9}},
+        {"stacked: its top edge", stacked, {500, -1064}, Key::up, {500, -1064}},
+        {"L-shaped: down onto the lower one", lShaped, {1000, 1064}, Key::down, {1000, 1065}},
+        {"L-shaped: not into the hole", lShaped, {2500, 1064}, Key::down, {2500, 1064}},
+        {"L-shaped: up to the hole's corner", lShaped, {1903, 1070}, Key::right, {1904, 1070}},
+        {"L-shaped: not round it", lShaped, {1904, 1070}, Key::right, {1904, 1070}},
+        {"left of the primary: negative x", leftOfPrimary, {-1200, 100}, Key::left, {-1201, 100}},
+        {"left of the primary: its left edge", leftOfPrimary, {-1264, 100}, Key::left, {-1264, 100}},
+        {"left of the primary: its bottom below the primary's top",
+         leftOfPrimary,
+         {-1200, 800},
+         Key::down,
+         {-1200, 801}},
+        {"left of the primary: not further into the gap above the primary",
+         leftOfPrimary,
+         {-10, -150},
+         Key::right,
+         {-10, -150}},
+        {"left of the primary: out of the gap", leftOfPrimary, {-10, -150}, Key::left, {-11, -150}},
+        {"removed: back to the nearest place on a monitor", removed, {-600, 400}, Key::left, {16, 400}},
+        {"removed: from far away", removed, {5000, 5000}, Key::up, {1904, 1064}},
+        {"removed: from the int range's corner", removed, {INT_MIN, INT_MIN}, Key::right, {16, 16}},
+        {"removed: Enter only refreshes", removed, {-600, 400}, Key::enter, {-600, 400}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(moveCaptureCenter(c.from, c.key, c.monitors, 1), c.to) << c.layout;
 }
 
 TEST(KeyboardRules, PaletteKeysChooseTheCellToSelect) {

@@ -1,5 +1,6 @@
 // The settings file read and written: defaults, bounds for hostile values, the old placeholder
 // syntax, the order and number forms written, and the profile reader's quoting rules.
+#include "MonitorLayouts.h"
 #include "SettingsDifference.h"
 #include "settings/IniDocument.h"
 #include "settings/Settings.h"
@@ -298,6 +299,9 @@ TEST(IniDocument, WrittenValuesReadBack) {
     EXPECT_EQ(IniDocument::parse(file.text()).read("Text", "v"), "two  lines !");
 }
 
+// The caption bar of these rows starts 5 pixels below the window's top and is 25 pixels tall.
+constexpr CaptionBar kCaption{5, 25};
+
 TEST(WindowPlacement, MovesOnlyWindowsThatStayReachable) {
     const struct {
         int left, top, width;
@@ -312,9 +316,39 @@ TEST(WindowPlacement, MovesOnlyWindowsThatStayReachable) {
         {INT_MIN, 0, INT_MIN, false},
     };
     for (const auto& c : cases) {
-        const Placement p = windowPlacement(c.left, c.top, c.width, 1024, 768);
+        const Placement p = windowPlacement(c.left, c.top, c.width, kCaption, layouts::single);
         EXPECT_EQ(p.move, c.move) << c.left << "," << c.top << " width " << c.width;
         EXPECT_EQ(p.width, c.width);
+    }
+}
+
+TEST(WindowPlacement, TheCaptionMustLieOnOneMonitorsWorkArea) {
+    using namespace layouts;
+    const struct {
+        const char* layout;
+        const std::vector<Monitor>& monitors;
+        int left, top, width;
+        bool move;
+    } cases[] = {
+        {"side by side: over the seam", sideBySide, 1800, 100, 306, true},
+        {"side by side: below the primary's task bar, on the taller one", sideBySide, 1700, 1050, 306, true},
+        {"side by side: there, but too little of it", sideBySide, 1600, 1050, 306, false},
+        {"side by side: half on each, neither 30", sideBySide, 1895, 500, 50, false},
+        {"side by side: on the task bar", sideBySide, 100, 1020, 306, false},
+        {"stacked: on the upper one", stacked, 100, -1000, 306, true},
+        {"stacked: its top edge", stacked, 100, -1085, 306, true},
+        {"stacked: above it", stacked, 100, -1086, 306, false},
+        {"stacked: the caption across the seam, whole on neither", stacked, 100, -20, 306, false},
+        {"L-shaped: in the hole", lShaped, 3000, 1500, 306, false},
+        {"L-shaped: 20 pixels on the lower one", lShaped, 1900, 1500, 306, false},
+        {"L-shaped: 40 pixels", lShaped, 1880, 1500, 306, true},
+        {"left of the primary", leftOfPrimary, -1000, -100, 306, true},
+        {"left of the primary: right of it, above the primary", leftOfPrimary, 10, -100, 306, false},
+        {"removed: the stored place is gone", removed, -1000, -100, 306, false},
+        {"removed: the part left on the primary", removed, -276, 300, 306, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(windowPlacement(c.left, c.top, c.width, kCaption, c.monitors).move, c.move) << c.layout;
     }
 }
 

@@ -165,6 +165,37 @@ TEST_F(SettingsFolder, SettingsAreSavedEvenWhenTheImageFileCannotBe) {
     EXPECT_EQ(loadBack().interval, 250);
 }
 
+// A program whose folder cannot be written (here one that is gone, which even an administrator
+// cannot write into; an unwritable folder proper is tried end to end, as a user of its own).
+TEST_F(SettingsFolder, ASaveFallsBackToTheUserFolderAndTheNextStartReadsIt) {
+    const std::wstring userFolder = folder.path() + L"\\user";
+    const SettingsHome home{settingsFilesIn(folder.path() + L"\\gone"),
+                            settingsFilesIn(userFolder + L"\\HUEX")};
+    const SettingsFiles read = filesToRead(home);
+    EXPECT_EQ(read.settings, home.beside.settings); // nothing in the user's folder yet
+
+    const std::vector<std::uint32_t> pixels(33 * 33, 0x123456);
+    const SaveResult saved =
+        saveFiles(home, read, settingsEntries(nonDefaultSettings()), imageFileBytes(pixels));
+    EXPECT_TRUE(saved.settings) << saved.settings.error;
+    EXPECT_TRUE(saved.image);
+    EXPECT_EQ(filesToRead(home).settings, home.user->settings);
+    EXPECT_EQ(loadSettings(readSettingsFile(home.user->settings), kScreen).interval, 250);
+    EXPECT_EQ(readImageFileBytes(home.user->image), imageFileBytes(pixels));
+    // While the program's folder can be written, its files are the ones read (a portable copy).
+    EXPECT_EQ(filesToRead({files, home.user}).settings, files.settings);
+
+    // Nowhere to write: the user's folder would have to be made inside a file.
+    putFile(files.image, "not a folder");
+    const SettingsHome nowhere{home.beside, settingsFilesIn(files.image + L"\\HUEX")};
+    const SaveResult failed = saveFiles(nowhere, read, settingsEntries(nonDefaultSettings()), {});
+    EXPECT_FALSE(failed.settings);
+    EXPECT_NE(failed.settings.error, 0u);
+
+    for (const std::wstring& file : {home.user->settings, home.user->image}) DeleteFileW(file.c_str());
+    RemoveDirectoryW((userFolder + L"\\HUEX").c_str());
+}
+
 // A save killed at random moments: a child process (this program, running the disabled test
 // below) saves two sets of settings in turn for as long as it lives, and is terminated at 20
 // random points.

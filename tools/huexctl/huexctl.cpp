@@ -4,6 +4,9 @@
 // The running copy is the top-level window that has the marker child, exactly as a second start
 // of the program finds it. Every query prints one line on stdout; exit code 0 means yes/done,
 // 1 means no (or timed out), 2 bad usage, 3 no running copy found.
+#include "Cycles.h"
+#include "Popups.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -205,25 +208,6 @@ int printTooltips(HWND window) {
 }
 
 // A visible, enabled top-level window owned by `owner` (a modal box over it), or null.
-HWND ownedPopup(HWND owner) {
-    struct Search {
-        HWND owner, found;
-    } search{owner, nullptr};
-    EnumWindows(
-        [](HWND top, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (GetWindow(top, GW_OWNER) != s->owner || !IsWindowVisible(top) || !IsWindowEnabled(top))
-                return TRUE;
-            wchar_t name[64] = {};
-            GetClassNameW(top, name, 64);
-            if (std::wcscmp(name, L"tooltips_class32") == 0) return TRUE;
-            s->found = top;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 int printClipboardText() {
     if (!OpenClipboard(nullptr)) return 1;
     std::wstring text;
@@ -242,6 +226,7 @@ int usage() {
     std::fputs("usage: huexctl COMMAND [ARGS]\n"
                "  find                      handle of the running copy's window\n"
                "  count                     number of top-level windows with the marker child\n"
+               "  error-text CODE           the system's text for an error code (UTF-8)\n"
                "  wait-find MS              wait until the running copy's window exists\n"
                "  wait-gone MS              wait until no window with the marker child is left\n"
                "  wait-visible 0|1 MS       wait until the window is hidden (0) or visible (1)\n"
@@ -252,7 +237,7 @@ int usage() {
                "  window-rect               left top width height, screen pixels\n"
                "  client-rect               left top width height of the client area, screen pixels\n"
                "  post-command ID           post WM_COMMAND ID\n"
-               "  post MSG WPARAM LPARAM    post any message\n"
+               "  post MSG WPARAM LPARAM [N]  post any message (N times, at once)\n"
                "  send MSG WPARAM LPARAM    send any message, print the result\n"
                "  hide                      ShowWindow(SW_HIDE)\n"
                "  item-text ID              text of the child control ID (UTF-8)\n"
@@ -266,7 +251,9 @@ int usage() {
                "  popup-item-text ID | popup-item-rect ID  a control of that window\n"
                "  popup-list ID             items of a list box of that window (\"> \" marks the selected)\n"
                "  popup-is-checked ID | popup-is-enabled ID  a button of that window\n"
-               "  fake-window SECONDS       show a window captioned HUEX without the marker\n",
+               "  fake-window SECONDS       show a window captioned HUEX without the marker\n"
+               "  cycle-popup COMMAND N | cycle-menu X Y N | cycle-dpi N | cycle-palette-file PATH N\n"
+               "                            the soak's cycles (Cycles.h)\n",
                stderr);
     return 2;
 }
@@ -276,6 +263,11 @@ int usage() {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return usage();
     const std::wstring command = argv[1];
+    if (command.rfind(L"cycle-", 0) == 0) {
+        HWND picker = markedWindow();
+        if (!picker) return notFound;
+        return huexctl::runCycle(picker, argc, argv);
+    }
     std::vector<long> numbers;
     for (int i = 2; i < argc; ++i) {
         long value = 0;
@@ -288,6 +280,15 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"count") {
         std::printf("%zu\n", markedWindows().size());
         return 0;
+    }
+    if (command == L"error-text" && given == 1) {
+        wchar_t* text = nullptr;
+        const DWORD length = FormatMessageW(
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, static_cast<DWORD>(arg(0)), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        std::puts(utf8(std::wstring(text ? text : L"", length)).c_str());
+        LocalFree(text);
+        return length ? 0 : 1;
     }
     if (command == L"wait-gone" && given == 1) return yesNo(waitFor(arg(0), [] { return !markedWindow(); }));
     if (command == L"fake-window" && given == 1) return fakeWindow(arg(0));
@@ -342,8 +343,11 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"post-command" && given == 1) return PostMessageW(window, WM_COMMAND, arg(0), 0) ? 0 : 1;
-    if (command == L"post" && given == 3)
-        return PostMessageW(window, static_cast<UINT>(arg(0)), arg(1), arg(2)) ? 0 : 1;
+    if (command == L"post" && (given == 3 || given == 4)) {
+        for (long i = 0; i < (given == 4 ? arg(3) : 1); ++i)
+            if (!PostMessageW(window, static_cast<UINT>(arg(0)), arg(1), arg(2))) return 1;
+        return 0;
+    }
     if (command == L"send" && given == 3) {
         DWORD_PTR result = 0;
         if (!SendMessageTimeoutW(window, static_cast<UINT>(arg(0)), arg(1), arg(2), SMTO_ABORTIFHUNG, 10000,
@@ -355,10 +359,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"clipboard-ppm" && given == 0) return clipboardPpm();
     if (command == L"clipboard-text" && given == 0) return printClipboardText();
     if (command == L"menu-visible" && given == 0) {
-        HWND menu = nullptr;
-        while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr)
-            if (IsWindowVisible(menu)) return yesNo(true);
-        return yesNo(false);
+        return yesNo(huexctl::openMenu() != nullptr);
     }
     if (command == L"resize" && given == 2)
         return SetWindowPos(window, nullptr, 0, 0, static_cast<int>(arg(0)), static_cast<int>(arg(1)),
@@ -368,7 +369,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"tooltips" && given == 0) return printTooltips(window);
     // Commands about the modal window over the running copy (the About box) act on that one.
     if (command.rfind(L"popup-", 0) == 0) {
-        HWND popup = ownedPopup(window);
+        HWND popup = huexctl::ownedPopup(window);
         if (!popup) {
             std::fputs("huexctl: no window over the running copy\n", stderr);
             return 1;
