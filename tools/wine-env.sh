@@ -37,6 +37,11 @@ readonly WINE_DLL_OVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 die() {
     echo "wine-env: $*" >&2
+    # A CI log is all there is of a failed start on another machine: show Wine's own words.
+    if [ -n "${LOG_DIR:-}" ] && [ -s "$LOG_DIR/wine.log" ]; then
+        echo "wine-env: the end of $LOG_DIR/wine.log:" >&2
+        tail -n 25 "$LOG_DIR/wine.log" >&2
+    fi
     exit 1
 }
 
@@ -259,7 +264,11 @@ start_env() {
     detach "$LOG_DIR/keeper.log" sh -c 'exec wine cmd.exe <>"$0"' "$DIR/keeper.fifo"
     local keeper_pid=$!
     # Start the desktop process now, detached, rather than from within the first test.
-    wine_quiet 60 rundll32.exe user32.dll,GetDesktopWindow || die "the desktop process did not start"
+    # Right after a new prefix, the first program can fail while the server still settles: one
+    # more try before giving up.
+    wine_quiet 60 rundll32.exe user32.dll,GetDesktopWindow ||
+        { sleep 2 && wine_quiet 60 rundll32.exe user32.dll,GetDesktopWindow; } ||
+        die "the desktop process did not start"
     alive "$keeper_pid" || die "the keeper process ended (see $LOG_DIR/keeper.log)"
     cat >"$DIR/env.new" <<EOF
 export DISPLAY=$DISPLAY
