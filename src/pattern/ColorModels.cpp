@@ -110,15 +110,15 @@ constexpr std::array<bool, 3> signedAxes{false, true, true};
 } // namespace
 
 const std::array<ColorModel, modelCount> colorModels{{
-    {"HSB", unsignedAxes, hsbFractions, hsbColor},
-    {"HSL", unsignedAxes, hslFractions, hslColor},
-    {"RGB", unsignedAxes, rgbFractions, rgbColor},
-    {"HWB", unsignedAxes, hwbFractions, hwbColor},
-    {"Lab", signedAxes, labFractions, labColor},
-    {"LCh", unsignedAxes, lchFractions, lchColor},
-    {"OKLab", signedAxes, oklabFractions, oklabColor},
-    {"OKLCh", unsignedAxes, oklchFractions, oklchColor},
-    {"Display P3", unsignedAxes, p3Fractions, p3Color},
+    {"HSB", unsignedAxes, hsbFractions, hsbColor, {}},
+    {"HSL", unsignedAxes, hslFractions, hslColor, {}},
+    {"RGB", unsignedAxes, rgbFractions, rgbColor, {}},
+    {"HWB", unsignedAxes, hwbFractions, hwbColor, {"{f|0:360|*.1}", "{f|0:100|*.1}", "{f|0:100|*.1}"}},
+    {"Lab", signedAxes, labFractions, labColor, {"{f|0:100|*.2}", "{f|0:125|*.2}", "{f|0:125|*.2}"}},
+    {"LCh", unsignedAxes, lchFractions, lchColor, {"{f|0:100|*.2}", "{f|0:150|*.2}", "{f|0:360|*.2}"}},
+    {"OKLab", signedAxes, oklabFractions, oklabColor, {"{f|0:100|*.2}", "{f|0:0.4|*.4}", "{f|0:0.4|*.4}"}},
+    {"OKLCh", unsignedAxes, oklchFractions, oklchColor, {"{f|0:100|*.2}", "{f|0:0.4|*.4}", "{f|0:360|*.2}"}},
+    {"Display P3", unsignedAxes, p3Fractions, p3Color, {"{f|0:1|*.4}", "{f|0:1|*.4}", "{f|0:1|*.4}"}},
 }};
 
 } // namespace huex

@@ -18,6 +18,9 @@ struct ColorModel {
     Coords (*fractions)(const RgbColor& rgb, const HsbColor& hsb);
     // The colour of three fractions, brought into sRGB when it lies outside.
     RgbColor (*color)(const Coords& fractions);
+    // The formats a pattern gets for this model when it comes to use it with none of its own
+    // (empty for the classic models: the new-pattern template holds theirs).
+    std::array<std::string_view, 3> defaultFormats;
 };
 
 inline constexpr std::size_t modelCount = componentCount / 3;
