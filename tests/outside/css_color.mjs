@@ -8,54 +8,21 @@
 // npm: colorjs.io@0.7.1
 import Color from "colorjs.io";
 import keywords from "colorjs.io/src/keywords.js";
-import { spawnSync } from "node:child_process";
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
+import { pathToFileURL } from "node:url";
 
 const [exe, sourceFolder] = process.argv.slice(2);
 const randomPerNotation = 1000;
-const inGamutTolerance = 1e-9;
-const mappedDeltaEOK = 0.002;
+const { inGamutTolerance, colorjsReference, seededRandom, ourLines } = await import(pathToFileURL(join(sourceFolder, "colorjs_reference.mjs")));
+const { reference, mismatch } = colorjsReference(Color);
 
-// Our results, one line a text. A newline ends a line here, so it travels as a form feed, which
-// CSS reads as the same white space.
-function ours(texts) {
-    const input = texts.map(t => t.replaceAll("\n", "\f")).join("\n") + "\n";
-    const run = spawnSync(exe, { input, maxBuffer: 1 << 28, encoding: "utf8" });
-    if (run.status !== 0) throw new Error(`${exe} failed: ${run.stderr}`);
-    const lines = run.stdout.split("\n");
-    return texts.map((_, i) => (lines[i] === "none" ? null : lines[i].split(" ").map(Number)));
-}
-
-// Color.js's sRGB for a colour, and whether it had to be mapped. The mapping starts from the colour
-// in its own space, so OKLab and OKLCh keep their own lightness (going through sRGB first would
-// recompute it, and oklab(1 0 10) would then miss white).
-function reference(color) {
-    const inGamut = color.to("srgb").inGamut("srgb", { epsilon: 0 });
-    const mapped = color.toGamut({ space: "srgb", method: "css" }).to("srgb");
-    return { coords: mapped.coords.map(v => v ?? 0), inGamut };
-}
-
-// How far ours lies from the reference; null when within the tolerance.
-function mismatch(got, ref, tolerance) {
-    if (!got) return "refused";
-    if (got.some(v => !(v >= 0 && v <= 1))) return `outside 0..1: ${got}`;
-    if (ref.inGamut) {
-        const d = Math.max(...got.map((v, i) => Math.abs(v - ref.coords[i])));
-        return d <= tolerance ? null : `off by ${d} (expected ${ref.coords})`;
-    }
-    const e = new Color("srgb", got).deltaE(new Color("srgb", ref.coords), "OK");
-    return e <= mappedDeltaEOK ? null : `mapped ΔEOK ${e} (expected ${ref.coords})`;
-}
+// A newline ends a line for our program, so it travels as a form feed, which CSS reads as the
+// same white space.
+const ours = texts => ourLines(exe, [], texts.map(t => t.replaceAll("\n", "\f")));
 
 // ---- (a) random texts -------------------------------------------------------------------------
-let seed = 0x2c5d17;
-function random() { // mulberry32: the same texts every run
-    seed = (seed + 0x6d2b79f5) | 0;
-    let t = Math.imul(seed ^ (seed >>> 15), 1 | seed);
-    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
-    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-}
+const random = seededRandom(0x2c5d17);
 const pick = list => list[Math.floor(random() * list.length)];
 const uniform = (lo, hi) => lo + (hi - lo) * random();
 const randomCase = s => [...s].map(c => (random() < 0.3 ? c.toUpperCase() : c)).join("");
