@@ -212,7 +212,7 @@ Coords oklabToLinearSrgb(const Coords& oklab) {
 Coords toPolar(const Coords& lab, double achromatic) {
     const double chroma = std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]);
     if (chroma < achromatic) return {lab[0], chroma, 0};
-    double hue = std::atan2(lab[2], lab[1]) * 180 / std::numbers::pi;
+    double hue = std::atan2(lab[2], lab[1]) * (180 / std::numbers::pi);
     if (hue < 0) hue += 360;
     if (hue >= 360) hue -= 360;
     return {lab[0], chroma, hue};

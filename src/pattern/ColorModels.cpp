@@ -89,7 +89,7 @@ RgbColor oklabColor(const Coords& f) {
 
 Coords oklchFractions(const RgbColor& rgb, const HsbColor&) {
     const Coords lch = toPolar(oklabOf(rgb), achromatic * okAxis);
-    return {lch[0], lch[1] / okAxis, lch[2] / degrees};
+    return {lch[0], lch[1] * (1 / okAxis), lch[2] * (1 / degrees)};
 }
 RgbColor oklchColor(const Coords& f) {
     return gamutMapToSrgb({f[0], f[1] * okAxis, f[2] * degrees});

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace huex {
 
@@ -101,6 +102,19 @@ template <class Unsigned> std::size_t writeDigits(char* digits, Unsigned n) {
     for (; n != 0; n /= 10) digits[count++] = static_cast<char>('0' + static_cast<int>(n % 10));
     return count;
 }
+// |value| * 10^precision rounded to a whole number, when one multiplication in doubles settles it:
+// the product is then the true one rounded once, off by half an ulp at most, so only a fraction
+// that close to one half leaves the rounding in doubt. Most texts a pattern writes end here.
+std::optional<std::uint64_t> roundedInDoubles(double magnitude, int precision) {
+    static constexpr std::array<double, 16> powersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (precision >= static_cast<int>(powersOfTen.size())) return std::nullopt;
+    const double scaled = magnitude * powersOfTen[static_cast<std::size_t>(precision)];
+    if (!(scaled < 0x1p52)) return std::nullopt;
+    const double whole = std::floor(scaled), part = scaled - whole;
+    if (!(std::fabs(part - 0.5) > scaled * 0x1p-53)) return std::nullopt;
+    return static_cast<std::uint64_t>(whole) + (part > 0.5 ? 1 : 0);
+}
 } // namespace
 
 std::size_t writeFixedDecimal(char* out, double value, int precision) {
@@ -116,7 +130,9 @@ std::size_t writeFixedDecimal(char* out, double value, int precision) {
     // Decimal digits of |value| * 10^precision, least significant first.
     std::array<char, fixedDecimalMaxLength + 9> digits; // only the first `count` are read
     std::size_t count = 0;
-    if (precision <= 19 && exponent <= 0 && exponent > -128) {
+    if (const auto rounded = roundedInDoubles(std::fabs(value), precision)) {
+        count = writeDigits(digits.data(), *rounded);
+    } else if (precision <= 19 && exponent <= 0 && exponent > -128) {
         // Values below 2^53 to the usual precisions (every fraction and angle written): the
         // product fits in 128 bits, and the same rounding is a shift.
         __extension__ using Wide = unsigned __int128;
