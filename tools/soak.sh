@@ -41,6 +41,7 @@ palette_path='C:\soak-palette.gpl'
 
 live() { huexctl send $LIVE_HANDLES "$1" 0; }
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$HUEX_PID/status"; }
+heap_kb() { echo "$(live 2) $(live 3)"; } # the C library's heaps, where ours go; the system's
 START_GDI=$(live 0) START_USER=$(live 1)
 e2e_log "start: $START_GDI GDI and $START_USER USER handles of our own, $(rss_kb) kB resident"
 
@@ -74,11 +75,12 @@ while [ "$round" -lt "$ROUNDS" ] && [ $((SECONDS - started)) -lt "$LIMIT" ]; do
     cycle CONTRAST_OPENED cycle-popup $ID_CONTRAST "$DIALOGS" || break
     cycle DPI_CHANGES cycle-dpi $((DIALOGS / 2 * 2)) || break
     cycle FILE_TURNS cycle-palette-file "$palette_path" "$DIALOGS" || break
-    [ -n "$BASE_RSS" ] || BASE_RSS=$(rss_kb)
+    [ -n "$BASE_RSS" ] || { BASE_RSS=$(rss_kb); read -r BASE_OURS BASE_SYSTEM <<<"$(heap_kb)"; }
+    echo "$round $(rss_kb) $(heap_kb)" >>"$E2E_DIR/memory.txt"
     if [ $((round % 10)) -eq 0 ] || [ "$round" -eq 1 ]; then
         e2e_log "round $round, $((SECONDS - started)) s: $MOVED moves, $MENUS_OPENED menus, $SETTINGS_OPENED settings," \
             "$CONTRAST_OPENED contrast, $DPI_CHANGES DPI, $FILE_TURNS exports+imports; handles $(live 0)/$(live 1)," \
-            "$(rss_kb) kB"
+            "$(rss_kb) kB resident; heaps $(heap_kb | sed 's| | kB ours, |') kB the system's"
     fi
 done
 ELAPSED=$((SECONDS - started))
@@ -90,13 +92,18 @@ expect_eq "the last pick's caption names the released pixel" \
 expect_eq "and slot 1 shows its colour" "4DC980" "$(huexctl item-text 1000)"
 sleep 1
 END_GDI=$(live 0) END_USER=$(live 1) END_RSS=$(rss_kb)
+read -r END_OURS END_SYSTEM <<<"$(heap_kb)"
 expect_eq "GDI handles of our own end where they started" "$START_GDI" "$END_GDI"
 expect_eq "USER handles of our own end where they started" "$START_USER" "$END_USER"
 check "resident memory grew by less than 2 MB after the first round ($BASE_RSS -> $END_RSS kB)" \
     [ $((END_RSS - BASE_RSS)) -lt 2048 ]
+# Resident memory also counts caches and freed pages kept for reuse; the heaps count what is held.
+check "the C library's heaps, where all of ours lies, grew by less than 64 kB ($BASE_OURS -> $END_OURS kB)" \
+    [ $((END_OURS - BASE_OURS)) -lt 64 ]
 e2e_log "figures: $round rounds in $ELAPSED s; $MOVED pointer moves, $MENUS_OPENED menu openings," \
     "$SETTINGS_OPENED settings dialogs, $CONTRAST_OPENED contrast windows, $DPI_CHANGES DPI changes," \
     "$FILE_TURNS palette exports and as many imports; handles $START_GDI/$START_USER -> $END_GDI/$END_USER;" \
-    "resident ${BASE_RSS} kB after round 1 -> ${END_RSS} kB ($((END_RSS - BASE_RSS)) kB)"
+    "resident ${BASE_RSS} kB after round 1 -> ${END_RSS} kB ($((END_RSS - BASE_RSS)) kB); heaps: ours" \
+    "$BASE_OURS -> $END_OURS kB, the system's $BASE_SYSTEM -> $END_SYSTEM kB (samples each round in $E2E_DIR/memory.txt)"
 huex_stop
 e2e_finish

@@ -258,7 +258,9 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         finishStartup();
         return true;
     case liveHandlesMessage:
-        m.result = m.wParam == 0 ? win::liveGdiHandles() : win::liveUserHandles();
+        m.result = m.wParam == 0   ? win::liveGdiHandles()
+                   : m.wParam == 1 ? win::liveUserHandles()
+                                   : win::heapKilobytesInUse(m.wParam == 3);
         return true;
     case WM_WINDOWPOSCHANGED:
         if (!shownTraced_ && (reinterpret_cast<const WINDOWPOS*>(m.lParam)->flags & SWP_SHOWWINDOW)) {

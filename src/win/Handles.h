@@ -76,6 +76,10 @@ using UniqueGlobal = Unique<GlobalMemoryTraits>;
 // Live handles owned through this layer: GDI objects and DCs, and menus, icons and cursors.
 int liveGdiHandles();
 int liveUserHandles();
+// Kilobytes in use in the process heap, where the system's libraries allocate, or in the other
+// heaps, the C library's, where ours go: the measure of a leak that resident memory hides among
+// caches and freed pages kept for reuse.
+int heapKilobytesInUse(bool processHeap);
 
 // GetDC / ReleaseDC against the same window (null for the whole screen).
 class WindowDc {
