@@ -111,9 +111,11 @@ std::optional<std::uint64_t> roundedInDoubles(double magnitude, int precision) {
     if (precision >= static_cast<int>(powersOfTen.size())) return std::nullopt;
     const double scaled = magnitude * powersOfTen[static_cast<std::size_t>(precision)];
     if (!(scaled < 0x1p52)) return std::nullopt;
-    const double whole = std::floor(scaled), part = scaled - whole;
+    // Truncation is the floor of a value this size, and needs no call into the C library.
+    const auto whole = static_cast<std::uint64_t>(scaled);
+    const double part = scaled - static_cast<double>(whole);
     if (!(std::fabs(part - 0.5) > scaled * 0x1p-53)) return std::nullopt;
-    return static_cast<std::uint64_t>(whole) + (part > 0.5 ? 1 : 0);
+    return whole + (part > 0.5 ? 1 : 0);
 }
 } // namespace
 
