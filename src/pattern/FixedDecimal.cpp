@@ -107,7 +107,7 @@ template <class Unsigned> std::size_t writeDigits(char* digits, Unsigned n) {
 // that close to one half leaves the rounding in doubt. Most texts a pattern writes end here.
 std::optional<std::uint64_t> roundedInDoubles(double magnitude, int precision) {
     static constexpr std::array<double, 16> powersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+                                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     if (precision >= static_cast<int>(powersOfTen.size())) return std::nullopt;
     const double scaled = magnitude * powersOfTen[static_cast<std::size_t>(precision)];
     if (!(scaled < 0x1p52)) return std::nullopt;
@@ -117,9 +117,26 @@ std::optional<std::uint64_t> roundedInDoubles(double magnitude, int precision) {
     if (!(std::fabs(part - 0.5) > scaled * 0x1p-53)) return std::nullopt;
     return whole + (part > 0.5 ? 1 : 0);
 }
+// Writes the sign, then `count` digits (least significant first, room for `precision` + 1
+// beyond them) with the point before the last `precision`.
+std::size_t spell(char* out, bool negative, char* digits, std::size_t count, int precision) {
+    const auto decimals = static_cast<std::size_t>(precision);
+    while (count <= decimals) digits[count++] = '0'; // at least one digit before the point
+    std::size_t length = 0;
+    if (negative) out[length++] = '-';
+    while (count > decimals) out[length++] = digits[--count];
+    if (decimals > 0) out[length++] = '.';
+    while (count > 0) out[length++] = digits[--count];
+    return length;
+}
 } // namespace
 
 std::size_t writeFixedDecimal(char* out, double value, int precision) {
+    if (const auto rounded = roundedInDoubles(std::fabs(value), precision)) {
+        std::array<char, 40> digits; // 20 digits at most, and zeros up to 16 decimals
+        return spell(out, std::signbit(value), digits.data(), writeDigits(digits.data(), *rounded),
+                     precision);
+    }
     // |value| = mantissa * 2^exponent exactly, the mantissa a whole number below 2^53, read from
     // the double's own bits.
     const auto bits = std::bit_cast<std::uint64_t>(std::fabs(value));
@@ -132,9 +149,7 @@ std::size_t writeFixedDecimal(char* out, double value, int precision) {
     // Decimal digits of |value| * 10^precision, least significant first.
     std::array<char, fixedDecimalMaxLength + 9> digits; // only the first `count` are read
     std::size_t count = 0;
-    if (const auto rounded = roundedInDoubles(std::fabs(value), precision)) {
-        count = writeDigits(digits.data(), *rounded);
-    } else if (precision <= 19 && exponent <= 0 && exponent > -128) {
+    if (precision <= 19 && exponent <= 0 && exponent > -128) {
         // Values below 2^53 to the usual precisions (every fraction and angle written): the
         // product fits in 128 bits, and the same rounding is a shift.
         __extension__ using Wide = unsigned __int128;
@@ -160,16 +175,7 @@ std::size_t writeFixedDecimal(char* out, double value, int precision) {
         }
     }
     while (count > 0 && digits[count - 1] == '0') --count;
-    const auto decimals = static_cast<std::size_t>(precision);
-    while (count <= decimals) digits[count++] = '0'; // at least one digit before the point
-
-    std::size_t length = 0;
-    if (std::signbit(value)) out[length++] = '-';
-    while (count > 0) {
-        out[length++] = digits[--count];
-        if (count == decimals && decimals > 0) out[length++] = '.';
-    }
-    return length;
+    return spell(out, std::signbit(value), digits.data(), count, precision);
 }
 
 } // namespace huex
