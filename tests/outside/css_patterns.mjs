@@ -9,18 +9,15 @@
 // npm: colorjs.io@0.7.1
 import Color from "colorjs.io";
 import { spawnSync } from "node:child_process";
+import { join } from "node:path";
+import { pathToFileURL } from "node:url";
 
-const [exe] = process.argv.slice(2);
+const [exe, sourceFolder] = process.argv.slice(2);
+const { seededRandom } = await import(pathToFileURL(join(sourceFolder, "colorjs_reference.mjs")));
 const count = 20000;
 const slack = 1e-9;
 
-let seed = 0x5eed22;
-function random() { // mulberry32: the same colours every run
-    seed = (seed + 0x6d2b79f5) | 0;
-    let t = Math.imul(seed ^ (seed >>> 15), 1 | seed);
-    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
-    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-}
+const random = seededRandom(0x5eed22);
 // Half of them whole bytes (as the picker's colours mostly are), half any fractions, and the corners.
 const colors = [[0, 0, 0], [1, 1, 1], [1, 0, 0], [0, 1, 0], [0, 0, 1], [0.5, 0.5, 0.5]];
 while (colors.length < count)
