@@ -14,11 +14,12 @@ bool startsWith(std::span<const std::uint8_t> bytes, std::string_view start) {
                       [](char s, std::uint8_t b) { return static_cast<std::uint8_t>(s) == b; });
 }
 
+// Any ".json" is read as design tokens, not only the ".tokens.json" the export writes.
 std::optional<PaletteFormat> formatOfExtension(std::wstring_view path) {
     for (const PaletteFormat format :
-         {PaletteFormat::gpl, PaletteFormat::ase, PaletteFormat::css, PaletteFormat::txt}) {
-        if (withPaletteExtension(std::wstring(path), format).size() == path.size()) return format;
-    }
+         {PaletteFormat::gpl, PaletteFormat::ase, PaletteFormat::css, PaletteFormat::txt})
+        if (endsWithExtension(path, paletteExtension(format))) return format;
+    if (endsWithExtension(path, ".json")) return PaletteFormat::tokens;
     return std::nullopt;
 }
 
@@ -40,6 +41,7 @@ PaletteRead readPalette(std::span<const std::uint8_t> bytes, std::wstring_view p
     // A GIMP or swatch file without its signature is not one.
     if (*format == PaletteFormat::gpl || *format == PaletteFormat::ase)
         return failed(paletteError::wrongMagic);
+    if (*format == PaletteFormat::tokens) return readDesignTokens(bytes);
     return readColorCodes(bytes);
 }
 
@@ -60,6 +62,9 @@ std::string importMessage(const PaletteRead& read) {
         line("Загружено " + std::to_string(Palette::capacity) + " из " + std::to_string(read.colors.size()) +
              " цветов");
     if (read.skipped > 0) line("Пропущено записей CMYK и LAB: " + std::to_string(read.skipped));
+    if (read.aliasTokens > 0) line("Пропущено ссылок на другие токены: " + std::to_string(read.aliasTokens));
+    if (read.unreadableTokens > 0)
+        line("Пропущено токенов цвета с нечитаемым значением: " + std::to_string(read.unreadableTokens));
     return message;
 }
 

@@ -1,9 +1,12 @@
 // Writing a palette in each format, and the file names that go with them.
 #include "color/ByteColor.h"
 #include "palette/PaletteFiles.h"
+#include "pattern/CssPatterns.h"
+#include "pattern/Formatter.h"
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cstring>
 
 namespace huex {
@@ -63,13 +66,35 @@ std::vector<std::uint8_t> swatchExchange(std::span<const RgbColor> cells) {
     return out;
 }
 
-std::vector<std::uint8_t> cssProperties(std::span<const RgbColor> cells) {
+template <class ColorText>
+std::vector<std::uint8_t> cssProperties(std::span<const RgbColor> cells, ColorText colorText) {
     std::vector<std::uint8_t> out;
     append(out, ":root {\n");
     for (std::size_t i = 0; i < cells.size(); ++i)
-        append(out,
-               "  --huex-" + std::to_string(i + 1) + ": " + hexText(toByteColor(cells[i]), true) + ";\n");
+        append(out, "  --huex-" + std::to_string(i + 1) + ": " + colorText(cells[i]) + ";\n");
     append(out, "}\n");
+    return out;
+}
+
+// The shortest text that reads back as the same double.
+std::string shortestNumber(double value) {
+    std::array<char, 32> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    return {buffer.data(), end};
+}
+
+std::vector<std::uint8_t> designTokens(std::span<const RgbColor> cells) {
+    std::vector<std::uint8_t> out;
+    append(out, "{\n  \"huex\": {\n    \"$type\": \"color\"");
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const RgbColor& c = cells[i];
+        append(out, ",\n    \"" + std::to_string(i + 1) + "\": {\n      \"$value\": {\n" +
+                        "        \"colorSpace\": \"srgb\",\n        \"components\": [" +
+                        shortestNumber(c.red) + ", " + shortestNumber(c.green) + ", " +
+                        shortestNumber(c.blue) + "],\n        \"hex\": \"" + hexText(toByteColor(c), true) +
+                        "\"\n      }\n    }");
+    }
+    append(out, "\n  }\n}\n");
     return out;
 }
 
@@ -92,19 +117,25 @@ std::string_view paletteExtension(PaletteFormat format) {
     case PaletteFormat::ase:
         return ".ase";
     case PaletteFormat::css:
+    case PaletteFormat::cssOklch:
         return ".css";
+    case PaletteFormat::tokens:
+        return ".tokens.json";
     case PaletteFormat::txt:
         break;
     }
     return ".txt";
 }
 
+bool endsWithExtension(std::wstring_view name, std::string_view extension) {
+    return name.size() >= extension.size() &&
+           std::equal(extension.begin(), extension.end(), name.end() - extension.size(),
+                      [](char e, wchar_t n) { return e == lowerAscii(n); });
+}
+
 std::wstring withPaletteExtension(std::wstring name, PaletteFormat format) {
     const std::string_view extension = paletteExtension(format);
-    const bool hasIt = name.size() >= extension.size() &&
-                       std::equal(extension.begin(), extension.end(), name.end() - extension.size(),
-                                  [](char e, wchar_t n) { return e == lowerAscii(n); });
-    if (!hasIt) name.append(extension.begin(), extension.end());
+    if (!endsWithExtension(name, extension)) name.append(extension.begin(), extension.end());
     return name;
 }
 
@@ -120,7 +151,13 @@ std::vector<std::uint8_t> writePalette(PaletteFormat format, std::span<const Rgb
     case PaletteFormat::ase:
         return swatchExchange(cells);
     case PaletteFormat::css:
-        return cssProperties(cells);
+        return cssProperties(cells, [](const RgbColor& c) { return hexText(toByteColor(c), true); });
+    case PaletteFormat::cssOklch:
+        return cssProperties(cells, [oklch = cssPattern(CssNotation::oklch)](const RgbColor& c) {
+            return formatColor(oklch, c, rgbToHsb(c));
+        });
+    case PaletteFormat::tokens:
+        return designTokens(cells);
     case PaletteFormat::txt:
         break;
     }

@@ -1,6 +1,7 @@
 // Reading the text formats: GIMP palettes line by line, and colour codes wherever they stand in
 // CSS or a plain list.
 #include "color/ByteColor.h"
+#include "color/CssColor.h"
 #include "palette/PaletteFiles.h"
 
 #include <optional>
@@ -106,6 +107,47 @@ bool startsRgbFunction(std::string_view text, std::size_t at) {
     return !(before >= 'a' && before <= 'z') && before != '-' && before != '_';
 }
 
+bool isNameCharacter(char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+// A colour text is short: a value longer than this is none, and is not searched for its end.
+constexpr std::size_t kLongestColorValue = 256;
+
+// "--name: value" with `at` on its first dash: the colour the value is, and `at` moved past it.
+// The value ends at ';', '}' or '!' outside brackets and strings.
+std::optional<RgbColor> customProperty(std::string_view text, std::size_t& at) {
+    if (at + 2 > text.size() || text[at] != '-' || text[at + 1] != '-' ||
+        (at > 0 && isNameCharacter(text[at - 1])))
+        return std::nullopt;
+    std::size_t end = at + 2;
+    while (end < text.size() && isNameCharacter(text[end])) ++end;
+    skipSpaces(text, end);
+    if (end >= text.size() || text[end] != ':') return std::nullopt;
+    const std::size_t start = ++end;
+    int depth = 0;
+    char quote = 0;
+    for (; end < text.size() && end - start <= kLongestColorValue; ++end) {
+        const char c = text[end];
+        if (quote) {
+            quote = c == quote ? 0 : quote;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '(' || c == '[') {
+            ++depth;
+        } else if ((c == ')' || c == ']') && depth > 0) {
+            --depth;
+        } else if (depth == 0 && (c == ';' || c == '}' || c == '!' || c == '{')) {
+            break;
+        }
+    }
+    if (end - start > kLongestColorValue) return std::nullopt;
+    const auto color = parseCssColor(text.substr(start, end - start));
+    if (color) at = end;
+    return color;
+}
+
 } // namespace
 
 PaletteRead readGimpPalette(std::span<const std::uint8_t> bytes) {
@@ -132,7 +174,12 @@ PaletteRead readColorCodes(std::span<const std::uint8_t> bytes) {
     for (std::size_t at = 0; at < text.size();) {
         std::size_t next = at + 1;
         std::optional<RgbColor> color;
-        if (text[at] == '#') {
+        if (text[at] == '-') {
+            // A value that is one colour is taken whole, so codes inside it count only once.
+            std::size_t end = at;
+            color = customProperty(text, end);
+            if (color) next = end;
+        } else if (text[at] == '#') {
             color = hexCode(text, next);
         } else if (startsRgbFunction(text, at)) {
             next = at + 4;

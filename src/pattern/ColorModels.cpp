@@ -2,6 +2,7 @@
 
 #include "color/GamutMap.h"
 #include "color/StrictFloat.h"
+#include "pattern/Placeholders.h"
 
 #include <algorithm>
 
@@ -120,5 +121,11 @@ const std::array<ColorModel, modelCount> colorModels{{
     {"OKLCh", unsignedAxes, oklchFractions, oklchColor, {"{f|0:100|*.2}", "{f|0:0.4|*.4}", "{f|0:360|*.2}"}},
     {"Display P3", unsignedAxes, p3Fractions, p3Color, {"{f|0:1|*.4}", "{f|0:1|*.4}", "{f|0:1|*.4}"}},
 }};
+
+bool usesModel(std::string_view patternString, std::size_t model) {
+    for (std::size_t i = 0; i < 3; ++i)
+        if (patternString.find(placeholders[model * 3 + i]) != std::string_view::npos) return true;
+    return false;
+}
 
 } // namespace huex

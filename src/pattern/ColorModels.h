@@ -35,4 +35,7 @@ constexpr Component firstComponent(std::size_t model) {
 // Models of today's files, read back by their own old rule.
 inline constexpr std::size_t classicModels = 3;
 
+// Whether any of the model's three placeholders stands in a pattern string.
+bool usesModel(std::string_view patternString, std::size_t model);
+
 } // namespace huex

@@ -13,13 +13,18 @@ namespace huex {
 
 namespace {
 
-// Filter pairs in the order of PaletteFormat; the open dialog adds "all palettes" as a fifth.
+// Filter pairs: the four both dialogs list, in the order of PaletteFormat; then the export's two
+// modern ones, or the import's design tokens and "all palettes" (a CSS file reads the same either way).
 constexpr wchar_t kFormatFilters[] = L"Палитра GIMP (*.gpl)\0*.gpl\0"
                                      L"Adobe Swatch Exchange (*.ase)\0*.ase\0"
                                      L"CSS (*.css)\0*.css\0"
                                      L"Шестнадцатеричные коды (*.txt)\0*.txt\0";
-constexpr wchar_t kAllPalettesFilter[] = L"Все палитры (*.gpl;*.ase;*.css;*.txt)\0*.gpl;*.ase;*.css;*.txt\0";
-constexpr DWORD kAllPalettesIndex = 5;
+constexpr wchar_t kExportFilters[] = L"CSS, oklch() (*.css)\0*.css\0"
+                                     L"Design Tokens (*.tokens.json)\0*.tokens.json\0";
+constexpr wchar_t kImportFilters[] =
+    L"Design Tokens (*.tokens.json;*.json)\0*.tokens.json;*.json\0"
+    L"Все палитры (*.gpl;*.ase;*.css;*.txt;*.json)\0*.gpl;*.ase;*.css;*.txt;*.json\0";
+constexpr DWORD kAllPalettesIndex = 6;
 
 struct ChosenFile {
     std::wstring path;
@@ -29,7 +34,10 @@ struct ChosenFile {
 std::optional<ChosenFile> askFile(HWND owner, bool save) {
     // The filter list ends with an empty string; each literal above brings its own terminators.
     std::wstring filters(kFormatFilters, std::size(kFormatFilters) - 1);
-    if (!save) filters.append(kAllPalettesFilter, std::size(kAllPalettesFilter) - 1);
+    if (save)
+        filters.append(kExportFilters, std::size(kExportFilters) - 1);
+    else
+        filters.append(kImportFilters, std::size(kImportFilters) - 1);
     filters += L'\0';
     std::wstring path(32768, L'\0');
     OPENFILENAMEW dialog{};
@@ -66,7 +74,9 @@ void ColorPickerDialog::exportPalette() {
     }
     const auto chosen = askFile(hwnd(), true);
     if (!chosen) return;
-    const DWORD index = chosen->filterIndex >= 1 && chosen->filterIndex <= 4 ? chosen->filterIndex : 1;
+    const DWORD index = chosen->filterIndex >= 1 && chosen->filterIndex <= static_cast<DWORD>(kPaletteFormats)
+                            ? chosen->filterIndex
+                            : 1;
     const auto format = static_cast<PaletteFormat>(index - 1);
     const std::wstring path = withPaletteExtension(chosen->path, format);
     // The dialog asked about the name as typed; a name that got its extension here is asked about now.

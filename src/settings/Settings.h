@@ -9,6 +9,7 @@
 #include "geometry/Monitors.h"
 #include "geometry/ZoomLevels.h"
 #include "pattern/ColorPattern.h"
+#include "pattern/Placeholders.h"
 #include "settings/IniDocument.h"
 
 #include <array>
@@ -42,6 +43,13 @@ inline constexpr std::array<std::pair<std::string_view, Component>, 9> kFormatKe
     {"hslS", Component::hslS},
     {"hslL", Component::hslL},
 }};
+// After those nine, a pattern stores the formats of each newer model its string uses, under keys
+// named as the placeholders are ("oklchC3").
+std::vector<Component> newerModelFormats(std::string_view patternString);
+constexpr std::string_view formatKey(Component c) {
+    const std::string_view placeholder = placeholderOf(c);
+    return placeholder.substr(1, placeholder.size() - 2);
+}
 
 // The contrast window: where it stood (useLiveWindowRect: beside the picker), its two colours,
 // which of them follows the picker, and whether it was open as the program ended.

@@ -1,4 +1,5 @@
 // Reading the settings file: defaults for missing keys, then every value brought into range.
+#include "pattern/CssPatterns.h"
 #include "pattern/NumberScan.h"
 #include "settings/Settings.h"
 
@@ -80,7 +81,13 @@ ColorPattern userPattern(const Reader& in, int k, int version) {
         specs[i] = in.text(std::string(kFormatKeys[i].first) + number, "");
     std::string text = in.text("patternString" + number, "ошибка при загрузке");
     if (version < kBraceSyntaxVersion) text = withBracePlaceholders(std::move(text));
-    return ColorPattern(name, std::move(text), specs);
+    ColorPattern p(name, std::move(text), specs);
+    const std::vector<Component> newer = newerModelFormats(p.patternString);
+    for (const Component c : newer)
+        parseFormatSpec(p.formats[static_cast<std::size_t>(c)],
+                        in.text(std::string(formatKey(c)) + number, ""));
+    if (!newer.empty()) analysePattern(p, p.patternString); // the first two formats decide validity
+    return p;
 }
 
 // The zoom pair in use wins when it is one of the table's; else the zoom menu's item; else 9 x 8.
@@ -162,9 +169,14 @@ Settings loadSettings(const IniDocument& file, const Rect& screen) {
         std::clamp(in.integer("captured.x", 100), screen.left, std::max(screen.left, screen.right - 1)),
         std::clamp(in.integer("captured.y", 100), screen.top, std::max(screen.top, screen.bottom - 1))};
     in.section("Patterns");
-    const int userCount = in.integer("uPatternsLength", 0, 0, kMaxUserPatterns);
-    for (int k = 0; k < userCount; ++k) s.userPatterns.push_back(userPattern(in, k, version));
-    const int patternCount = kBuiltInPatterns + userCount;
+    // Without a list, as on a first start, every CSS notation is one click away.
+    if (file.read("Patterns", "uPatternsLength")) {
+        const int userCount = in.integer("uPatternsLength", 0, 0, kMaxUserPatterns);
+        for (int k = 0; k < userCount; ++k) s.userPatterns.push_back(userPattern(in, k, version));
+    } else {
+        s.userPatterns = cssPatterns();
+    }
+    const int patternCount = kBuiltInPatterns + static_cast<int>(s.userPatterns.size());
     s.pattern1 = in.integer("pattern1", 0);
     if (s.pattern1 < 0 || s.pattern1 >= patternCount) s.pattern1 = 0;
     s.pattern2 = in.integer("pattern2", 0);

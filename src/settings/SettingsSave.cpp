@@ -1,4 +1,5 @@
 // The order and form in which the settings are written.
+#include "pattern/ColorModels.h"
 #include "pattern/NumberFormat.h"
 #include "settings/Settings.h"
 
@@ -11,6 +12,15 @@ std::string formatReal(double value) {
     NumberBuffer buffer{};
     const std::size_t length = writeReal(buffer, PrintfConversion{false, 0, -1, 'f'}, value);
     return {buffer.data(), length};
+}
+
+std::vector<Component> newerModelFormats(std::string_view patternString) {
+    std::vector<Component> used;
+    for (std::size_t m = classicModels; m < modelCount; ++m) {
+        if (!usesModel(patternString, m)) continue;
+        for (std::size_t i = 0; i < 3; ++i) used.push_back(static_cast<Component>(m * 3 + i));
+    }
+    return used;
 }
 
 namespace {
@@ -90,6 +100,8 @@ template <class Put> void putEntries(const Settings& s, Put put) {
         out.text("patternString" + number, p.patternString);
         for (const auto& [key, component] : kFormatKeys)
             out.text(std::string(key) + number, p.formats[static_cast<std::size_t>(component)].specText);
+        for (const Component c : newerModelFormats(p.patternString))
+            out.text(std::string(formatKey(c)) + number, p.formats[static_cast<std::size_t>(c)].specText);
     }
     out.section("Contrast");
     out.integer("posX", s.contrast.posX);

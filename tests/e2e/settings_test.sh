@@ -43,7 +43,10 @@ expect_eq "first start: the image file is 4371 bytes" 4371 "$(stat -c %s "$IMG" 
 expect_eq "first start: FirstRun is now no" no "$(ini_value Common FirstRun)"
 expect_eq "first start: Version 150" 150 "$(ini_value Common Version)"
 expect_eq "first start: the colour written is white" 1.000000 "$(ini_value Color1 G)"
-expect_eq "first start: every key is there (10 cells x 4 + 35 others)" 75 "$(ini_text | grep -c '=')"
+# The nine CSS patterns of a first start: 11 keys each, and 3 for the newer model of six of them.
+expect_eq "first start: every key is there (10 cells x 4 + 35 others + 9 x 11 + 6 x 3)" 192 "$(ini_text | grep -c '=')"
+expect_eq "first start: the CSS patterns are saved" 9 "$(ini_value Patterns uPatternsLength)"
+expect_eq "first start: with their newer formats" "{f|0:360|*.2}" "$(ini_value Patterns oklchH7)"
 check "first start: the new file is UTF-16" [ "$(head -c 2 "$INI" | od -An -tx1 | tr -d ' ')" = fffe ]
 
 e2e_log "what one run leaves, the next shows"

@@ -59,6 +59,14 @@ TEST(PaletteFiles, WrittenBytes) {
     EXPECT_EQ(writePalette(PaletteFormat::css, cells),
               bytesOf(":root {\n  --huex-1: #1a80ff;\n  --huex-2: #000000;\n}\n"));
     EXPECT_EQ(writePalette(PaletteFormat::txt, cells), bytesOf("#1A80FF\n#000000\n"));
+    EXPECT_EQ(
+        writePalette(PaletteFormat::cssOklch, cells),
+        bytesOf(
+            ":root {\n  --huex-1: oklch(61.65% 0.2091 257.42);\n  --huex-2: oklch(0.00% 0.0000 0.00);\n}\n"));
+    EXPECT_EQ(writePalette(PaletteFormat::tokens, std::span(cells).first(1)),
+              bytesOf("{\n  \"huex\": {\n    \"$type\": \"color\",\n    \"1\": {\n      \"$value\": {\n"
+                      "        \"colorSpace\": \"srgb\",\n        \"components\": [0.1, 0.5, 1],\n"
+                      "        \"hex\": \"#1a80ff\"\n      }\n    }\n  }\n}\n"));
     const Bytes ase = writePalette(PaletteFormat::ase, std::span(cells).first(1));
     const Bytes expected = {
         'A', 'S', 'E', 'F', 0,    1,    0,    0,    0,    0,   0, 1, // signature, 1.0, one block
@@ -83,11 +91,25 @@ TEST(PaletteFiles, SwatchFileKeepsTheCellsAsFloat32) {
     }
 }
 
+// Tokens keep each cell's fractions to the last bit.
+TEST(PaletteFiles, DesignTokensKeepTheCellsExactly) {
+    const std::vector<RgbColor> many{{1 / 3.0, 128 / 255.0, 1e-7}, {0.1, 0.2, 0.3}, {1, 0, 5e-324}};
+    const PaletteRead back = readPalette(writePalette(PaletteFormat::tokens, many), L"x.tokens.json");
+    ASSERT_EQ(back.colors.size(), many.size());
+    for (std::size_t i = 0; i < many.size(); ++i) {
+        EXPECT_EQ(back.colors[i].red, many[i].red);
+        EXPECT_EQ(back.colors[i].green, many[i].green);
+        EXPECT_EQ(back.colors[i].blue, many[i].blue);
+    }
+}
+
 TEST(PaletteFiles, FileNames) {
     EXPECT_EQ(withPaletteExtension(L"C:\\a\\colours", PaletteFormat::gpl), L"C:\\a\\colours.gpl");
     EXPECT_EQ(withPaletteExtension(L"colours.ASE", PaletteFormat::ase), L"colours.ASE");
     EXPECT_EQ(withPaletteExtension(L"colours.txt", PaletteFormat::css), L"colours.txt.css");
     EXPECT_EQ(withPaletteExtension(L"css", PaletteFormat::css), L"css.css");
+    EXPECT_EQ(withPaletteExtension(L"a.json", PaletteFormat::tokens), L"a.json.tokens.json");
+    EXPECT_EQ(withPaletteExtension(L"a.Tokens.JSON", PaletteFormat::tokens), L"a.Tokens.JSON");
 }
 
 TEST(PaletteFiles, Readers) {
@@ -99,7 +121,27 @@ TEST(PaletteFiles, Readers) {
         std::vector<ByteColor> colors;
         int skipped;
         std::string_view error;
+        int aliases = 0, unreadable = 0;
     };
+    const std::string deep = std::string(10000, '[') + std::string(10000, ']');
+    // Groups pass their type down; a token's own type wins; "$"-names are properties but "$root".
+    const char* tokensFile = R"j({"$type": "color",
+      "base": {
+        "red": {"$value": {"colorSpace": "srgb", "components": [1, 0, 0]}},
+        "hsl": {"$value": {"colorSpace": "hsl", "components": [120, 100, 25], "alpha": 0.5}},
+        "p3": {"$value": {"colorSpace": "display-p3", "components": [1, 0, 0], "hex": "#000000"}},
+        "gray": {"$value": {"colorSpace": "oklch", "components": [0.7, "none", 0]}},
+        "made-up": {"$value": {"colorSpace": "cmyk", "components": [0, 1, 1, 0], "hex": "#008080"}},
+        "css": {"$value": "lab(50 40 -20)"},
+        "alias": {"$value": "{base.red}"},
+        "bad": {"$value": {"colorSpace": "srgb", "components": [1, 0]}},
+        "bad2": {"$value": "#12"},
+        "gap": {"$value": 150, "$type": "duration"}},
+      "size": {"$type": "dimension",
+        "s": {"$value": {"value": 4, "unit": "px"}},
+        "odd": {"$type": "color", "$value": "#808080"},
+        "$root": {"$value": "#f00"}},
+      "plain": {"$value": "#fff", "$description": "untyped, under the file's type"}})j";
     const Row rows[] = {
         // Chosen by content, whatever the name says.
         {"gimp",
@@ -119,12 +161,53 @@ TEST(PaletteFiles, Readers) {
         {"gpl foreign", bytesOf("JASC-PAL\n0100\n"), L"p.gpl", {}, 0, paletteError::wrongMagic},
         {"ase foreign", bytesOf("8BCO"), L"p.ASE", {}, 0, paletteError::wrongMagic},
         {"css",
-         bytesOf(":root{--a:#F00;--b:rgb(0, 128,128);--c:RGB(128 128 128);--d:#ff0000aa;--e:#abcd;"
-                 "--f:rgba(1,2,3,1);--g:rgb(1,2 3);--h:rgb(300,0,0);--i:rgb(1.5,2,3);--j:#ff0000}"),
+         bytesOf("a{a:#F00;b:rgb(0, 128,128);c:RGB(128 128 128);d:#ff0000aa;e:#abcd;"
+                 "f:rgba(1,2,3,1);g:rgb(1,2 3);h:rgb(300,0,0);i:rgb(1.5,2,3);j:#ff0000}"),
          L"p.css",
          {red, teal, gray, red},
          0,
          ""},
+        // A custom property set to one colour, in any notation, counts once; other values are
+        // searched as any CSS is.
+        {"css custom properties",
+         bytesOf("@theme default {\n  --color-red-500: oklch(63.7% 0.237 25.331);\n  --color-black: #000;\n"
+                 "  --duration: 150ms; --x: var(--y, #f00); --ring: 0 1px rgb(0 0 0 / 0.05);\n"
+                 "  --c:RED!important; --font: 'a;b', serif; --h: rgb(300,0,0)}a--b: red; --g:rgb(1,2 3)\n"
+                 "--p3: color(display-p3 1 0 0)"),
+         L"p.css",
+         {{251, 44, 54}, {0, 0, 0}, red, red, red, {255, 11, 12}},
+         0,
+         ""},
+        {"tokens",
+         bytesOf(tokensFile),
+         L"p.tokens.json",
+         {red, {0, 128, 0}, {255, 11, 12}, {158, 158, 158}, teal, {171, 90, 154}, gray, {255, 255, 255}},
+         0,
+         "",
+         1,
+         2},
+        {"tokens, any .json",
+         bytesOf("\xEF\xBB\xBF{\"a\": {\"$type\": \"color\", \"$value\": \"#f00\"}}"),
+         L"p.JSON",
+         {red},
+         0,
+         ""},
+        {"tokens, none a colour",
+         bytesOf(R"j({"a": {"$value": "#f00"}})j"),
+         L"p.json",
+         {},
+         0,
+         paletteError::noColor},
+        {"json unterminated",
+         bytesOf("{\n\"a\": \"#f00"),
+         L"p.json",
+         {},
+         0,
+         "незакрытая строка JSON в строке 2"},
+        {"json trailing comma", bytesOf("{\"a\": 1,}"), L"p.json", {}, 0, "неверный JSON в строке 1"},
+        {"json bad number", bytesOf("[01]"), L"p.json", {}, 0, "неверный JSON в строке 1"},
+        {"json after the end", bytesOf("{} {}"), L"p.json", {}, 0, "неверный JSON в строке 1"},
+        {"json deep", bytesOf(deep), L"p.json", {}, 0, "вложенность JSON глубже 64 в строке 1"},
         {"txt", bytesOf("#808080\n#008080 and #f00."), L"p.TXT", {gray, teal, red}, 0, ""},
         {"txt no colour", bytesOf("nothing here # rgb("), L"p.txt", {}, 0, paletteError::noColor},
         {"unknown", bytesOf("#ff0000"), L"p.pal", {}, 0, paletteError::unknownFormat},
@@ -136,6 +219,8 @@ TEST(PaletteFiles, Readers) {
         EXPECT_EQ(read.error, row.error);
         EXPECT_EQ(shown(read), row.colors);
         EXPECT_EQ(read.skipped, row.skipped);
+        EXPECT_EQ(read.aliasTokens, row.aliases);
+        EXPECT_EQ(read.unreadableTokens, row.unreadable);
     }
 }
 
@@ -225,6 +310,10 @@ TEST(PaletteFiles, ImportIntoThePalette) {
     EXPECT_EQ(palette.colors[9].red, 9 / 11.0);
     EXPECT_EQ(palette.selected, (std::array<bool, 10>{}));
     EXPECT_EQ(importMessage(twelve), "Загружено 10 из 12 цветов\nПропущено записей CMYK и LAB: 3");
+
+    const PaletteRead tokens{{{1, 1, 1}}, 0, "", 2, 1};
+    EXPECT_EQ(importMessage(tokens),
+              "Пропущено ссылок на другие токены: 2\nПропущено токенов цвета с нечитаемым значением: 1");
 
     const PaletteRead two{{{1, 1, 1}, {0, 0, 0}}, 0, ""};
     ASSERT_TRUE(applyImport(palette, two));

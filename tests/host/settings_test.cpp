@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -44,7 +45,7 @@ TEST(SettingsLoad, MissingFileGivesTheFirstStartValues) {
     for (bool on : s.palette.selected) EXPECT_FALSE(on);
     EXPECT_EQ(s.magnifier, (MagnifierState{9, 8, 1, {0, 0}, {0, 0}}));
     EXPECT_EQ(s.captureCenter, (Point{100, 100}));
-    EXPECT_TRUE(s.userPatterns.empty());
+    EXPECT_EQ(s.userPatterns.size(), 9u); // the CSS notations: css_patterns_test.cpp
     EXPECT_EQ(s.pattern1, 0);
     EXPECT_EQ(s.pattern2, 0); // the file's default replaces the window's start value 1
     EXPECT_FALSE(s.mode1);
@@ -270,6 +271,55 @@ TEST(SettingsSave, NonDefaultSettingsComeBackAsWritten) {
     EXPECT_EQ(settingsDifference(s, back, 5e-7), "");
     EXPECT_FALSE(back.firstRun);
     EXPECT_EQ(back.userPatterns.back().patternString.size(), 1006u);
+}
+
+// The newer models' formats follow a pattern's nine keys, only for the models its string uses; a
+// missing key reads as an empty format.
+TEST(SettingsSave, NewerModelFormatsRoundTrip) {
+    const struct {
+        const char* patternString;
+        std::vector<std::string> keys; // stored after the nine, in order
+    } cases[] = {
+        {"#{rgbR}{rgbG}{rgbB}", {}},
+        {"oklch({oklchL}% {oklchC} {oklchH})", {"oklchL", "oklchC", "oklchH"}},
+        {"{labA} {hwbH}", {"hwbH", "hwbW", "hwbB", "labL", "labA", "labB"}}, // used, not valid
+        {"color(display-p3 {p3R} {p3G} {p3B}) {hsbH}", {"p3R", "p3G", "p3B"}},
+        {"{oklabL}{oklabA}{oklabB}", {"oklabL", "oklabA", "oklabB"}},
+    };
+    Settings s;
+    for (const auto& c : cases) {
+        ColorPattern p(c.patternString, c.patternString, std::array<std::string, 9>{"{d|0:255|*.*}"});
+        for (int i = 0; i < componentCount; ++i)
+            parseFormatSpec(p.formats[i],
+                            "{X|0:" + std::to_string(i + 1) + "|2.*}"); // widths: valid unseparated
+        analysePattern(p, c.patternString);
+        s.userPatterns.push_back(p);
+    }
+    IniDocument file;
+    writeSettings(file, s);
+    const Settings back = loadSettings(IniDocument::parse(file.text()), kScreen);
+    ASSERT_EQ(back.userPatterns.size(), std::size(cases));
+    const std::vector<SettingsEntry> entries = settingsEntries(s);
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        SCOPED_TRACE(cases[k].patternString);
+        const std::string number = std::to_string(k);
+        const auto at = std::find_if(entries.begin(), entries.end(),
+                                     [&](const SettingsEntry& e) { return e.key == "hslL" + number; });
+        ASSERT_NE(at, entries.end());
+        for (std::size_t i = 0; i < cases[k].keys.size(); ++i)
+            EXPECT_EQ(at[1 + i].key, cases[k].keys[i] + number);
+        EXPECT_NE(at[1 + cases[k].keys.size()].key, "hwbH" + number);
+        const ColorPattern &written = s.userPatterns[k], &read = back.userPatterns[k];
+        for (const Component c : newerModelFormats(written.patternString)) {
+            const auto i = static_cast<std::size_t>(c);
+            EXPECT_EQ(read.formats[i].specText, written.formats[i].specText);
+        }
+        EXPECT_EQ(read.valid, written.valid);
+    }
+    const Settings missing = load(
+        "[Patterns]\nuPatternsLength=1\npatternString0=lab({labL} {labA} {labB})\nlabL0={d|0:100|*.*}\n");
+    EXPECT_EQ(missing.userPatterns[0].formats[static_cast<int>(Component::labL)].specText, "{d|0:100|*.*}");
+    EXPECT_EQ(missing.userPatterns[0].formats[static_cast<int>(Component::labA)].specText, "");
 }
 
 TEST(IniDocument, ReadsAsTheProfileFunctionsDo) {
