@@ -2,6 +2,7 @@
 
 #include "color/GamutMap.h"
 #include "color/StrictFloat.h"
+#include "pattern/Placeholders.h"
 
 #include <algorithm>
 
@@ -120,5 +121,24 @@ const std::array<ColorModel, modelCount> colorModels{{
     {"OKLCh", unsignedAxes, oklchFractions, oklchColor, {"{f|0:100|*.2}", "{f|0:0.4|*.4}", "{f|0:360|*.2}"}},
     {"Display P3", unsignedAxes, p3Fractions, p3Color, {"{f|0:1|*.4}", "{f|0:1|*.4}", "{f|0:1|*.4}"}},
 }};
+
+bool usesModel(std::string_view patternString, std::size_t model) {
+    if (model >= modelCount) return false;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (patternString.find(placeholders[model * 3 + i]) != std::string_view::npos) return true;
+    }
+    return false;
+}
+
+void fillDefaultFormats(ColorPattern& p, std::string_view patternString) {
+    for (std::size_t m = 0; m < modelCount; ++m) {
+        const auto& defaults = colorModels[m].defaultFormats;
+        if (defaults[0].empty() || !usesModel(patternString, m)) continue;
+        auto format = p.formats.begin() + static_cast<std::ptrdiff_t>(m * 3);
+        if (!std::all_of(format, format + 3, [](const ComponentFormat& f) { return f.specText.empty(); }))
+            continue;
+        for (std::size_t i = 0; i < 3; ++i) format[static_cast<std::ptrdiff_t>(i)] = ComponentFormat(defaults[i]);
+    }
+}
 
 } // namespace huex

@@ -39,9 +39,9 @@ constexpr DWORD label = SS_LEFT;
 const ControlSpec settingsControls[] = {
     {IDC_SET_PATTERN_LIST, L"ListBox", "",
      LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, false, 176, 0, 48, 40},
-    {IDC_SET_UP, L"Button", "Up", BS_PUSHBUTTON | WS_TABSTOP, false, 165, 249, 55, 14},
-    {IDC_SET_DOWN, L"Button", "Dn", BS_PUSHBUTTON | WS_TABSTOP, false, 223, 249, 55, 14},
-    {IDC_SET_EDIT_GROUP, L"Button", "Редактирование шаблона", BS_GROUPBOX, true, 6, 132, 270, 107},
+    {IDC_SET_UP, L"Button", "Up", BS_PUSHBUTTON | WS_TABSTOP, false, 165, 267, 55, 14},
+    {IDC_SET_DOWN, L"Button", "Dn", BS_PUSHBUTTON | WS_TABSTOP, false, 223, 267, 55, 14},
+    {IDC_SET_EDIT_GROUP, L"Button", "Редактирование шаблона", BS_GROUPBOX, true, 6, 132, 270, 125},
     {IDC_SET_NAME_LABEL, L"Static", "Имя:", label, false, 10, 142, 25, 8},
     {IDC_SET_NAME, L"Edit", "", editStyle, false, 9, 150, 77, 14},
     {IDC_SET_PATTERN_LABEL, L"Static", "Шаблон:", label, false, 93, 142, 37, 8},
@@ -66,8 +66,12 @@ const ControlSpec settingsControls[] = {
     {IDC_SET_HSL_S, L"Edit", "", editStyle, false, 118, 205, 62, 12},
     {IDC_SET_HSL_L_LABEL, L"Static", "hslL:", label, false, 192, 208, 19, 8},
     {IDC_SET_HSL_L, L"Edit", "", editStyle, false, 210, 205, 62, 12},
-    {IDC_SET_DELETE, L"Button", "Удалить", BS_PUSHBUTTON | WS_DISABLED | WS_TABSTOP, false, 9, 223, 55, 13},
-    {IDC_SET_ADD, L"Button", "Добавить", BS_PUSHBUTTON | WS_DISABLED | WS_TABSTOP, false, 69, 223, 58, 13},
+    {IDC_SET_MODEL_LABEL, L"Static", "", label, false, 9, 226, 45, 8},
+    {IDC_SET_MODEL_1, L"Edit", "", editStyle, false, 56, 223, 70, 12},
+    {IDC_SET_MODEL_2, L"Edit", "", editStyle, false, 129, 223, 70, 12},
+    {IDC_SET_MODEL_3, L"Edit", "", editStyle, false, 202, 223, 70, 12},
+    {IDC_SET_DELETE, L"Button", "Удалить", BS_PUSHBUTTON | WS_DISABLED | WS_TABSTOP, false, 9, 241, 55, 13},
+    {IDC_SET_ADD, L"Button", "Добавить", BS_PUSHBUTTON | WS_DISABLED | WS_TABSTOP, false, 69, 241, 58, 13},
     {IDC_SET_ZOOM_GROUP, L"Button", "Увеличение", BS_GROUPBOX, false, 144, 23, 160, 75},
     {IDC_SET_ZOOM_X15, L"Button", "x15 — 5x5 пикселей", firstRadio, true, 127, 38, 90, 10},
     {IDC_SET_ZOOM_X11, L"Button", "x11 — 7x7 пикселей", radio, true, 127, 49, 90, 10},
@@ -90,9 +94,9 @@ const ControlSpec settingsControls[] = {
     {IDC_SET_PALETTE_LABEL, L"Static", "Размер палитры:", label | WS_GROUP, false, 8, 105, 135, 8},
     {IDC_SET_PALETTE_SIZE, L"ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, false, 8, 115, 85,
      70},
-    {IDOK, L"Button", "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, false, 165, 249, 55, 14},
-    {IDCANCEL, L"Button", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, false, 223, 249, 55, 14},
-    {IDC_SET_TAB, L"SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP, false, 2, 2, 279, 243},
+    {IDOK, L"Button", "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, false, 165, 267, 55, 14},
+    {IDCANCEL, L"Button", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, false, 223, 267, 55, 14},
+    {IDC_SET_TAB, L"SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP, false, 2, 2, 279, 261},
 };
 
 TEST(SettingsDialogResource, TemplateListsEveryControl) {
@@ -102,7 +106,7 @@ TEST(SettingsDialogResource, TemplateListsEveryControl) {
                                            WS_CAPTION | WS_SYSMENU));
     EXPECT_EQ(t->exStyle, static_cast<DWORD>(WS_EX_TOPMOST));
     EXPECT_EQ(t->cx, 282);
-    EXPECT_EQ(t->cy, 265);
+    EXPECT_EQ(t->cy, 283);
     EXPECT_EQ(win::narrow(t->caption), "Настройки — HUEX");
     EXPECT_EQ(win::narrow(t->fontName), "MS Shell Dlg");
     EXPECT_EQ(t->pointSize, 8);
