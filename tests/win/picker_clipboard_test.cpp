@@ -1,12 +1,16 @@
 // Copying the captured square: the clipboard gets exactly the capture as a packed top-down DIB,
-// and a clipboard another program holds neither hangs the window nor is left locked.
+// and a clipboard another program holds neither hangs the window nor is left locked. Pasting a
+// colour text from it outside the slot edits.
 #include "picker/ColorPickerDialog.h"
+#include "WindowProbes.h"
 #include "resource.h"
+#include "win/Text.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstring>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -25,12 +29,12 @@ std::vector<unsigned char> clipboardDib() {
     return bytes;
 }
 
-void putText(const wchar_t* text) {
+void putText(const std::wstring& text) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
-    const std::size_t size = (wcslen(text) + 1) * sizeof(wchar_t);
+    const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(GlobalLock(block), text, size);
+    std::memcpy(GlobalLock(block), text.c_str(), size);
     GlobalUnlock(block);
     SetClipboardData(CF_UNICODETEXT, block);
     CloseClipboard();
@@ -94,6 +98,64 @@ TEST_F(PickerClipboard, ABusyClipboardIsLeftAsItWasAndUsableAfterwards) {
     EXPECT_EQ(clipboardText(), L"before");
     EXPECT_TRUE(picker.copyImageToClipboard());
     EXPECT_EQ(clipboardDib().size() >= 4396u, true);
+}
+
+// Slot 1 on "RRGGBB", slot 2 on HSB; the colour starts black, with colour 2 in focus.
+TEST_F(PickerClipboard, PastedTextReadsThroughSlot1Slot2ThenCssOrChangesNothing) {
+    const std::wstring huge = L"FF8000" + std::wstring(2'000'000, L' ');
+    const struct {
+        std::wstring text; // empty: the clipboard holds the capture's bitmap only
+        bool taken;
+        COLORREF color;
+        const wchar_t* slot1;
+    } cases[] = {
+        {L"FF8000\r\n", true, RGB(255, 128, 0), L"FF8000"},
+        {L"HSB(240, 100, 100)", true, RGB(0, 0, 255), L"0000FF"},
+        {L"oklch(62.8% 0.2577 29.23)", true, RGB(255, 0, 0), L"FF0000"},
+        {L"", false, 0, L"000000"},
+        {L"not a colour", false, 0, L"000000"},
+        {huge, false, 0, L"000000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(win::narrow(c.text.substr(0, 30)));
+        picker.state.currentColor = {};
+        picker.state.focusOnColor1 = 0;
+        picker.state.focusOnColor2 = 1;
+        picker.state.flashStep = 0;
+        picker.refreshColorTexts();
+        if (c.text.empty())
+            ASSERT_TRUE(picker.copyImageToClipboard());
+        else
+            putText(c.text);
+        picker.state.flashStep = 0;
+        EXPECT_EQ(picker.pasteColor(), c.taken);
+        EXPECT_EQ(rgbToColorref(picker.state.currentColor), c.color);
+        EXPECT_EQ(picker.state.focusOnColor1, c.taken ? 1 : 0);
+        EXPECT_EQ(picker.state.flashStep, c.taken ? 1 : 0);
+        const auto slot = [&](int id) { return test::windowTextOf(GetDlgItem(picker.hwnd(), id)); };
+        EXPECT_EQ(slot(IDC_EDIT1), c.slot1); // slot 1 shows colour 1 again
+        EXPECT_EQ(slot(IDC_EDIT2).rfind(L"HSB(", 0), 0u);
+    }
+}
+
+TEST_F(PickerClipboard, APasteDoesNotWaitForAClipboardAnotherProgramHolds) {
+    putText(L"FF0000");
+    std::atomic<int> stage{0};
+    std::thread holder([&] {
+        if (!OpenClipboard(nullptr)) return;
+        stage = 1;
+        while (stage != 2) Sleep(5);
+        CloseClipboard();
+    });
+    while (stage == 0) Sleep(1);
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_FALSE(picker.pasteColor());
+    RecordProperty("busyPasteMs", static_cast<int>(GetTickCount64() - start));
+    stage = 2;
+    holder.join();
+    EXPECT_EQ(rgbToColorref(picker.state.currentColor), 0u);
+    EXPECT_TRUE(picker.pasteColor());
+    EXPECT_EQ(rgbToColorref(picker.state.currentColor), RGB(255, 0, 0));
 }
 
 } // namespace
