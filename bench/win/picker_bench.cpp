@@ -11,8 +11,8 @@
 // Every step is timed call by call with QueryPerformanceCounter; the table gives medians, the
 // 10th, 90th and 99th percentiles in microseconds. Usage: huex_picker_bench.exe [REPETITIONS]
 #include "BenchProcess.h"
-#include "picker/ColorPickerDialog.h"
 #include "pattern/ColorModels.h"
+#include "picker/ColorPickerDialog.h"
 #include "picker/Marquee.h"
 #include "resource.h"
 #include "win/Handles.h"
@@ -296,8 +296,8 @@ void cssSlotsDrag(ColorPickerDialog& picker, int repetitions, const std::functio
     };
     measure(steps, repetitions, repetitions / 10 + 1);
     const double reference = summarize(steps[0].micros).median;
-    printTable("Pipette drag step with CSS slot patterns against the view blit (goal: step <= 3x blit)", steps,
-               reference, steps[0].name);
+    printTable("Pipette drag step with CSS slot patterns against the view blit (goal: step <= 3x blit)",
+               steps, reference, steps[0].name);
     const double ratio = summarize(steps[1].micros).median / reference;
     std::printf("  drag step with CSS slots / view blit = %.2f (%s)\n", ratio,
                 ratio <= 3.0 ? "goal met" : "goal MISSED");
@@ -438,8 +438,8 @@ int run(int repetitions) {
     std::printf("  drag step with a simulation on / view blit = %.2f (%s)\n", simulatedRatio,
                 simulatedRatio <= 3.0 ? "goal met" : "goal MISSED");
 
-    cssSlotsDrag(picker, repetitions, [&] { viewBlit(heldWindow.get(), heldDesktop.get()); }, liveStep,
-                 moveCursor);
+    cssSlotsDrag(
+        picker, repetitions, [&] { viewBlit(heldWindow.get(), heldDesktop.get()); }, liveStep, moveCursor);
 
     // Outside a drag: the view is drawn from the captured image, as the timers and WM_PAINT see it.
     SendMessageW(window, WM_RBUTTONDOWN, 0, 0); // cancels the drag

@@ -42,7 +42,8 @@ ColorReading readPastedText(ColorPattern* slot1, ColorPattern* slot2, std::strin
     if (text.size() > pastedTextLimit) return {};
     text = trimmed(text);
     if (text.empty()) return {};
-    const std::array<std::pair<ColorPattern*, ReadBy>, 2> slots{{{slot1, ReadBy::pattern1}, {slot2, ReadBy::pattern2}}};
+    const std::array<std::pair<ColorPattern*, ReadBy>, 2> slots{
+        {{slot1, ReadBy::pattern1}, {slot2, ReadBy::pattern2}}};
     for (const auto& [pattern, by] : slots) {
         if (!pattern) continue;
         const bool failedBefore = pattern->parseFailed;

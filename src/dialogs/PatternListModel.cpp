@@ -48,7 +48,8 @@ PatternTexts textsOfPattern(const ColorPattern& pattern) {
         texts.formats[i] = pattern.formats[static_cast<std::size_t>(editOrder[i])].specText;
     texts.rowModel = rowModelOf(pattern.patternString);
     if (texts.rowModel < modelCount) {
-        for (std::size_t i = 0; i < 3; ++i) texts.rowFormats[i] = pattern.formats[texts.rowModel * 3 + i].specText;
+        for (std::size_t i = 0; i < 3; ++i)
+            texts.rowFormats[i] = pattern.formats[texts.rowModel * 3 + i].specText;
     }
     return texts;
 }

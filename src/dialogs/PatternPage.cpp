@@ -154,8 +154,10 @@ void PatternPage::liveUpdate() {
     const int item = selectedItem();
     if (!model_.update(item, readEdits())) return;
     // The string may have come to use another model, or one that just got its default formats.
-    const PatternTexts now = textsOfPattern(model_.patterns()[static_cast<std::size_t>(model_.patternOfItem(item))]);
-    if (now.rowModel != rowModel_ || now.rowFormats != readEdits().rowFormats) showRow(now.rowModel, now.rowFormats);
+    const PatternTexts now =
+        textsOfPattern(model_.patterns()[static_cast<std::size_t>(model_.patternOfItem(item))]);
+    if (now.rowModel != rowModel_ || now.rowFormats != readEdits().rowFormats)
+        showRow(now.rowModel, now.rowFormats);
     // The item shows the new name in place; the list keeps its scroll position.
     HWND box = list();
     const auto top = static_cast<int>(SendMessageW(box, LB_GETTOPINDEX, 0, 0));

@@ -56,8 +56,8 @@ class PatternPage {
     HWND dialog_ = nullptr;
     PatternListModel model_;
     bool fillingEdits_ = false;
-    bool editable_ = false;                // the selection's edits take typing
-    std::size_t rowModel_ = modelCount;    // the model the fourth row shows
+    bool editable_ = false;             // the selection's edits take typing
+    std::size_t rowModel_ = modelCount; // the model the fourth row shows
     std::optional<std::string> color1Name_, color2Name_;
     RefusalBox refusalBox_ = &showRefusal;
 };

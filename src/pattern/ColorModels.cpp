@@ -137,7 +137,8 @@ void fillDefaultFormats(ColorPattern& p, std::string_view patternString) {
         auto format = p.formats.begin() + static_cast<std::ptrdiff_t>(m * 3);
         if (!std::all_of(format, format + 3, [](const ComponentFormat& f) { return f.specText.empty(); }))
             continue;
-        for (std::size_t i = 0; i < 3; ++i) format[static_cast<std::ptrdiff_t>(i)] = ComponentFormat(defaults[i]);
+        for (std::size_t i = 0; i < 3; ++i)
+            format[static_cast<std::ptrdiff_t>(i)] = ComponentFormat(defaults[i]);
     }
 }
 

@@ -1,7 +1,7 @@
 // Copying the captured square to the clipboard as a packed device-independent bitmap, and
 // pasting a colour text from it.
-#include "picker/ColorPickerDialog.h"
 #include "controls/ColorTextReading.h"
+#include "picker/ColorPickerDialog.h"
 #include "picker/Frames.h"
 #include "picker/PickerActions.h"
 #include "win/Text.h"

@@ -1,7 +1,7 @@
 // The picker window's commands: menus, check boxes and typed text.
+#include "controls/ColorTextReading.h"
 #include "dialogs/AboutDialog.h"
 #include "picker/ColorPickerDialog.h"
-#include "controls/ColorTextReading.h"
 #include "picker/PatternMenuModel.h"
 #include "picker/PickerActions.h"
 #include "resource.h"

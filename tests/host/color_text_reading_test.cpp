@@ -21,8 +21,8 @@ TEST(ColorTextReading, PastedTextGoesToTheFirstReaderThatTakesIt) {
         ColorRef color;
     } cases[] = {
         {"FF8000", true, ReadBy::pattern1, 0x0080FF},
-        {" \t00FF00\r\n", true, ReadBy::pattern1, 0x00FF00}, // copied with its line end
-        {"rgb(16, 32, 48)", true, ReadBy::pattern2, 0x302010},  // CSS reads it too: slot 2 comes first
+        {" \t00FF00\r\n", true, ReadBy::pattern1, 0x00FF00},   // copied with its line end
+        {"rgb(16, 32, 48)", true, ReadBy::pattern2, 0x302010}, // CSS reads it too: slot 2 comes first
         {"#0000ff", true, ReadBy::css, 0xFF0000},
         {"oklch(62.8% 0.2577 29.23)", true, ReadBy::css, 0x0000FF},
         {"FF8000", false, ReadBy::none, 0}, // no slot 1 pattern, and no CSS colour without its #

@@ -269,7 +269,8 @@ TEST(PatternList, UpdateRewritesTheSelectedUserPatternOnly) {
 }
 
 std::array<std::string, 3> specsOf(const ColorPattern& p, std::size_t model) {
-    return {p.formats[model * 3].specText, p.formats[model * 3 + 1].specText, p.formats[model * 3 + 2].specText};
+    return {p.formats[model * 3].specText, p.formats[model * 3 + 1].specText,
+            p.formats[model * 3 + 2].specText};
 }
 
 std::array<std::string, 3> defaultsOf(std::size_t model) {
@@ -302,8 +303,10 @@ TEST(PatternList, TheFourthRowShowsTheFirstNewModelUsedAndUsedModelsGetTheirDefa
         EXPECT_TRUE(model.update(5, texts));
         for (const ColorPattern& made : {list[4], list[5]}) {
             for (std::size_t m = classicModels; m < modelCount; ++m) {
-                const bool defaulted = std::find(c.defaulted.begin(), c.defaulted.end(), m) != c.defaulted.end();
-                const std::array<std::string, 3> expected = defaulted ? defaultsOf(m) : std::array<std::string, 3>{};
+                const bool defaulted =
+                    std::find(c.defaulted.begin(), c.defaulted.end(), m) != c.defaulted.end();
+                const std::array<std::string, 3> expected =
+                    defaulted ? defaultsOf(m) : std::array<std::string, 3>{};
                 EXPECT_EQ(specsOf(made, m), expected) << m;
             }
             EXPECT_EQ(textsOfPattern(made).rowModel, c.row);

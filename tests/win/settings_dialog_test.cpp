@@ -434,8 +434,8 @@ TEST_F(SettingsDialog, TypingIntoAUserPatternUpdatesItAndItsListItem) {
 TEST_F(SettingsDialog, FourthRowShowsTheFirstNewModelOfThePatternStringWithItsDefaults) {
     open();
     const auto row = [&] {
-        return std::vector<std::string>{text(IDC_SET_MODEL_LABEL), text(IDC_SET_MODEL_1), text(IDC_SET_MODEL_2),
-                                        text(IDC_SET_MODEL_3)};
+        return std::vector<std::string>{text(IDC_SET_MODEL_LABEL), text(IDC_SET_MODEL_1),
+                                        text(IDC_SET_MODEL_2), text(IDC_SET_MODEL_3)};
     };
     const auto rowReadOnly = [&] {
         return readOnly(IDC_SET_MODEL_1) && readOnly(IDC_SET_MODEL_2) && readOnly(IDC_SET_MODEL_3);
@@ -508,7 +508,8 @@ TEST_F(SettingsDialog, PatternPageRowsStayApartAtEachDpi) {
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc.get(), &metrics);
         SIZE alphabet{};
-        GetTextExtentPoint32W(dc.get(), L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &alphabet);
+        GetTextExtentPoint32W(dc.get(), L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
+                              &alphabet);
         const int baseX = (alphabet.cx / 26 + 1) / 2, baseY = metrics.tmHeight;
         const auto place = [&](int id) {
             const RECT r = templateRect(id);
@@ -526,10 +527,11 @@ TEST_F(SettingsDialog, PatternPageRowsStayApartAtEachDpi) {
         }
         RECT common{};
         for (std::size_t a = 0; a < rows.size(); ++a) {
-            for (int added : {IDC_SET_MODEL_LABEL, IDC_SET_MODEL_1, IDC_SET_MODEL_2, IDC_SET_MODEL_3, IDC_SET_DELETE,
-                              IDC_SET_ADD}) {
+            for (int added : {IDC_SET_MODEL_LABEL, IDC_SET_MODEL_1, IDC_SET_MODEL_2, IDC_SET_MODEL_3,
+                              IDC_SET_DELETE, IDC_SET_ADD}) {
                 const RECT ra = place(rows[a]), rb = place(added);
-                if (rows[a] != added) EXPECT_FALSE(IntersectRect(&common, &ra, &rb)) << rows[a] << " and " << added;
+                if (rows[a] != added)
+                    EXPECT_FALSE(IntersectRect(&common, &ra, &rb)) << rows[a] << " and " << added;
             }
             const RECT group = place(IDC_SET_EDIT_GROUP), r = place(rows[a]);
             EXPECT_TRUE(IntersectRect(&common, &group, &r) && EqualRect(&common, &r)) << rows[a];
