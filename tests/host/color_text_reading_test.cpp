@@ -1,4 +1,4 @@
-// Which reader takes a typed or pasted colour text: a slot's pattern, the other slot's, or CSS.
+// Which reader takes a pasted colour text: slot 1's pattern, slot 2's, or CSS.
 #include "controls/ColorTextReading.h"
 
 #include <gtest/gtest.h>
@@ -45,31 +45,6 @@ TEST(ColorTextReading, PastedTextGoesToTheFirstReaderThatTakesIt) {
         EXPECT_TRUE(hex.parseFailed);
         EXPECT_FALSE(decimal.parseFailed);
     }
-}
-
-TEST(ColorTextReading, TypedTextFallsBackToCssAndAnInvalidPatternReadsNothing) {
-    ColorPattern hex = pattern("{rgbR}{rgbG}{rgbB}", "{X|0:255|2.*}");
-    ColorPattern invalid = pattern("{rgbR}{rgbG}{rgbB}", "{d|0:255|*.*}"); // nothing between the numbers
-    ASSERT_FALSE(invalid.valid);
-    const struct {
-        ColorPattern* own;
-        const char* text;
-        ReadBy by;
-        bool parseFailed;
-    } cases[] = {
-        {&hex, "00FF00", ReadBy::pattern1, false},
-        {&hex, "lab(50% 40 -20)", ReadBy::css, true},
-        {&hex, "00FF0", ReadBy::none, true},
-        {&invalid, "000000", ReadBy::none, false},
-        {&invalid, "hwb(120 0% 0%)", ReadBy::css, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        c.own->parseFailed = false;
-        EXPECT_EQ(readSlotText(*c.own, c.text).by, c.by);
-        EXPECT_EQ(c.own->parseFailed, c.parseFailed);
-    }
-    EXPECT_EQ(rgbToColorref(readSlotText(hex, "hwb(120 0% 0%)").color), 0x00FF00u);
 }
 
 } // namespace

@@ -312,20 +312,7 @@ TEST(PatternList, TheFourthRowShowsTheFirstNewModelUsedAndUsedModelsGetTheirDefa
             EXPECT_EQ(textsOfPattern(made).rowModel, c.row);
         }
     }
-    // The row's own formats are kept; emptied all three, the defaults return.
-    std::vector<ColorPattern> list = withUserPatterns({"a"});
-    PatternListModel model(list, 4);
-    PatternTexts texts = named("a");
-    texts.patternString = "lab({labL}% {labA} {labB})";
-    texts.rowModel = lab;
-    texts.rowFormats = {"{f|0:100|*.0}", "", ""};
-    ASSERT_TRUE(model.update(5, texts));
-    EXPECT_EQ(textsOfPattern(list[4]).rowFormats, texts.rowFormats);
-    texts.rowFormats = {};
-    ASSERT_TRUE(model.update(5, texts));
-    EXPECT_EQ(textsOfPattern(list[4]).rowFormats, defaultsOf(lab));
-    EXPECT_TRUE(list[4].valid);
-    EXPECT_EQ(rowLabel(lab), "Lab");
+    EXPECT_EQ(rowLabel(p3), "Display P3");
     EXPECT_EQ(rowLabel(none), "");
 }
 
