@@ -23,6 +23,7 @@ set(HUEX_PURE_SOURCES
   src/settings/SavePlan.cpp
   src/controls/TextSelection.cpp
   src/controls/LinkRules.cpp
+  src/controls/ColorTextReading.cpp
   src/shell/OpenerRules.cpp
   src/dialogs/PatternListModel.cpp
   src/dialogs/SettingsChoices.cpp

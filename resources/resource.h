@@ -54,6 +54,11 @@
 #define IDC_SET_HSL_L_LABEL 1115
 #define IDC_SET_LINE1 1116
 #define IDC_SET_LINE2 1117
+// The fourth row: the formats of the first model beyond RGB, HSB and HSL the pattern uses.
+#define IDC_SET_MODEL_1 1118
+#define IDC_SET_MODEL_2 1119
+#define IDC_SET_MODEL_3 1120
+#define IDC_SET_MODEL_LABEL 1121
 // Magnifier page
 #define IDC_SET_ZOOM_GROUP 1042
 #define IDC_SET_ZOOM_X15 1044 // zoom level 0 .. 4 = 1044 .. 1048

@@ -11,7 +11,8 @@
 // "Painted" is the end of the last WM_PAINT of the window or any of its children before the
 // thread goes idle: a message posted as each paint is taken from the queue is retrieved as soon
 // as that paint's dispatch returns (posted messages come before pending paints), and a timer,
-// which comes after every paint, ends the measurement once nothing is left to paint.
+// which comes after every paint, ends the measurement once nothing is left to paint. A paint sent
+// straight to a window procedure (UpdateWindow) ends when the procedure returns.
 //
 // Usage: huex_settings_dialog_bench.exe [REPETITIONS [HUEX_EXE]]   (default 20; medians, p10, p90 in ms)
 #include "BenchProcess.h"
@@ -74,6 +75,14 @@ LRESULT CALLBACK onGetMessage(int code, WPARAM removal, LPARAM message) {
         }
     }
     return CallNextHookEx(nullptr, code, removal, message);
+}
+
+// Paints that reach a window procedure without the queue (UpdateWindow, RDW_UPDATENOW, as Wine
+// paints a window it shows): their end is the return of the procedure.
+LRESULT CALLBACK onCallReturn(int code, WPARAM sent, LPARAM message) {
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(message);
+    if (code == HC_ACTION && call->message == WM_PAINT && inTree(call->hwnd)) watch.lastPaintEnd = nowMs();
+    return CallNextHookEx(nullptr, code, sent, message);
 }
 
 BOOL CALLBACK findUnpainted(HWND child, LPARAM found) {
@@ -212,7 +221,8 @@ Summary summarize(std::vector<double> v) {
 
 int run(int repetitions, const wchar_t* program) {
     HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, &onGetMessage, nullptr, GetCurrentThreadId());
-    if (!hook) {
+    HHOOK callHook = SetWindowsHookExW(WH_CALLWNDPROCRET, &onCallReturn, nullptr, GetCurrentThreadId());
+    if (!hook || !callHook) {
         std::fprintf(stderr, "settings_dialog_bench: the message hook could not be set\n");
         return 1;
     }
@@ -241,6 +251,7 @@ int run(int repetitions, const wchar_t* program) {
         dialogs.push_back(timeSettingsDialog(picker));
     }
     UnhookWindowsHookEx(hook);
+    UnhookWindowsHookEx(callHook);
     if (std::count(starts.begin(), starts.end(), -1.0) || std::count(dialogs.begin(), dialogs.end(), -1.0) ||
         std::count(bare.begin(), bare.end(), -1.0) || std::count(programs.begin(), programs.end(), -1.0) ||
         dialogs.size() != static_cast<std::size_t>(repetitions)) {

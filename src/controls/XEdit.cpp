@@ -1,6 +1,6 @@
 #include "controls/XEdit.h"
 
-#include "pattern/Parser.h"
+#include "controls/ColorTextReading.h"
 #include "shell/ProcessValues.h"
 #include "win/Dpi.h"
 #include "win/Fonts.h"
@@ -42,16 +42,17 @@ void XEdit::onAttached() {
 
 HBRUSH XEdit::colorRequest(HDC dc) {
     ColorPattern* pattern = pattern_.get();
+    bool parses = false;
     if (pattern) {
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1, L'\0');
         text.resize(
             static_cast<std::size_t>(GetWindowTextW(hwnd(), text.data(), static_cast<int>(text.size()))));
-        parseColorText(*pattern, win::narrow(text));
+        // A CSS colour the pattern can't read is taken too, and shows as read.
+        parses = static_cast<bool>(readSlotText(*pattern, win::narrow(text)));
     }
     const COLORREF background = GetFocus() == hwnd() ? focusBackground : processValues().windowColor;
     SetBkColor(dc, background);
     backgroundBrush_.reset(CreateSolidBrush(background));
-    const bool parses = pattern && !pattern->parseFailed;
     SetTextColor(dc, parses ? parsedText : unparsedText);
     paintedParsed_ = parses ? 1 : 0;
     return backgroundBrush_.get();
@@ -87,9 +88,9 @@ bool XEdit::onReflected(win::Message& m) {
             InvalidateRect(hwnd(), nullptr, FALSE);
             SendMessageW(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd()), 0), 0);
             return true;
-        case EN_KILLFOCUS:
+        case EN_KILLFOCUS: // the parent hears of it too
             InvalidateRect(hwnd(), nullptr, FALSE);
-            return true;
+            return false;
         default:
             return false;
         }

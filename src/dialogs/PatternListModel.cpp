@@ -16,12 +16,41 @@ constexpr std::array<Component, 9> editOrder{Component::rgbR, Component::rgbG, C
 bool blank(std::string_view text) {
     return text.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
 }
+
+// The pattern's formats and string from the edits' texts; the formats of models the edits don't
+// show stay as they are.
+void applyTexts(ColorPattern& pattern, const PatternTexts& texts) {
+    for (std::size_t i = 0; i < editOrder.size(); ++i)
+        pattern.formats[static_cast<std::size_t>(editOrder[i])] = ComponentFormat(texts.formats[i]);
+    if (texts.rowModel < modelCount) {
+        for (std::size_t i = 0; i < 3; ++i)
+            pattern.formats[texts.rowModel * 3 + i] = ComponentFormat(texts.rowFormats[i]);
+    }
+    fillDefaultFormats(pattern, texts.patternString);
+    analysePattern(pattern, texts.patternString);
+}
 } // namespace
+
+std::size_t rowModelOf(std::string_view patternString) {
+    for (std::size_t m = classicModels; m < modelCount; ++m) {
+        if (usesModel(patternString, m)) return m;
+    }
+    return modelCount;
+}
+
+std::string_view rowLabel(std::size_t rowModel) {
+    return rowModel < modelCount ? colorModels[rowModel].name : std::string_view{};
+}
 
 PatternTexts textsOfPattern(const ColorPattern& pattern) {
     PatternTexts texts{pattern.name, pattern.patternString, {}};
     for (std::size_t i = 0; i < editOrder.size(); ++i)
         texts.formats[i] = pattern.formats[static_cast<std::size_t>(editOrder[i])].specText;
+    texts.rowModel = rowModelOf(pattern.patternString);
+    if (texts.rowModel < modelCount) {
+        for (std::size_t i = 0; i < 3; ++i)
+            texts.rowFormats[i] = pattern.formats[texts.rowModel * 3 + i].specText;
+    }
     return texts;
 }
 
@@ -123,7 +152,9 @@ AddOutcome PatternListModel::add(int selected, const PatternTexts& texts) {
     if (blank(texts.name)) return AddOutcome::blankName;
     // The settings file keeps no more user patterns than this; one more would be lost at the next start.
     if (patternCount() - builtIn_ >= kMaxUserPatterns) return AddOutcome::listFull;
-    patterns_->emplace_back(texts.name, texts.patternString, texts.formats);
+    ColorPattern& added = patterns_->emplace_back();
+    added.name = texts.name;
+    applyTexts(added, texts);
     return AddOutcome::added;
 }
 
@@ -146,10 +177,8 @@ int PatternListModel::move(int selected, int direction) {
 bool PatternListModel::update(int selected, const PatternTexts& texts) {
     if (kindOf(selected) != PatternItem::user) return false;
     ColorPattern& pattern = (*patterns_)[static_cast<std::size_t>(selected - 1)];
-    for (std::size_t i = 0; i < editOrder.size(); ++i)
-        pattern.formats[static_cast<std::size_t>(editOrder[i])] = ComponentFormat(texts.formats[i]);
     pattern.name = texts.name;
-    analysePattern(pattern, texts.patternString);
+    applyTexts(pattern, texts);
     return true;
 }
 

@@ -2,6 +2,7 @@
 // The pattern page's list as plain data: the items the list box shows, what each item is, what
 // selecting it enables, and the add, delete, move and edit operations on the pattern list copy.
 // The dialog mirrors the items into its list box and the page state into its controls.
+#include "pattern/ColorModels.h"
 #include "pattern/ColorPattern.h"
 
 #include <array>
@@ -19,13 +20,22 @@ inline constexpr std::string_view kAddPatternItem = "Добавить...";
 
 enum class PatternItem { none, builtIn, separator, user, addEntry };
 
-// The texts of the page's eleven edits: name, pattern string, and the nine formats in the order
-// rgbR, rgbG, rgbB, hsbH, hsbS, hsbB, hslH, hslS, hslL.
+// The texts of the page's edits: name, pattern string, the nine formats in the order rgbR, rgbG,
+// rgbB, hsbH, hsbS, hsbB, hslH, hslS, hslL, and the fourth row: the model it shows (modelCount
+// for none) and that model's three formats.
 struct PatternTexts {
     std::string name, patternString;
     std::array<std::string, 9> formats;
+    std::size_t rowModel = modelCount;
+    std::array<std::string, 3> rowFormats;
     friend bool operator==(const PatternTexts&, const PatternTexts&) = default;
 };
+
+// The model of the fourth row: the first of HWB, Lab, LCh, OKLab, OKLCh and Display P3 that the
+// pattern string uses; modelCount for none.
+std::size_t rowModelOf(std::string_view patternString);
+// The fourth row's label: the model's name, empty for none.
+std::string_view rowLabel(std::size_t rowModel);
 
 PatternTexts textsOfPattern(const ColorPattern& pattern);
 // What the edits offer for a new pattern.
@@ -70,15 +80,17 @@ class PatternListModel {
     [[nodiscard]] PageState selectionStep(int item) const;
 
     // Appends a pattern made from the texts when the add entry is selected and the name is new
-    // and not blank; the add entry stays the selection.
+    // and not blank; the add entry stays the selection. Models it uses with no formats get their
+    // defaults, as in update.
     AddOutcome add(int selected, const PatternTexts& texts);
     // Removes the user pattern at `selected`; the item to select next, or -1 when nothing went.
     int remove(int selected);
     // Swaps the user pattern at `selected` with its neighbour (direction -1 up, +1 down); the
     // moved pattern's new item, or -1 when it can't move that way.
     int move(int selected, int direction);
-    // Rewrites the user pattern at `selected` from the texts (the name unchecked, as typed);
-    // false when `selected` is not a user pattern.
+    // Rewrites the user pattern at `selected` from the texts (the name unchecked, as typed), the
+    // models the string comes to use with no formats getting their defaults; false when
+    // `selected` is not a user pattern.
     bool update(int selected, const PatternTexts& texts);
 
   private:

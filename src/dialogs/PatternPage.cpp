@@ -9,6 +9,7 @@ namespace huex {
 const std::array<int, 11> PatternPage::editIds{IDC_SET_NAME,  IDC_SET_PATTERN, IDC_SET_RGB_R, IDC_SET_RGB_G,
                                                IDC_SET_RGB_B, IDC_SET_HSB_H,   IDC_SET_HSB_S, IDC_SET_HSB_B,
                                                IDC_SET_HSL_H, IDC_SET_HSL_S,   IDC_SET_HSL_L};
+const std::array<int, 3> PatternPage::rowEditIds{IDC_SET_MODEL_1, IDC_SET_MODEL_2, IDC_SET_MODEL_3};
 
 void PatternPage::showRefusal(HWND dialog, AddOutcome why) {
     const wchar_t* text = why == AddOutcome::blankName ? L"Введите имя шаблона"
@@ -53,6 +54,12 @@ bool PatternPage::onCommand(int id, int code) {
         for (int edit : editIds) {
             if (id != edit) continue;
             if (code == EN_CHANGE) liveUpdate();
+            if (code == EN_CHANGE && id == IDC_SET_PATTERN) followPatternString();
+            return true;
+        }
+        for (int edit : rowEditIds) {
+            if (id != edit) continue;
+            if (code == EN_CHANGE) liveUpdate();
             return true;
         }
         return false;
@@ -85,6 +92,7 @@ void PatternPage::selectionStep() {
     EnableWindow(GetDlgItem(dialog_, IDC_SET_UP), page.upEnabled);
     EnableWindow(GetDlgItem(dialog_, IDC_SET_DOWN), page.downEnabled);
     if (!page.selected) return;
+    editable_ = page.editable; // the fourth row, written with the edits, follows it
     switch (page.edits) {
     case PageState::Edits::pattern:
         writeEdits(textsOfPattern(model_.patterns()[static_cast<std::size_t>(model_.patternOfItem(item))]));
@@ -145,6 +153,11 @@ void PatternPage::liveUpdate() {
     if (fillingEdits_) return;
     const int item = selectedItem();
     if (!model_.update(item, readEdits())) return;
+    // The string may have come to use another model, or one that just got its default formats.
+    const PatternTexts now =
+        textsOfPattern(model_.patterns()[static_cast<std::size_t>(model_.patternOfItem(item))]);
+    if (now.rowModel != rowModel_ || now.rowFormats != readEdits().rowFormats)
+        showRow(now.rowModel, now.rowFormats);
     // The item shows the new name in place; the list keeps its scroll position.
     HWND box = list();
     const auto top = static_cast<int>(SendMessageW(box, LB_GETTOPINDEX, 0, 0));
@@ -165,12 +178,34 @@ void PatternPage::writeEdits(const PatternTexts& texts) {
     for (std::size_t i = 0; i < texts.formats.size(); ++i)
         SetDlgItemTextW(dialog_, editIds[i + 2], win::widen(texts.formats[i]).c_str());
     fillingEdits_ = false;
+    showRow(texts.rowModel, texts.rowFormats);
+}
+
+void PatternPage::showRow(std::size_t model, const std::array<std::string, 3>& formats) {
+    rowModel_ = model;
+    fillingEdits_ = true;
+    SetDlgItemTextW(dialog_, IDC_SET_MODEL_LABEL, win::widen(rowLabel(model)).c_str());
+    const bool none = model >= modelCount;
+    for (std::size_t i = 0; i < rowEditIds.size(); ++i) {
+        SetDlgItemTextW(dialog_, rowEditIds[i], none ? L"" : win::widen(formats[i]).c_str());
+        SendDlgItemMessageW(dialog_, rowEditIds[i], EM_SETREADONLY, editable_ && !none ? FALSE : TRUE, 0);
+    }
+    fillingEdits_ = false;
+}
+
+void PatternPage::followPatternString() {
+    // A new pattern has no formats yet: the row names the model the string uses, with empty edits
+    // that Add fills with the model's defaults unless something is typed into them.
+    if (fillingEdits_ || model_.kindOf(selectedItem()) != PatternItem::addEntry) return;
+    const std::size_t model = rowModelOf(readEdits().patternString);
+    if (model != rowModel_) showRow(model, {});
 }
 
 void PatternPage::clearEdits() {
     fillingEdits_ = true;
     for (int edit : editIds) SetDlgItemTextW(dialog_, edit, L"");
     fillingEdits_ = false;
+    showRow(modelCount, {});
 }
 
 PatternTexts PatternPage::readEdits() const {
@@ -179,6 +214,9 @@ PatternTexts PatternPage::readEdits() const {
     texts.patternString = win::narrow(win::windowText(GetDlgItem(dialog_, editIds[1])));
     for (std::size_t i = 0; i < texts.formats.size(); ++i)
         texts.formats[i] = win::narrow(win::windowText(GetDlgItem(dialog_, editIds[i + 2])));
+    texts.rowModel = rowModel_;
+    for (std::size_t i = 0; i < texts.rowFormats.size(); ++i)
+        texts.rowFormats[i] = win::narrow(win::windowText(GetDlgItem(dialog_, rowEditIds[i])));
     return texts;
 }
 

@@ -16,6 +16,8 @@ class PatternPage {
   public:
     // The eleven edits in the order of PatternTexts: name, pattern string, nine formats.
     static const std::array<int, 11> editIds;
+    // The fourth row's three format edits, for the model its label names.
+    static const std::array<int, 3> rowEditIds;
 
     // Shows the message that refuses a name; replaceable so that tests need not answer a box.
     using RefusalBox = void (*)(HWND dialog, AddOutcome why);
@@ -44,12 +46,18 @@ class PatternPage {
     void move(int direction);
     void liveUpdate();
     void writeEdits(const PatternTexts& texts);
+    // The fourth row for this model (modelCount: none) with these formats, writable when the page
+    // is and there is a model.
+    void showRow(std::size_t model, const std::array<std::string, 3>& formats);
+    void followPatternString();
     void clearEdits();
     [[nodiscard]] PatternTexts readEdits() const;
 
     HWND dialog_ = nullptr;
     PatternListModel model_;
     bool fillingEdits_ = false;
+    bool editable_ = false;             // the selection's edits take typing
+    std::size_t rowModel_ = modelCount; // the model the fourth row shows
     std::optional<std::string> color1Name_, color2Name_;
     RefusalBox refusalBox_ = &showRefusal;
 };

@@ -90,7 +90,7 @@ RgbColor oklabColor(const Coords& f) {
 
 Coords oklchFractions(const RgbColor& rgb, const HsbColor&) {
     const Coords lch = toPolar(oklabOf(rgb), achromatic * okAxis);
-    return {lch[0], lch[1] * (1 / okAxis), lch[2] * (1 / degrees)};
+    return {lch[0], lch[1] / okAxis, lch[2] / degrees};
 }
 RgbColor oklchColor(const Coords& f) {
     return gamutMapToSrgb({f[0], f[1] * okAxis, f[2] * degrees});
@@ -123,9 +123,23 @@ const std::array<ColorModel, modelCount> colorModels{{
 }};
 
 bool usesModel(std::string_view patternString, std::size_t model) {
-    for (std::size_t i = 0; i < 3; ++i)
+    if (model >= modelCount) return false;
+    for (std::size_t i = 0; i < 3; ++i) {
         if (patternString.find(placeholders[model * 3 + i]) != std::string_view::npos) return true;
+    }
     return false;
+}
+
+void fillDefaultFormats(ColorPattern& p, std::string_view patternString) {
+    for (std::size_t m = 0; m < modelCount; ++m) {
+        const auto& defaults = colorModels[m].defaultFormats;
+        if (defaults[0].empty() || !usesModel(patternString, m)) continue;
+        auto format = p.formats.begin() + static_cast<std::ptrdiff_t>(m * 3);
+        if (!std::all_of(format, format + 3, [](const ComponentFormat& f) { return f.specText.empty(); }))
+            continue;
+        for (std::size_t i = 0; i < 3; ++i)
+            format[static_cast<std::ptrdiff_t>(i)] = ComponentFormat(defaults[i]);
+    }
 }
 
 } // namespace huex

@@ -35,7 +35,10 @@ constexpr Component firstComponent(std::size_t model) {
 // Models of today's files, read back by their own old rule.
 inline constexpr std::size_t classicModels = 3;
 
-// Whether any of the model's three placeholders stands in a pattern string.
+// Whether the pattern string holds any placeholder of the model.
 bool usesModel(std::string_view patternString, std::size_t model);
+// Every model the string uses whose three formats are all empty gets its default formats; the
+// pattern is not re-analysed here.
+void fillDefaultFormats(ColorPattern& p, std::string_view patternString);
 
 } // namespace huex

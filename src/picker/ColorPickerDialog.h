@@ -116,6 +116,11 @@ class ColorPickerDialog : public win::Dialog {
     // The captured square as a packed DIB on the clipboard; false when the clipboard stayed busy
     // (about 100 ms) or memory ran out, in which case the clipboard is left as it was.
     bool copyImageToClipboard();
+    // Ctrl+V and Shift+Insert outside the slot edits: the clipboard's text read through slot 1's
+    // pattern, slot 2's or as CSS becomes the current colour, and the zoom frame flashes; false
+    // (nothing changed) for no text, no colour, a text too long, or a clipboard another program
+    // holds, which is not waited for.
+    bool pasteColor();
     // The pattern menu's popup, rebuilt from `state.patterns`.
     void rebuildPatternMenu();
     [[nodiscard]] HMENU patternMenu() const { return patternMenu_.get(); }
@@ -161,6 +166,9 @@ class ColorPickerDialog : public win::Dialog {
     void choosePattern(int index);
     void onCheckBoxClicked(int slot);
     void onTypedText(int slot);
+    void onSlotEditFocusLost(int slot);
+    // The pattern slot 1 or 2 renders with; null while the list is empty.
+    ColorPattern* slotPatternOf(int slot);
     void openContrast();
     // Palette files (PickerPaletteFiles.cpp).
     void exportPalette();
@@ -236,6 +244,8 @@ class ColorPickerDialog : public win::Dialog {
     bool trayIconAdded_ = false;
     bool shownTraced_ = false, firstPaintTraced_ = false;
     unsigned staleTexts_ = 0; // staleSlot1 | staleSlot2 | staleCaption, until the timer renders them
+    // Per slot: its text was typed as CSS its pattern can't read; shown in the pattern on leaving.
+    std::array<bool, 2> cssTyped_{};
     void startColorTextTimer(unsigned stale);
     void refreshStaleTexts();
     bool startupFinished_ = false;

@@ -62,6 +62,9 @@ KeyAction keyDownAction(const KeyPress& press, const KeyContext& context, bool s
     if (press.ctrlAsync && key == Key::a) return KeyAction::selectAll;
     if (press.ctrlAsync && (key == Key::c || key == Key::insert) && context.zoomActive)
         return KeyAction::copyImage;
+    const bool paste =
+        (press.ctrlAsync && key == Key::v) || (press.shiftAsync && !press.ctrlAsync && key == Key::insert);
+    if (paste && !press.alt && context.focus != KeyFocus::slotEdit) return KeyAction::pasteColor;
     if (context.focus == KeyFocus::marker && (isArrow(key) || key == Key::enter)) return KeyAction::focusSink;
     if (key == Key::enter && context.focus == KeyFocus::slotEdit && context.editStoresOnEnter)
         return KeyAction::storeFromEdit;

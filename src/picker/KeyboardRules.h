@@ -11,7 +11,7 @@
 
 namespace huex {
 
-enum class Key { other, left, right, up, down, enter, escape, f4, f5, a, c, i, p, insert, minus, plus };
+enum class Key { other, left, right, up, down, enter, escape, f4, f5, a, c, i, p, v, insert, minus, plus };
 
 // Where the keyboard focus is when the key arrives.
 enum class KeyFocus { marker, slotEdit, other };
@@ -42,6 +42,7 @@ enum class KeyAction {
     refresh,       // F5
     selectAll,     // Ctrl+A
     copyImage,     // Ctrl+C, Ctrl+Insert while the zoom view is the colour source
+    pasteColor,    // Ctrl+V, Shift+Insert outside the slot edits (which paste into themselves)
     focusSink,     // arrows and Enter while the view or the palette has the focus
     storeFromEdit, // Enter in a slot edit: the colour goes into the selected cells; consumed
     consume,       // Escape and Enter never close the window

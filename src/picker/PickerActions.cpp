@@ -154,6 +154,14 @@ void applyDialogColor(PickerState& s, const RgbColor& c) {
     s.zoomActive = 0;
 }
 
+void applyTextColor(PickerState& s, const RgbColor& c) {
+    s.currentColor = c;
+    s.focusOnColor1 = 1;
+    s.focusOnColor2 = 0;
+    s.zoomActive = 0;
+    s.paletteActive = 0;
+}
+
 void applyCellDialogColor(PickerState& s, int cell, const RgbColor& c) {
     if (cell >= 0 && cell < Palette::capacity) s.palette.colors[static_cast<std::size_t>(cell)] = c;
     s.currentColor = c;

@@ -51,6 +51,10 @@ void applyDialogColor(PickerState& s, const RgbColor& c);
 // Colour from the system dialog opened by a double click on a cell.
 void applyCellDialogColor(PickerState& s, int cell, const RgbColor& c);
 
+// A colour read from text typed into slot 1 or 2 or pasted onto the window: the current colour,
+// shown as colour 1, with neither the view nor the palette in charge.
+void applyTextColor(PickerState& s, const RgbColor& c);
+
 // Gradient over the selected cells; the current colour becomes their mean.
 void applyGradient(PickerState& s, bool hsb);
 

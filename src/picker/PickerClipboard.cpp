@@ -1,8 +1,15 @@
-// Copying the captured square to the clipboard as a packed device-independent bitmap.
+// Copying the captured square to the clipboard as a packed device-independent bitmap, and
+// pasting a colour text from it.
+#include "controls/ColorTextReading.h"
 #include "picker/ColorPickerDialog.h"
 #include "picker/Frames.h"
+#include "picker/PickerActions.h"
+#include "win/Text.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string>
 
 namespace huex {
 
@@ -15,8 +22,8 @@ constexpr DWORD clipboardRetryMs = 5;
 // Holds the clipboard open for the scope and always closes what it opened.
 class OpenClipboardScope {
   public:
-    explicit OpenClipboardScope(HWND owner) {
-        const ULONGLONG deadline = GetTickCount64() + clipboardWaitMs;
+    explicit OpenClipboardScope(HWND owner, ULONGLONG waitMs = clipboardWaitMs) {
+        const ULONGLONG deadline = GetTickCount64() + waitMs;
         while (!(open_ = OpenClipboard(owner) != FALSE) && GetTickCount64() < deadline)
             Sleep(clipboardRetryMs);
     }
@@ -30,6 +37,22 @@ class OpenClipboardScope {
   private:
     bool open_ = false;
 };
+
+// The clipboard's text, at most `limit` characters of it; none when there is no text or another
+// program holds the clipboard (a paste is not worth a wait).
+std::optional<std::wstring> clipboardText(HWND owner, std::size_t limit) {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) return std::nullopt;
+    const OpenClipboardScope clipboard(owner, 0);
+    if (!clipboard) return std::nullopt;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    if (!text) return std::nullopt;
+    // The block need not hold its terminating zero: never read past its size.
+    const std::size_t units = std::min(GlobalSize(data) / sizeof(wchar_t), limit);
+    std::wstring result(text, std::find(text, text + units, L'\0'));
+    GlobalUnlock(data);
+    return result;
+}
 } // namespace
 
 bool ColorPickerDialog::copyImageToClipboard() {
@@ -52,6 +75,19 @@ bool ColorPickerDialog::copyImageToClipboard() {
         if (!SetClipboardData(CF_DIB, block.get())) return false; // the block is still ours to free
         block.release();                                          // the clipboard owns it now
     }
+    startFlash(static_cast<int>(FlashKind::copy));
+    return true;
+}
+
+bool ColorPickerDialog::pasteColor() {
+    // One character more than a colour text may have tells a longer text from one that fits.
+    const auto text = clipboardText(hwnd(), pastedTextLimit + 1);
+    if (!text) return false;
+    const ColorReading reading = readPastedText(slotPatternOf(1), slotPatternOf(2), win::narrow(*text));
+    if (!reading) return false;
+    applyTextColor(state, reading.color);
+    refreshColorTexts();
+    InvalidateRect(hwnd(), nullptr, FALSE);
     startFlash(static_cast<int>(FlashKind::copy));
     return true;
 }

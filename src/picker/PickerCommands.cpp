@@ -1,6 +1,6 @@
 // The picker window's commands: menus, check boxes and typed text.
+#include "controls/ColorTextReading.h"
 #include "dialogs/AboutDialog.h"
-#include "pattern/Parser.h"
 #include "picker/ColorPickerDialog.h"
 #include "picker/PatternMenuModel.h"
 #include "picker/PickerActions.h"
@@ -57,6 +57,7 @@ void ColorPickerDialog::onCommand(int id, int code, HWND control) {
     if (const int slot = slotOfControl(id, IDC_EDIT1, IDC_EDIT2); slot && (control || code == 0)) {
         if (code == 0 || code == EN_SETFOCUS) onSlotEditFocus();
         if (code == EN_CHANGE) onTypedText(slot);
+        if (code == EN_KILLFOCUS) onSlotEditFocusLost(slot);
         return;
     }
     if (const int slot = slotOfControl(id, IDC_CHECK1, IDC_CHECK2); slot && control) {
@@ -197,21 +198,24 @@ void ColorPickerDialog::onTypedText(int slot) {
     if (!edit || GetFocus() != edit || (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY)) return;
     // A render of this slot still due would replace what is being typed, parsed or not.
     staleTexts_ &= slot == 1 ? ~staleSlot1 : ~staleSlot2;
-    const int index = slot == 1 ? state.pattern1 : state.pattern2;
-    if (index < 0 || index >= static_cast<int>(state.patterns.size())) return;
-    ColorPattern& pattern = state.patterns[static_cast<std::size_t>(index)];
-    const RgbColor parsed = parseColorText(pattern, win::narrow(win::windowText(edit)));
-    slotEditControl(slot).showParseResult(!pattern.parseFailed);
-    if (pattern.parseFailed) return;
-    state.currentColor = parsed;
+    ColorPattern* pattern = slotPatternOf(slot);
+    if (!pattern) return;
+    const ColorReading reading = readSlotText(*pattern, win::narrow(win::windowText(edit)));
+    cssTyped_[slot == 1 ? 0 : 1] = reading.by == ReadBy::css;
+    slotEditControl(slot).showParseResult(static_cast<bool>(reading));
+    if (!reading) return;
+    applyTextColor(state, reading.color);
     // The other slot's text follows within a frame, so a burst of keys pays for it once.
     markSlotTextStale(slot == 1 ? 2 : 1);
-    state.focusOnColor1 = 1;
-    state.focusOnColor2 = 0;
     if (const win::WindowDc dc(hwnd()); dc) {
         drawSwatches(dc.get());
         drawZoomFrame(dc.get());
     }
+}
+
+void ColorPickerDialog::onSlotEditFocusLost(int slot) {
+    // A CSS text stands for the colour only while it is typed; then the slot writes it its own way.
+    if (cssTyped_[slot == 1 ? 0 : 1]) renderSlotText(slot);
 }
 
 } // namespace huex

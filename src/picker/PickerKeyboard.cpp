@@ -49,6 +49,8 @@ Key keyOf(WPARAM virtualKey) {
         return Key::i;
     case 'P':
         return Key::p;
+    case 'V':
+        return Key::v;
     default:
         return Key::other;
     }
@@ -65,9 +67,12 @@ KeyContext ColorPickerDialog::keyContext() const {
         context.focus = KeyFocus::marker;
     } else if (focus && (focus == slotEdit(1) || focus == slotEdit(2))) {
         context.focus = KeyFocus::slotEdit;
-        const int index = focus == slotEdit(1) ? state.pattern1 : state.pattern2;
-        const bool parses = index >= 0 && index < static_cast<int>(state.patterns.size()) &&
-                            !state.patterns[static_cast<std::size_t>(index)].parseFailed;
+        const int slot = focus == slotEdit(1) ? 1 : 2;
+        const int index = slot == 1 ? state.pattern1 : state.pattern2;
+        // A CSS text the pattern can't read was taken too.
+        const bool parses = (index >= 0 && index < static_cast<int>(state.patterns.size()) &&
+                             !state.patterns[static_cast<std::size_t>(index)].parseFailed) ||
+                            cssTyped_[static_cast<std::size_t>(slot - 1)];
         context.editStoresOnEnter = parses && !(GetWindowLongPtrW(focus, GWL_STYLE) & ES_READONLY);
     }
     return context;
@@ -107,6 +112,9 @@ bool ColorPickerDialog::onKeyDown(const MSG& msg) {
         break;
     case KeyAction::copyImage:
         copyImageToClipboard();
+        break;
+    case KeyAction::pasteColor:
+        pasteColor();
         break;
     case KeyAction::focusSink:
         onFocusSinkKey(press);

@@ -21,11 +21,17 @@ const ColorPattern& slotPattern(const PickerState& state, int slot) {
 }
 } // namespace
 
+ColorPattern* ColorPickerDialog::slotPatternOf(int slot) {
+    if (state.patterns.empty()) return nullptr;
+    return &state.patterns[static_cast<std::size_t>(slotPatternIndex(state, slot))];
+}
+
 void ColorPickerDialog::renderSlotText(int slot) {
     // Every change of the current colour ends here, so the contrast window hears of each.
     contrast_.currentColorChanged(state.currentColor);
     HWND edit = slotEdit(slot);
     if (!edit || state.patterns.empty()) return;
+    cssTyped_[slot == 1 ? 0 : 1] = false; // whatever was typed, the slot now shows its own text
     const RgbColor modified = modifiedColor(modifier(), state.currentColor);
     const bool checked = IsDlgButtonChecked(hwnd(), GetDlgCtrlID(slotCheck(slot))) == BST_CHECKED;
     const RgbColor shown = checked || !state.focusOnColor1 ? modified : state.currentColor;

@@ -46,6 +46,12 @@ TEST(KeyboardRules, FirstMatchingRuleDecides) {
          palette,
          false,
          KeyAction::pass}, // reaches the edit, which copies text
+        {{Key::v, false, false, true}, palette, false, KeyAction::pasteColor},
+        {{Key::insert, false, false, false, true}, narrowest, false, KeyAction::pasteColor},
+        {{Key::v, false, false, true}, edit, false, KeyAction::pass}, // the edit pastes into itself
+        {{Key::insert, false, false, false, true}, readOnlyEdit, false, KeyAction::pass},
+        {{Key::v, true, false, true}, marker, false, KeyAction::pass}, // AltGr+V types a character
+        {{Key::v}, marker, false, KeyAction::pass},
         {{Key::left}, marker, false, KeyAction::focusSink},
         {{Key::enter}, palette, false, KeyAction::focusSink},
         {{Key::enter}, edit, false, KeyAction::storeFromEdit},

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -265,6 +266,54 @@ TEST(PatternList, UpdateRewritesTheSelectedUserPatternOnly) {
     for (int item : {0, 4, 6, 7, -1}) EXPECT_FALSE(model.update(item, texts)) << "item " << item;
     EXPECT_EQ(names(list), before);
     EXPECT_EQ(textsOfPattern(list[0]), textsOfPattern(builtInPatterns()[0]));
+}
+
+std::array<std::string, 3> specsOf(const ColorPattern& p, std::size_t model) {
+    return {p.formats[model * 3].specText, p.formats[model * 3 + 1].specText,
+            p.formats[model * 3 + 2].specText};
+}
+
+std::array<std::string, 3> defaultsOf(std::size_t model) {
+    const auto& d = colorModels[model].defaultFormats;
+    return {std::string(d[0]), std::string(d[1]), std::string(d[2])};
+}
+
+TEST(PatternList, TheFourthRowShowsTheFirstNewModelUsedAndUsedModelsGetTheirDefaults) {
+    constexpr std::size_t hwb = 3, lab = 4, oklch = 7, p3 = 8, none = modelCount;
+    const struct {
+        const char* patternString;
+        std::size_t row;
+        std::vector<std::size_t> defaulted;
+    } cases[] = {
+        {"#{rgbR}{rgbG}{rgbB}", none, {}},
+        {"hwb({hwbH} {hwbW}% {hwbB}%)", hwb, {hwb}},
+        {"lab({labL}% {labA} {labB}) {hwbB}", hwb, {hwb, lab}}, // HWB comes first whatever the position
+        {"oklch({oklchL}% {oklchC} {oklchH})", oklch, {oklch}},
+        {"color(display-p3 {p3R} {p3G} {p3B})", p3, {p3}},
+        {"{lchL {hsbH}", none, {}}, // not a placeholder yet
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.patternString);
+        EXPECT_EQ(rowModelOf(c.patternString), c.row);
+        std::vector<ColorPattern> list = withUserPatterns({"a"});
+        PatternListModel model(list, 4);
+        PatternTexts texts = named("b");
+        texts.patternString = c.patternString;
+        ASSERT_EQ(model.add(7, texts), AddOutcome::added);
+        EXPECT_TRUE(model.update(5, texts));
+        for (const ColorPattern& made : {list[4], list[5]}) {
+            for (std::size_t m = classicModels; m < modelCount; ++m) {
+                const bool defaulted =
+                    std::find(c.defaulted.begin(), c.defaulted.end(), m) != c.defaulted.end();
+                const std::array<std::string, 3> expected =
+                    defaulted ? defaultsOf(m) : std::array<std::string, 3>{};
+                EXPECT_EQ(specsOf(made, m), expected) << m;
+            }
+            EXPECT_EQ(textsOfPattern(made).rowModel, c.row);
+        }
+    }
+    EXPECT_EQ(rowLabel(p3), "Display P3");
+    EXPECT_EQ(rowLabel(none), "");
 }
 
 TEST(PatternList, SlotsFindTheirPatternsByNameAfterEditing) {

@@ -1,12 +1,16 @@
 // Copying the captured square: the clipboard gets exactly the capture as a packed top-down DIB,
-// and a clipboard another program holds neither hangs the window nor is left locked.
+// and a clipboard another program holds neither hangs the window nor is left locked. Pasting a
+// colour text from it outside the slot edits.
+#include "WindowProbes.h"
 #include "picker/ColorPickerDialog.h"
 #include "resource.h"
+#include "win/Text.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstring>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -25,12 +29,12 @@ std::vector<unsigned char> clipboardDib() {
     return bytes;
 }
 
-void putText(const wchar_t* text) {
+void putText(const std::wstring& text) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
-    const std::size_t size = (wcslen(text) + 1) * sizeof(wchar_t);
+    const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(GlobalLock(block), text, size);
+    std::memcpy(GlobalLock(block), text.c_str(), size);
     GlobalUnlock(block);
     SetClipboardData(CF_UNICODETEXT, block);
     CloseClipboard();
@@ -75,7 +79,7 @@ TEST_F(PickerClipboard, HoldsTheCaptureAsATopDown32BitDib) {
 }
 
 TEST_F(PickerClipboard, ABusyClipboardIsLeftAsItWasAndUsableAfterwards) {
-    putText(L"before");
+    putText(L"FF0000");
     std::atomic<int> stage{0};
     std::thread holder([&] {
         if (!OpenClipboard(nullptr)) return;
@@ -87,13 +91,54 @@ TEST_F(PickerClipboard, ABusyClipboardIsLeftAsItWasAndUsableAfterwards) {
     const ULONGLONG start = GetTickCount64();
     const bool copied = picker.copyImageToClipboard();
     RecordProperty("busyCopyMs", static_cast<int>(GetTickCount64() - start));
+    const ULONGLONG pasteStart = GetTickCount64();
+    const bool pasted = picker.pasteColor(); // not waited for
+    RecordProperty("busyPasteMs", static_cast<int>(GetTickCount64() - pasteStart));
     stage = 2;
     holder.join();
     EXPECT_FALSE(copied);
+    EXPECT_FALSE(pasted);
     EXPECT_EQ(picker.state.flashStep, 0);
-    EXPECT_EQ(clipboardText(), L"before");
+    EXPECT_EQ(rgbToColorref(picker.state.currentColor), 0u);
+    EXPECT_EQ(clipboardText(), L"FF0000");
+    EXPECT_TRUE(picker.pasteColor());
+    EXPECT_EQ(rgbToColorref(picker.state.currentColor), RGB(255, 0, 0));
     EXPECT_TRUE(picker.copyImageToClipboard());
     EXPECT_EQ(clipboardDib().size() >= 4396u, true);
+}
+
+// The colour starts black, with colour 2 in focus; a colour read (which reader wins is the pure
+// rule's) becomes colour 1 in both slots.
+TEST_F(PickerClipboard, APastedColourTextBecomesColour1AndAnythingElseChangesNothing) {
+    const std::wstring huge = L"FF8000" + std::wstring(2'000'000, L' ');
+    const struct {
+        std::wstring text; // empty: the clipboard holds the capture's bitmap only
+        bool taken;
+        COLORREF color;
+        const wchar_t* slot1;
+    } cases[] = {
+        {L"oklch(62.8% 0.2577 29.23)\r\n", true, RGB(255, 0, 0), L"FF0000"},
+        {L"", false, 0, L"000000"},
+        {huge, false, 0, L"000000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(win::narrow(c.text.substr(0, 30)));
+        picker.state.currentColor = {};
+        picker.state.focusOnColor1 = 0;
+        picker.state.focusOnColor2 = 1;
+        picker.refreshColorTexts();
+        if (c.text.empty())
+            ASSERT_TRUE(picker.copyImageToClipboard());
+        else
+            putText(c.text);
+        picker.state.flashStep = 0;
+        EXPECT_EQ(picker.pasteColor(), c.taken);
+        EXPECT_EQ(rgbToColorref(picker.state.currentColor), c.color);
+        EXPECT_EQ(picker.state.focusOnColor1, c.taken ? 1 : 0);
+        EXPECT_EQ(picker.state.flashStep, c.taken ? 1 : 0);
+        const auto slot = [&](int id) { return test::windowTextOf(GetDlgItem(picker.hwnd(), id)); };
+        EXPECT_EQ(slot(IDC_EDIT1), c.slot1); // slot 1 shows colour 1 again
+    }
 }
 
 } // namespace

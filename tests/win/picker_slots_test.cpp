@@ -4,6 +4,7 @@
 #include "WindowProbes.h"
 #include "picker/ColorPickerDialog.h"
 #include "resource.h"
+#include "win/Text.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -75,6 +76,35 @@ TEST_F(PickerSlots, EditTextColourFollowsTheSlotsPatternAcrossAListReplacement) 
     picker.state.pattern2 = 0;
     picker.setSlotCaption(2);
     EXPECT_EQ(textColourOf(picker.hwnd(), edit), XEdit::unparsedText); // "HSB(...)" is not RRGGBB
+}
+
+// Slot 1 on "RRGGBB", slot 2 on HSB: what typing a text does to the colour, the text's colour, the
+// other slot and, on leaving, the typed text itself.
+TEST_F(PickerSlots, CssTextTheSlotsPatternCantReadIsTakenAndRewrittenOnLeaving) {
+    HWND edit1 = item(IDC_EDIT1), edit2 = item(IDC_EDIT2);
+    const struct {
+        const wchar_t* typed;
+        COLORREF color, textColour;
+        const wchar_t* slot2;
+        const wchar_t* slot1AfterLeaving;
+    } cases[] = {
+        {L"rgb(255 0 0)", RGB(255, 0, 0), XEdit::parsedText, L"HSB(0, 100, 100)", L"FF0000"},
+        {L"hwb(120 0% 50%)", RGB(0, 128, 0), XEdit::parsedText, L"HSB(120, 100, 50)", L"008000"},
+        {L"00ff00", RGB(0, 255, 0), XEdit::parsedText, L"HSB(120, 100, 100)", L"00ff00"}, // its own: kept
+        {L"oklch(62.8%", RGB(0, 255, 0), XEdit::unparsedText, L"HSB(120, 100, 100)", L"oklch(62.8%"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(win::narrow(c.typed));
+        SetFocus(edit1);
+        SetWindowTextW(edit1, c.typed); // the edit notifies the change as typing does
+        EXPECT_EQ(rgbToColorref(picker.state.currentColor), c.color);
+        EXPECT_EQ(textColourOf(picker.hwnd(), edit1), c.textColour);
+        ASSERT_TRUE(test::pumpUntil([&] { return !picker.colorTextsStale(); }));
+        EXPECT_EQ(test::windowTextOf(edit2), c.slot2);
+        EXPECT_EQ(test::windowTextOf(edit1), c.typed); // left as typed while it is typed into
+        SetFocus(edit2);
+        EXPECT_EQ(test::windowTextOf(edit1), c.slot1AfterLeaving);
+    }
 }
 
 TEST_F(PickerSlots, FocusInASlotEditMakesTheViewAndPalettePassive) {

@@ -2,14 +2,19 @@
 // through its controls, and what OK and Cancel write back.
 #include "DialogTemplate.h"
 #include "dialogs/PropertyDialog.h"
+#include "pattern/ColorModels.h"
 #include "resource.h"
+#include "win/Dpi.h"
+#include "win/Handles.h"
 #include "win/Text.h"
 #include "win/Window.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -39,9 +44,9 @@ constexpr DWORD label = SS_LEFT;
 const ControlSpec settingsControls[] = {
     {IDC_SET_PATTERN_LIST, L"ListBox", "",
      LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, false, 176, 0, 48, 40},
-    {IDC_SET_UP, L"Button", "Up", BS_PUSHBUTTON | WS_TABSTOP, false, 165, 249, 55, 14},
-    {IDC_SET_DOWN, L"Button", "Dn", BS_PUSHBUTTON | WS_TABSTOP, false, 223, 249, 55, 14},
-    {IDC_SET_EDIT_GROUP, L"Button", "Редактирование шаблона", BS_GROUPBOX, true, 6, 132, 270, 107},
+    {IDC_SET_UP, L"Button", "Up", BS_PUSHBUTTON | WS_TABSTOP, false, 165, 267, 55, 14},
+    {IDC_SET_DOWN, L"Button", "Dn", BS_PUSHBUTTON | WS_TABSTOP, false, 223, 267, 55, 14},
+    {IDC_SET_EDIT_GROUP, L"Button", "Редактирование шаблона", BS_GROUPBOX, true, 6, 132, 270, 125},
     {IDC_SET_NAME_LABEL, L"Static", "Имя:", label, false, 10, 142, 25, 8},
     {IDC_SET_NAME, L"Edit", "", editStyle, false, 9, 150, 77, 14},
     {IDC_SET_PATTERN_LABEL, L"Static", "Шаблон:", label, false, 93, 142, 37, 8},
@@ -66,8 +71,12 @@ const ControlSpec settingsControls[] = {
     {IDC_SET_HSL_S, L"Edit", "", editStyle, false, 118, 205, 62, 12},
     {IDC_SET_HSL_L_LABEL, L"Static", "hslL:", label, false, 192, 208, 19, 8},
     {IDC_SET_HSL_L, L"Edit", "", editStyle, false, 210, 205, 62, 12},
-    {IDC_SET_DELETE, L"Button", "Удалить", BS_PUSHBUTTON | WS_DISABLED | WS_TABSTOP, false, 9, 223, 55, 13},
-    {IDC_SET_ADD, L"Button", "Добавить", BS_PUSHBUTTON | WS_DISABLED | WS_TABSTOP, false, 69, 223, 58, 13},
+    {IDC_SET_MODEL_LABEL, L"Static", "", label, false, 9, 226, 45, 8},
+    {IDC_SET_MODEL_1, L"Edit", "", editStyle, false, 56, 223, 70, 12},
+    {IDC_SET_MODEL_2, L"Edit", "", editStyle, false, 129, 223, 70, 12},
+    {IDC_SET_MODEL_3, L"Edit", "", editStyle, false, 202, 223, 70, 12},
+    {IDC_SET_DELETE, L"Button", "Удалить", BS_PUSHBUTTON | WS_DISABLED | WS_TABSTOP, false, 9, 241, 55, 13},
+    {IDC_SET_ADD, L"Button", "Добавить", BS_PUSHBUTTON | WS_DISABLED | WS_TABSTOP, false, 69, 241, 58, 13},
     {IDC_SET_ZOOM_GROUP, L"Button", "Увеличение", BS_GROUPBOX, false, 144, 23, 160, 75},
     {IDC_SET_ZOOM_X15, L"Button", "x15 — 5x5 пикселей", firstRadio, true, 127, 38, 90, 10},
     {IDC_SET_ZOOM_X11, L"Button", "x11 — 7x7 пикселей", radio, true, 127, 49, 90, 10},
@@ -90,9 +99,9 @@ const ControlSpec settingsControls[] = {
     {IDC_SET_PALETTE_LABEL, L"Static", "Размер палитры:", label | WS_GROUP, false, 8, 105, 135, 8},
     {IDC_SET_PALETTE_SIZE, L"ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, false, 8, 115, 85,
      70},
-    {IDOK, L"Button", "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, false, 165, 249, 55, 14},
-    {IDCANCEL, L"Button", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, false, 223, 249, 55, 14},
-    {IDC_SET_TAB, L"SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP, false, 2, 2, 279, 243},
+    {IDOK, L"Button", "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, false, 165, 267, 55, 14},
+    {IDCANCEL, L"Button", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, false, 223, 267, 55, 14},
+    {IDC_SET_TAB, L"SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP, false, 2, 2, 279, 261},
 };
 
 TEST(SettingsDialogResource, TemplateListsEveryControl) {
@@ -102,7 +111,7 @@ TEST(SettingsDialogResource, TemplateListsEveryControl) {
                                            WS_CAPTION | WS_SYSMENU));
     EXPECT_EQ(t->exStyle, static_cast<DWORD>(WS_EX_TOPMOST));
     EXPECT_EQ(t->cx, 282);
-    EXPECT_EQ(t->cy, 265);
+    EXPECT_EQ(t->cy, 283);
     EXPECT_EQ(win::narrow(t->caption), "Настройки — HUEX");
     EXPECT_EQ(win::narrow(t->fontName), "MS Shell Dlg");
     EXPECT_EQ(t->pointSize, 8);
@@ -421,6 +430,100 @@ TEST_F(SettingsDialog, TypingIntoAUserPatternUpdatesItAndItsListItem) {
     select(0); // typing into a read-only built-in's edits changes nothing
     type(IDC_SET_NAME, "mine");
     EXPECT_EQ(patterns[0].name, "RRGGBB");
+}
+
+// Which model and which defaults is the list model's rule; here the row shows and edits them.
+TEST_F(SettingsDialog, FourthRowShowsTheModelsFormatsAndEditsThem) {
+    open();
+    const auto row = [&] {
+        return std::vector<std::string>{text(IDC_SET_MODEL_LABEL), text(IDC_SET_MODEL_1),
+                                        text(IDC_SET_MODEL_2), text(IDC_SET_MODEL_3)};
+    };
+    const auto rowReadOnly = [&] { return readOnly(IDC_SET_MODEL_1) && readOnly(IDC_SET_MODEL_3); };
+    select(5); // the user's pattern, on RGB only
+    EXPECT_EQ(row(), (std::vector<std::string>{"", "", "", ""}));
+    EXPECT_TRUE(rowReadOnly());
+    type(IDC_SET_PATTERN, "oklch({oklchL}% {oklchC} {oklchH})");
+    EXPECT_EQ(row(), (std::vector<std::string>{"OKLCh", "{f|0:100|*.2}", "{f|0:0.4|*.4}", "{f|0:360|*.2}"}));
+    EXPECT_FALSE(rowReadOnly());
+    type(IDC_SET_MODEL_2, "{f|0:0.4|*.3}");
+    EXPECT_EQ(patterns[4].formats[static_cast<std::size_t>(Component::oklchC)].specText, "{f|0:0.4|*.3}");
+    select(0); // built in: read-only
+    EXPECT_EQ(row()[0], "");
+    EXPECT_TRUE(rowReadOnly());
+
+    select(7); // a new pattern: the row names the model as the string is typed; Add fills it
+    type(IDC_SET_NAME, "p3");
+    type(IDC_SET_PATTERN, "color(display-p3 {p3R} {p3G} {p3B})");
+    EXPECT_EQ(row(), (std::vector<std::string>{"Display P3", "", "", ""}));
+    EXPECT_FALSE(rowReadOnly());
+    command(IDC_SET_ADD);
+    ASSERT_EQ(patterns.size(), 6u);
+    EXPECT_EQ(patterns[5].formats[static_cast<std::size_t>(Component::p3G)].specText, "{f|0:1|*.4}");
+}
+
+// The pattern page as the dialog manager lays the template out for the dialog font at each DPI:
+// the fourth row and the buttons below it overlap no other control, everything lies in the
+// editing group, and the row's label holds every model name.
+TEST_F(SettingsDialog, PatternPageRowsStayApartAtEachDpi) {
+    open();
+    const auto t = test::loadDialogTemplate(IDD_SETTINGS);
+    ASSERT_TRUE(t);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog->hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
+    // Placed at run time, or around everything: the list, its arrows and the group.
+    const std::vector<int> placedLater{IDC_SET_PATTERN_LIST, IDC_SET_UP, IDC_SET_DOWN, IDC_SET_EDIT_GROUP};
+    std::vector<int> rows;
+    std::copy_if(PropertyDialog::pageControls(0).begin(), PropertyDialog::pageControls(0).end(),
+                 std::back_inserter(rows), [&](int id) {
+                     return std::find(placedLater.begin(), placedLater.end(), id) == placedLater.end();
+                 });
+    for (int dpi : {96, 120, 144, 192}) {
+        SCOPED_TRACE("dpi " + std::to_string(dpi));
+        font.lfHeight = -MulDiv(t->pointSize, dpi, 72);
+        const win::UniqueFont scaled(CreateFontIndirectW(&font));
+        win::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+        const win::SelectGuard selected(dc.get(), scaled.get());
+        // Dialog base units as the dialog manager takes them from its font.
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc.get(), &metrics);
+        SIZE alphabet{};
+        GetTextExtentPoint32W(dc.get(), L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
+                              &alphabet);
+        const int baseX = (alphabet.cx / 26 + 1) / 2, baseY = metrics.tmHeight;
+        const auto place = [&](int id) { // position and size each scaled, as the dialog manager does
+            const auto i = std::find_if(t->items.begin(), t->items.end(), [id](const test::DialogItem& d) {
+                return d.id == static_cast<DWORD>(id);
+            });
+            const RECT at{MulDiv(i->x, baseX, 4), MulDiv(i->y, baseY, 8)};
+            return RECT{at.left, at.top, at.left + MulDiv(i->cx, baseX, 4), at.top + MulDiv(i->cy, baseY, 8)};
+        };
+        if (dpi == win::screenDpi()) { // the arithmetic is the dialog manager's
+            for (int id : {IDC_SET_MODEL_LABEL, IDC_SET_MODEL_3, IDC_SET_ADD}) {
+                const RECT shown = placeIn(dialog->hwnd(), item(id)), mapped = place(id);
+                EXPECT_TRUE(EqualRect(&shown, &mapped)) << id;
+            }
+        }
+        RECT common{};
+        for (std::size_t a = 0; a < rows.size(); ++a) {
+            for (int added : {IDC_SET_MODEL_LABEL, IDC_SET_MODEL_1, IDC_SET_MODEL_2, IDC_SET_MODEL_3,
+                              IDC_SET_DELETE, IDC_SET_ADD}) {
+                const RECT ra = place(rows[a]), rb = place(added);
+                if (rows[a] != added)
+                    EXPECT_FALSE(IntersectRect(&common, &ra, &rb)) << rows[a] << " and " << added;
+            }
+            const RECT group = place(IDC_SET_EDIT_GROUP), r = place(rows[a]);
+            EXPECT_TRUE(IntersectRect(&common, &group, &r) && EqualRect(&common, &r)) << rows[a];
+        }
+        const RECT label = place(IDC_SET_MODEL_LABEL);
+        for (std::size_t m = classicModels; m < modelCount; ++m) {
+            const std::wstring name = win::widen(colorModels[m].name);
+            SIZE extent{};
+            GetTextExtentPoint32W(dc.get(), name.c_str(), static_cast<int>(name.size()), &extent);
+            EXPECT_LE(extent.cx, label.right - label.left) << win::narrow(name);
+            EXPECT_LE(extent.cy, label.bottom - label.top) << win::narrow(name);
+        }
+    }
 }
 
 TEST_F(SettingsDialog, OkWritesEveryValueAndFindsTheSlotsPatternsByName) {

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -222,6 +223,24 @@ int printClipboardText() {
     return 0;
 }
 
+// Puts the text (as the command line gives it, UTF-16) on the clipboard as CF_UNICODETEXT.
+int setClipboardText(const std::wstring& text) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!block) return 1;
+    std::memcpy(GlobalLock(block), text.c_str(), bytes);
+    GlobalUnlock(block);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(block);
+        return 1;
+    }
+    EmptyClipboard();
+    const bool set = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    if (!set) GlobalFree(block);
+    CloseClipboard();
+    return set ? 0 : 1;
+}
+
 int usage() {
     std::fputs("usage: huexctl COMMAND [ARGS]\n"
                "  find                      handle of the running copy's window\n"
@@ -244,6 +263,7 @@ int usage() {
                "  item-rect ID              window rectangle of the child control ID, screen pixels\n"
                "  clipboard-ppm             the clipboard's bitmap (CF_DIB) as plain PPM\n"
                "  clipboard-text            the clipboard's text (UTF-8)\n"
+               "  clipboard-set TEXT        put TEXT on the clipboard\n"
                "  resize WIDTH HEIGHT       SetWindowPos with a new size\n"
                "  menu-visible              whether a popup menu is open on the desktop\n"
                "  tooltips                  texts of the program's visible tooltips, one per line\n"
@@ -263,6 +283,7 @@ int usage() {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return usage();
     const std::wstring command = argv[1];
+    if (command == L"clipboard-set" && argc == 3) return setClipboardText(argv[2]);
     if (command.rfind(L"cycle-", 0) == 0) {
         HWND picker = markedWindow();
         if (!picker) return notFound;
