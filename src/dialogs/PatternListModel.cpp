@@ -43,7 +43,7 @@ std::string_view rowLabel(std::size_t rowModel) {
 }
 
 PatternTexts textsOfPattern(const ColorPattern& pattern) {
-    PatternTexts texts{pattern.name, pattern.patternString, {}};
+    PatternTexts texts{pattern.name, pattern.patternString, {}, modelCount, {}};
     for (std::size_t i = 0; i < editOrder.size(); ++i)
         texts.formats[i] = pattern.formats[static_cast<std::size_t>(editOrder[i])].specText;
     texts.rowModel = rowModelOf(pattern.patternString);
@@ -58,8 +58,11 @@ PatternTexts newPatternTexts() {
     const std::string hex = "{X|0:255|2.*}";
     const std::string hue = "{d|0:360|*.*}";
     const std::string percent = "{d|0:100|*.*}";
-    return {
-        "Новый шаблон", "#{rgbR}{rgbG}{rgbB}", {hex, hex, hex, hue, percent, percent, hue, percent, percent}};
+    return {"Новый шаблон",
+            "#{rgbR}{rgbG}{rgbB}",
+            {hex, hex, hex, hue, percent, percent, hue, percent, percent},
+            modelCount,
+            {}};
 }
 
 PatternListModel::PatternListModel(std::vector<ColorPattern>& patterns, int builtInCount)

@@ -171,7 +171,9 @@ TEST(ColorModels, ReadingRules) {
         ASSERT_TRUE(p.valid);
         const RgbColor c = parseColorText(p, row.text);
         EXPECT_EQ(p.parseFailed, row.expected < 0);
-        if (row.expected >= 0) EXPECT_EQ(toHex(c), static_cast<ColorRef>(row.expected));
+        if (row.expected >= 0) {
+            EXPECT_EQ(toHex(c), static_cast<ColorRef>(row.expected));
+        }
     }
 }
 

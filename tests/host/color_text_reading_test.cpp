@@ -41,7 +41,9 @@ TEST(ColorTextReading, PastedTextGoesToTheFirstReaderThatTakesIt) {
         hex.parseFailed = true; // as the slots last showed them: left so
         const ColorReading reading = readPastedText(c.slot1Set ? &hex : nullptr, &decimal, c.text);
         EXPECT_EQ(reading.by, c.by);
-        if (reading) EXPECT_EQ(rgbToColorref(reading.color), c.color);
+        if (reading) {
+            EXPECT_EQ(rgbToColorref(reading.color), c.color);
+        }
         EXPECT_TRUE(hex.parseFailed);
         EXPECT_FALSE(decimal.parseFailed);
     }

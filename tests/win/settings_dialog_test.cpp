@@ -495,8 +495,8 @@ TEST_F(SettingsDialog, PatternPageRowsStayApartAtEachDpi) {
             const auto i = std::find_if(t->items.begin(), t->items.end(), [id](const test::DialogItem& d) {
                 return d.id == static_cast<DWORD>(id);
             });
-            const RECT at{MulDiv(i->x, baseX, 4), MulDiv(i->y, baseY, 8)};
-            return RECT{at.left, at.top, at.left + MulDiv(i->cx, baseX, 4), at.top + MulDiv(i->cy, baseY, 8)};
+            const LONG left = MulDiv(i->x, baseX, 4), top = MulDiv(i->y, baseY, 8);
+            return RECT{left, top, left + MulDiv(i->cx, baseX, 4), top + MulDiv(i->cy, baseY, 8)};
         };
         if (dpi == win::screenDpi()) { // the arithmetic is the dialog manager's
             for (int id : {IDC_SET_MODEL_LABEL, IDC_SET_MODEL_3, IDC_SET_ADD}) {
@@ -509,8 +509,9 @@ TEST_F(SettingsDialog, PatternPageRowsStayApartAtEachDpi) {
             for (int added : {IDC_SET_MODEL_LABEL, IDC_SET_MODEL_1, IDC_SET_MODEL_2, IDC_SET_MODEL_3,
                               IDC_SET_DELETE, IDC_SET_ADD}) {
                 const RECT ra = place(rows[a]), rb = place(added);
-                if (rows[a] != added)
+                if (rows[a] != added) {
                     EXPECT_FALSE(IntersectRect(&common, &ra, &rb)) << rows[a] << " and " << added;
+                }
             }
             const RECT group = place(IDC_SET_EDIT_GROUP), r = place(rows[a]);
             EXPECT_TRUE(IntersectRect(&common, &group, &r) && EqualRect(&common, &r)) << rows[a];
