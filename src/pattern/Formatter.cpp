@@ -53,10 +53,20 @@ constexpr std::uint32_t bitOf(std::size_t component) {
     return std::uint32_t{1} << component;
 }
 
-// The models whose names begin with each letter, so a brace is tried against a few at most.
+// The first eight characters of a text as one number, the first in the lowest byte.
+constexpr std::uint64_t firstEight(std::string_view text) {
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < 8 && i < text.size(); ++i)
+        word |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
+    return word;
+}
+
+// The models whose names begin with each letter, so a brace is tried against a few at most, and
+// each model's brace and name as one number, so that a candidate is one comparison.
 struct ModelsByLetter {
     static constexpr std::size_t most = 3, none = modelCount;
     std::array<std::array<std::size_t, most>, 128> models{};
+    std::array<std::uint64_t, modelCount> names{}, nameMasks{};
 
     constexpr ModelsByLetter() {
         for (auto& list : models) list.fill(none);
@@ -65,6 +75,10 @@ struct ModelsByLetter {
             std::size_t free = 0;
             while (list[free] != none) ++free; // no letter begins more names than `most`
             list[free] = m;
+            const std::string_view first = placeholders[m * 3];
+            static_assert(longestPlaceholder <= 8 + 2);
+            nameMasks[m] = ~std::uint64_t{0} >> (8 * (8 - (first.size() - 2)));
+            names[m] = firstEight(first) & nameMasks[m];
         }
     }
 };
@@ -76,16 +90,15 @@ std::optional<std::size_t> placeholderAt(std::string_view text, std::size_t pos)
     if (rest.size() < shortestPlaceholder || rest[0] != '{') return std::nullopt;
     const auto letter = static_cast<unsigned char>(rest[1]);
     if (letter >= modelsByLetter.models.size()) return std::nullopt;
+    const std::uint64_t word = firstEight(rest);
     for (const std::size_t m : modelsByLetter.models[letter]) {
         if (m == ModelsByLetter::none) break;
         const std::size_t base = m * 3;
-        const std::string_view first = placeholders[base];
-        const std::size_t length = first.size();
-        if (rest.size() < length || rest[length - 1] != '}') continue;
-        // The model's name, then its letter.
-        bool named = true;
-        for (std::size_t i = 2; named && i + 2 < length; ++i) named = rest[i] == first[i];
-        if (!named) continue;
+        const std::size_t length = placeholders[base].size();
+        // The brace and the model's name, then the component's letter and the closing brace.
+        if ((word & modelsByLetter.nameMasks[m]) != modelsByLetter.names[m] || rest.size() < length ||
+            rest[length - 1] != '}')
+            continue;
         for (std::size_t k = 0; k < 3; ++k) {
             if (placeholders[base + k][length - 2] == rest[length - 2]) return base + k;
         }
