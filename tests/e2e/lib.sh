@@ -276,6 +276,23 @@ fake_window() {
     wait_until 20 eval '[ -n "$(xdotool search --all --onlyvisible --pid $FAKE_PID --name "^HUEX\$" 2>/dev/null)" ]'
 }
 
+# write_ppm FILE SIDE PIXEL: a SIDE x SIDE plain PPM image whose pixel (x, y) is what the function
+# PIXEL, called as "PIXEL x y", leaves in REPLY as "r g b" (no subshell per pixel).
+write_ppm() {
+    local file=$1 side=$2 pixel=$3 x y line
+    {
+        printf 'P3\n%d %d\n255\n' "$side" "$side"
+        for ((y = 0; y < side; y++)); do
+            line=""
+            for ((x = 0; x < side; x++)); do
+                "$pixel" $x $y
+                line+="$REPLY "
+            done
+            echo "$line"
+        done
+    } >"$file"
+}
+
 # show_image FILE LEFT TOP: shows an image with ImageMagick's display, borderless, its top-left
 # pixel at screen (LEFT, TOP); returns once it is on the screen (its X window in $IMAGE_XID).
 show_image() {

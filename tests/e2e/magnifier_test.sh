@@ -32,21 +32,9 @@ write_settings() {
     } >"$ini"
 }
 
-# The target image as plain PPM: every pixel its own colour (red and green name the column and
+# The target image: every pixel its own colour (red and green name the column and
 # the row), none of them black, white or a frame colour.
-write_target_image() {
-    local x y line
-    {
-        printf 'P3\n%d %d\n255\n' $SQUARE_SIDE $SQUARE_SIDE
-        for ((y = 0; y < SQUARE_SIDE; y++)); do
-            line=""
-            for ((x = 0; x < SQUARE_SIDE; x++)); do
-                line+="$((8 + 7 * x)) $((8 + 7 * y)) $(((37 * x + 11 * y + 5) & 255)) "
-            done
-            echo "$line"
-        done
-    } >"$1"
-}
+target_pixel() { REPLY="$((8 + 7 * $1)) $((8 + 7 * $2)) $(((37 * $1 + 11 * $2 + 5) & 255))"; }
 
 # show_target PNG: the image with its top-left pixel on the capture square's top-left pixel.
 show_target() {
@@ -219,7 +207,7 @@ check "the window is moved clear of the capture square" move_window_away
 e2e_log "window at $(huex_window_rect), client at $(huex_client_rect)"
 
 target_ppm=$E2E_DIR/target.ppm
-write_target_image "$target_ppm"
+write_ppm "$target_ppm" $SQUARE_SIDE target_pixel
 timeout 30 convert "$target_ppm" "$E2E_DIR/target.png"
 check "the target image is on the screen" show_target "$E2E_DIR/target.png"
 expect_eq "the target image lies on the capture square" "$SQUARE_LEFT $SQUARE_TOP $SQUARE_SIDE $SQUARE_SIDE" \

@@ -29,18 +29,7 @@ write_settings() {
     } >"$HUEX_APP_DIR/huex.ini"
 }
 
-pixel_rgb() { echo "$((8 + 7 * $1)) $((8 + 7 * $2)) $(((37 * $1 + 11 * $2 + 5) & 255))"; }
-write_target_image() {
-    local x y line
-    {
-        printf 'P3\n%d %d\n255\n' $SQUARE_SIDE $SQUARE_SIDE
-        for ((y = 0; y < SQUARE_SIDE; y++)); do
-            line=""
-            for ((x = 0; x < SQUARE_SIDE; x++)); do line+="$(pixel_rgb $x $y) "; done
-            echo "$line"
-        done
-    } >"$1"
-}
+target_pixel() { REPLY="$((8 + 7 * $1)) $((8 + 7 * $2)) $(((37 * $1 + 11 * $2 + 5) & 255))"; }
 
 # Every block of the view round the picked target pixel (20, 20), one pixel in from each of its
 # corners (the marquee runs on the edges round the picked block): the colour of its screen pixel.
@@ -48,7 +37,8 @@ check_blocks() {
     local ppm=$1 bx by x y bad=0 expected
     for ((by = 0; by < VIEW_SIDE; by++)); do
         for ((bx = 0; bx < VIEW_SIDE; bx++)); do
-            expected=$(pixel_rgb $((20 - 4 + bx)) $((20 - 4 + by)))
+            target_pixel $((20 - 4 + bx)) $((20 - 4 + by))
+            expected=$REPLY
             for corner in "1 1" "$((BLOCK - 2)) 1" "1 $((BLOCK - 2))" "$((BLOCK - 2)) $((BLOCK - 2))"; do
                 read -r x y <<<"$corner"
                 x=$((VIEW_LEFT + bx * BLOCK + x))
@@ -64,7 +54,7 @@ check_blocks() {
 }
 
 write_settings
-write_target_image "$E2E_DIR/target.ppm"
+write_ppm "$E2E_DIR/target.ppm" $SQUARE_SIDE target_pixel
 check "the target image is on the screen" show_image "$E2E_DIR/target.ppm" $SQUARE_LEFT $SQUARE_TOP
 check "the picker starts" huex_start_and_wait
 read -r CLIENT_LEFT CLIENT_TOP CLIENT_WIDTH CLIENT_HEIGHT <<<"$(huex_client_rect)"
@@ -72,7 +62,8 @@ read -r CLIENT_LEFT CLIENT_TOP CLIENT_WIDTH CLIENT_HEIGHT <<<"$(huex_client_rect
 expect_eq "the stored width keeps the client area's apparent size" 446 "$CLIENT_WIDTH"
 e2e_log "pipette drag to target pixel (20, 20)"
 pipette_drag $PIPETTE_X $PIPETTE_Y $((SQUARE_LEFT + 20)) $((SQUARE_TOP + 20))
-read -r r g b <<<"$(pixel_rgb 20 20)"
+target_pixel 20 20
+read -r r g b <<<"$REPLY"
 expect_eq "slot 1 shows the picked physical pixel" "$(printf '%02X%02X%02X' "$r" "$g" "$b")" \
     "$(huexctl item-text $IDC_EDIT1)"
 expect_eq "the caption names it" "HUEX | X:$((SQUARE_LEFT + 20)), Y:$((SQUARE_TOP + 20))   (x8)" "$(huexctl caption)"

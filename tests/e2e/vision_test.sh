@@ -22,20 +22,8 @@ write_settings() {
     } >"$HUEX_APP_DIR/huex.ini"
 }
 
-# Plain PPM, every pixel its own saturated-ish colour, so that the dichromacies move each one.
-write_target_image() {
-    local x y line
-    {
-        printf 'P3\n%d %d\n255\n' $SIDE $SIDE
-        for ((y = 0; y < SIDE; y++)); do
-            line=""
-            for ((x = 0; x < SIDE; x++)); do
-                line+="$(((8 * x + 3) & 255)) $(((255 - 7 * y) & 255)) $(((29 * x + 47 * y) & 255)) "
-            done
-            echo "$line"
-        done
-    } >"$1"
-}
+# Every pixel its own saturated-ish colour, so that the dichromacies move each one.
+image_pixel() { REPLY="$(((8 * $1 + 3) & 255)) $(((255 - 7 * $2) & 255)) $(((29 * $1 + 47 * $2) & 255))"; }
 
 ppm_of() { timeout 30 convert "$1" -crop "$2" +repage -depth 8 -compress none ppm:"$3"; }
 
@@ -92,7 +80,7 @@ huex_start_and_wait 30 || {
     e2e_finish
 }
 target_ppm=$E2E_DIR/target.ppm
-write_target_image "$target_ppm"
+write_ppm "$target_ppm" $SIDE image_pixel
 timeout 30 convert "$target_ppm" "$E2E_DIR/target.png"
 check "the target image is on the screen" show_image "$E2E_DIR/target.png" $SQUARE_LEFT $SQUARE_TOP
 read -r client_x client_y client_w client_h <<<"$(huex_client_rect)"
