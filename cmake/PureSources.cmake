@@ -27,4 +27,5 @@ set(HUEX_PURE_SOURCES
   src/shell/OpenerRules.cpp
   src/dialogs/PatternListModel.cpp
   src/dialogs/SettingsChoices.cpp
+  src/dialogs/DialogTemplate.cpp
 )

@@ -1,5 +1,6 @@
 #include "dialogs/PropertyDialog.h"
 
+#include "dialogs/DialogTemplate.h"
 #include "dialogs/SettingsChoices.h"
 #include "resource.h"
 #include "win/Dpi.h"
@@ -8,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 
 namespace huex {
@@ -53,6 +55,40 @@ int valueOf(const int* p) {
 void write(int* p, int value) {
     if (p) *p = value;
 }
+
+std::wstring wide(const std::u16string& text) {
+    return {text.begin(), text.end()};
+}
+
+// The template, read once: the dialog is made from it without the controls of the magnifier and
+// colour pages, which are made from the same items when their page is first shown. Each control
+// costs the window system about as much to make as to paint, and most openings never leave the
+// pattern page.
+struct SettingsTemplate {
+    std::optional<DialogTemplateView> view;
+    std::vector<std::byte> firstPage; // empty when the resource could not be read
+};
+
+const SettingsTemplate& settingsTemplate() {
+    static const SettingsTemplate read = [] {
+        SettingsTemplate t;
+        HMODULE self = GetModuleHandleW(nullptr);
+        HRSRC found =
+            FindResourceW(self, MAKEINTRESOURCEW(IDD_SETTINGS), MAKEINTRESOURCEW(5) /* RT_DIALOG */);
+        const auto* data =
+            found ? static_cast<const std::byte*>(LockResource(LoadResource(self, found))) : nullptr;
+        if (!data) return t;
+        const std::span<const std::byte> bytes{data, SizeofResource(self, found)};
+        t.view = readDialogTemplate(bytes);
+        if (!t.view) return t;
+        std::vector<int> later = PropertyDialog::pageControls(1);
+        const std::vector<int>& colours = PropertyDialog::pageControls(2);
+        later.insert(later.end(), colours.begin(), colours.end());
+        t.firstPage = templateWithout(bytes, *t.view, later);
+        return t;
+    }();
+    return read;
+}
 } // namespace
 
 const std::vector<int>& PropertyDialog::pageControls(int page) {
@@ -78,7 +114,13 @@ const std::vector<int>& PropertyDialog::pageControls(int page) {
 }
 
 PropertyDialog::PropertyDialog(std::vector<ColorPattern>& patterns, int builtInCount)
-    : win::Dialog(IDD_SETTINGS), patternPage_(patterns, builtInCount) {}
+    : win::Dialog(IDD_SETTINGS), patternPage_(patterns, builtInCount) {
+    const SettingsTemplate& t = settingsTemplate();
+    if (!t.firstPage.empty())
+        setTemplateData(t.firstPage.data());
+    else
+        pageMade_.fill(true); // the whole template, as the resource gives it
+}
 
 PropertyDialog::~PropertyDialog() {
     // The window goes first, so that no message reaches members being torn down.
@@ -103,10 +145,14 @@ BOOL PropertyDialog::onInitDialog() {
 
     layOut();
     patternPage_.open(self, valueOf(color1Pattern), valueOf(color2Pattern));
+    for (int page = 1; page < 3; ++page) {
+        if (!pageMade_[static_cast<std::size_t>(page)]) continue;
+        layOutPage(page);
+        fillChoices(page);
+    }
     showPage(0);
     SetDlgItemTextW(self, IDC_SET_DELETE, L"Удалить");
     SetDlgItemTextW(self, IDC_SET_ADD, L"Добавить");
-    fillChoices();
     return TRUE;
 }
 
@@ -129,25 +175,6 @@ void PropertyDialog::layOut() {
     // The template scales with its font; the pixel distances here scale with the window's DPI.
     const Scale s = win::windowScale(self);
     const RECT edit = childRect(self, IDC_SET_EDIT_GROUP);
-    const RECT pipette = childRect(self, IDC_SET_PIPETTE_GROUP);
-
-    RECT zoom = childRect(self, IDC_SET_ZOOM_GROUP);
-    zoom.left = edit.left;
-    zoom.right = edit.left + (pipette.right - pipette.left);
-    placeChild(self, IDC_SET_ZOOM_GROUP, zoom);
-
-    RECT modes = childRect(self, IDC_SET_MODIFIER_GROUP);
-    modes.left = edit.left;
-    modes.right = edit.right;
-    placeChild(self, IDC_SET_MODIFIER_GROUP, modes);
-
-    for (std::size_t i = 0; i < zoomRadios.size(); ++i) {
-        const RECT r = childRect(self, zoomRadios[i]);
-        const int top = s(zoomRadioTop + zoomRadioStep * static_cast<int>(i));
-        placeChild(self, zoomRadios[i],
-                   {s(zoomRadioLeft), top, s(zoomRadioLeft) + (r.right - r.left), top + (r.bottom - r.top)});
-    }
-
     // The list fills the page above the editing group, leaving a column for the arrow buttons.
     RECT list{};
     GetClientRect(tab_.hwnd(), &list);
@@ -162,12 +189,71 @@ void PropertyDialog::layOut() {
                {list.right + s(1), list.top + s(25), list.right + s(18), list.top + s(46)});
 }
 
-void PropertyDialog::fillChoices() {
+void PropertyDialog::layOutPage(int page) {
     HWND self = hwnd();
-    markRadio(self, zoomRadios, valueOf(zoomLevel));
+    const Scale s = win::windowScale(self);
+    const RECT edit = childRect(self, IDC_SET_EDIT_GROUP);
+    if (page == 2) {
+        RECT modes = childRect(self, IDC_SET_MODIFIER_GROUP);
+        modes.left = edit.left;
+        modes.right = edit.right;
+        placeChild(self, IDC_SET_MODIFIER_GROUP, modes);
+        return;
+    }
+    const RECT pipette = childRect(self, IDC_SET_PIPETTE_GROUP);
+    RECT zoom = childRect(self, IDC_SET_ZOOM_GROUP);
+    zoom.left = edit.left;
+    zoom.right = edit.left + (pipette.right - pipette.left);
+    placeChild(self, IDC_SET_ZOOM_GROUP, zoom);
+    for (std::size_t i = 0; i < zoomRadios.size(); ++i) {
+        const RECT r = childRect(self, zoomRadios[i]);
+        const int top = s(zoomRadioTop + zoomRadioStep * static_cast<int>(i));
+        placeChild(self, zoomRadios[i],
+                   {s(zoomRadioLeft), top, s(zoomRadioLeft) + (r.right - r.left), top + (r.bottom - r.top)});
+    }
+}
+
+void PropertyDialog::makePage(int page) {
+    auto& made = pageMade_[static_cast<std::size_t>(page)];
+    if (made) return;
+    made = true;
+    HWND self = hwnd();
+    const std::vector<int>& ids = pageControls(page);
+    const auto font = static_cast<WPARAM>(SendMessageW(self, WM_GETFONT, 0, 0));
+    // As the dialog manager makes them, in the template's order, which is the tab order.
+    HWND after = HWND_TOP;
+    for (const TemplateItem& item : settingsTemplate().view->items) {
+        const int id = static_cast<int>(item.id);
+        if (HWND existing = GetDlgItem(self, id)) {
+            after = existing;
+            continue;
+        }
+        if (std::find(ids.begin(), ids.end(), id) == ids.end()) continue;
+        RECT r{item.x, item.y, item.x + item.cx, item.y + item.cy};
+        MapDialogRect(self, &r);
+        HWND control = CreateWindowExW(
+            item.exStyle | WS_EX_NOPARENTNOTIFY, wide(itemClassName(item.className)).c_str(),
+            wide(item.title.text).c_str(), item.style & ~WS_VISIBLE, r.left, r.top, r.right - r.left,
+            r.bottom - r.top, self, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+            GetModuleHandleW(nullptr), nullptr);
+        if (!control) continue;
+        SendMessageW(control, WM_SETFONT, font, FALSE);
+        SetWindowPos(control, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = control;
+    }
+    layOutPage(page);
+    fillChoices(page);
+}
+
+void PropertyDialog::fillChoices(int page) {
+    HWND self = hwnd();
+    if (page == 1) {
+        markRadio(self, zoomRadios, valueOf(zoomLevel));
+        markRadio(self, sampleRadios, sampleRadioOfSize(valueOf(sampleSize)));
+        if (valueOf(animation)) CheckDlgButton(self, IDC_SET_ANIMATION, BST_CHECKED);
+        return;
+    }
     markRadio(self, modifierRadios, valueOf(modifier));
-    markRadio(self, sampleRadios, sampleRadioOfSize(valueOf(sampleSize)));
-    if (valueOf(animation)) CheckDlgButton(self, IDC_SET_ANIMATION, BST_CHECKED);
     HWND combo = GetDlgItem(self, IDC_SET_PALETTE_SIZE);
     for (std::string_view text : kPaletteSizeTexts)
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::widen(text).c_str()));
@@ -176,8 +262,10 @@ void PropertyDialog::fillChoices() {
 }
 
 void PropertyDialog::showPage(int page) {
+    if (page < 0 || page >= 3) return;
+    makePage(page);
     for (int p = 0; p < 3; ++p) {
-        if (p == page) continue;
+        if (p == page || !pageMade_[static_cast<std::size_t>(p)]) continue;
         for (int id : pageControls(p)) ShowWindow(GetDlgItem(hwnd(), id), SW_HIDE);
     }
     for (int id : pageControls(page)) ShowWindow(GetDlgItem(hwnd(), id), SW_SHOW);
@@ -187,17 +275,24 @@ void PropertyDialog::onOk() {
     HWND self = hwnd();
     write(color1Pattern, patternPage_.slotPattern(1));
     write(color2Pattern, patternPage_.slotPattern(2));
-    write(zoomLevel, markedRadioIn(self, zoomRadios, valueOf(zoomLevel)));
-    write(sampleSize, sampleSizeOfRadio(markedRadioIn(self, sampleRadios, -1), valueOf(sampleSize)));
-    write(modifier, markedRadioIn(self, modifierRadios, valueOf(modifier)));
+    // A page never shown still holds the values it was given.
+    if (pageMade_[1]) {
+        write(zoomLevel, markedRadioIn(self, zoomRadios, valueOf(zoomLevel)));
+        write(sampleSize, sampleSizeOfRadio(markedRadioIn(self, sampleRadios, -1), valueOf(sampleSize)));
+    }
+    const bool animated =
+        pageMade_[1] ? IsDlgButtonChecked(self, IDC_SET_ANIMATION) == BST_CHECKED : valueOf(animation) != 0;
     const MarqueeValues marquee =
-        marqueeAfterChoice(IsDlgButtonChecked(self, IDC_SET_ANIMATION) == BST_CHECKED,
-                           {valueOf(animation), valueOf(period), valueOf(interval)});
+        marqueeAfterChoice(animated, {valueOf(animation), valueOf(period), valueOf(interval)});
     write(animation, marquee.animation);
     write(period, marquee.period);
     write(interval, marquee.interval);
-    const auto item = static_cast<int>(SendDlgItemMessageW(self, IDC_SET_PALETTE_SIZE, CB_GETCURSEL, 0, 0));
-    write(paletteCount, paletteCountOfItem(item, valueOf(paletteCount)));
+    if (pageMade_[2]) {
+        write(modifier, markedRadioIn(self, modifierRadios, valueOf(modifier)));
+        const auto item =
+            static_cast<int>(SendDlgItemMessageW(self, IDC_SET_PALETTE_SIZE, CB_GETCURSEL, 0, 0));
+        write(paletteCount, paletteCountOfItem(item, valueOf(paletteCount)));
+    }
     endDialog(IDOK);
 }
 

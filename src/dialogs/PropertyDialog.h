@@ -9,6 +9,7 @@
 #include "win/Dialog.h"
 #include "win/Handles.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -39,7 +40,8 @@ class PropertyDialog : public win::Dialog {
     TabBackground& tabBackground() { return tabBackground_; }
     PatternPage& patternPage() { return patternPage_; }
     [[nodiscard]] HWND tabWindow() const { return tab_.hwnd(); }
-    // Shows one page's controls and hides the others'.
+    // Shows one page's controls and hides the others'; a page's controls are made when it is
+    // first shown.
     void showPage(int page);
 
   protected:
@@ -60,7 +62,9 @@ class PropertyDialog : public win::Dialog {
     };
 
     void layOut();
-    void fillChoices();
+    void layOutPage(int page);
+    void makePage(int page);
+    void fillChoices(int page);
     void setUpArrowButtons();
     void onOk();
     bool onColorRequest(win::Message& m);
@@ -69,6 +73,7 @@ class PropertyDialog : public win::Dialog {
     win::UniqueFont arrowFont_;
     TabBackground tabBackground_;
     PatternPage patternPage_;
+    std::array<bool, 3> pageMade_{true, false, false};
 };
 
 } // namespace huex

@@ -32,6 +32,10 @@ Dialog::~Dialog() {
 }
 
 HWND Dialog::create(HWND owner) {
+    if (templateData_)
+        return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                          static_cast<LPCDLGTEMPLATEW>(templateData_), owner,
+                                          &Dialog::procedure, reinterpret_cast<LPARAM>(this));
     return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner,
                               &Dialog::procedure, reinterpret_cast<LPARAM>(this));
 }

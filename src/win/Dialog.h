@@ -28,6 +28,8 @@ class Dialog {
     virtual bool preTranslateMessage(MSG& /*msg*/) { return false; }
 
   protected:
+    // A template built in memory, used instead of the resource; it must outlive create().
+    void setTemplateData(const void* data) { templateData_ = data; }
     virtual BOOL onInitDialog() { return TRUE; }
     // One switch per class; true when taken.
     virtual bool onMessage(Message& /*m*/) { return false; }
@@ -38,6 +40,7 @@ class Dialog {
     INT_PTR handle(UINT id, WPARAM wParam, LPARAM lParam);
     void enableOwner();
     int templateId_;
+    const void* templateData_ = nullptr;
     HWND hwnd_ = nullptr;
     INT_PTR endCode_ = 0;
     HWND disabledOwner_ = nullptr; // the owner a modal run disabled, until it is enabled again

@@ -76,10 +76,13 @@ import -window root "$shots/dialog-open.png" || true
 expect_eq "the list: built-in patterns, separator, add entry" \
     "$(printf '%s\n' RRGGBB 'HSB(360, 100, 100)' 'HSL(360, 100, 100)' 'CMY(255, 255, 255)' "$SEPARATOR" 'Добавить...')" \
     "$(list_items)"
-expect_eq "the palette size shows 7" 7 "$(huexctl popup-item-text 1071)"
+click_tab 1
 check "x8 is marked" is_checked 1046
 check "single point sampling is marked" is_checked 1100
+click_tab 2
+expect_eq "the palette size shows 7" 7 "$(huexctl popup-item-text 1071)"
 check "the web modifier is marked" is_checked 1028
+click_tab 0
 
 e2e_log "selections"
 select_with_keys Home

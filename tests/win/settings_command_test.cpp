@@ -8,6 +8,7 @@
 #include "win/Text.h"
 #include "win/Window.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -38,6 +39,14 @@ void click(HWND dialog, int id, int code = BN_CLICKED) {
 void selectItem(HWND dialog, int item) {
     SendDlgItemMessageW(dialog, IDC_SET_PATTERN_LIST, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
     click(dialog, IDC_SET_PATTERN_LIST, LBN_SELCHANGE);
+}
+
+// As a click on a tab does: a page's controls are made when it is first shown.
+void showTab(HWND dialog, int page) {
+    HWND tab = GetDlgItem(dialog, IDC_SET_TAB);
+    SendMessageW(tab, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+    NMHDR header{tab, static_cast<UINT_PTR>(IDC_SET_TAB), static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(dialog, WM_NOTIFY, IDC_SET_TAB, reinterpret_cast<LPARAM>(&header));
 }
 
 void setText(HWND dialog, int id, const char* text) {
@@ -106,9 +115,11 @@ void changeEverything(HWND dialog) {
     setText(dialog, IDC_SET_PATTERN, "rgb({rgbR}, {rgbG}, {rgbB})");
     for (int id : {IDC_SET_RGB_R, IDC_SET_RGB_G, IDC_SET_RGB_B}) setText(dialog, id, "{d|0:255|*.*}");
     click(dialog, IDC_SET_ADD);
+    showTab(dialog, 1);
     CheckRadioButton(dialog, IDC_SET_ZOOM_X15, IDC_SET_ZOOM_X3, IDC_SET_ZOOM_X3);
     CheckRadioButton(dialog, IDC_SET_SAMPLE_1X1, IDC_SET_SAMPLE_5X5, IDC_SET_SAMPLE_5X5);
     CheckDlgButton(dialog, IDC_SET_ANIMATION, BST_CHECKED);
+    showTab(dialog, 2);
     CheckRadioButton(dialog, IDC_SET_MOD_WEB, IDC_SET_MOD_COMPLEMENT, IDC_SET_MOD_GRAY);
     SendDlgItemMessageW(dialog, IDC_SET_PALETTE_SIZE, CB_SETCURSEL, 5, 0);
 }

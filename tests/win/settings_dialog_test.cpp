@@ -251,6 +251,11 @@ TEST_F(SettingsDialog, OpensOnThePatternPageWithItsChoicesMarked) {
     EXPECT_FALSE(enabled(IDC_SET_ADD));
     for (int edit : PatternPage::editIds) EXPECT_TRUE(readOnly(edit)) << edit;
 
+    // The other pages' controls are made when their page is first shown, marked as given.
+    for (int page : {1, 2}) {
+        for (int id : PropertyDialog::pageControls(page)) EXPECT_EQ(item(id), nullptr) << id;
+        switchTab(page);
+    }
     EXPECT_EQ(IsDlgButtonChecked(dialog->hwnd(), IDC_SET_ZOOM_X8), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(dialog->hwnd(), IDC_SET_MOD_INVERSION), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(dialog->hwnd(), IDC_SET_SAMPLE_3X3), BST_CHECKED);
@@ -272,13 +277,28 @@ TEST_F(SettingsDialog, OpensOnThePatternPageWithItsChoicesMarked) {
 
 TEST_F(SettingsDialog, EachTabShowsItsOwnControlsOnly) {
     open();
-    for (int page : {1, 2, 0, 2}) {
+    for (int page : {2, 1, 0, 2}) {
         switchTab(page);
         for (int p = 0; p < 3; ++p) {
             for (int id : PropertyDialog::pageControls(p))
                 EXPECT_EQ(shown(id), p == page) << "page " << page << " control " << id;
         }
         for (int id : {IDOK, IDCANCEL, IDC_SET_TAB}) EXPECT_TRUE(shown(id));
+    }
+    // Controls made later take their place in the template's order, which is the tab order, with
+    // the template's class and text.
+    const auto t = test::loadDialogTemplate(IDD_SETTINGS);
+    ASSERT_TRUE(t);
+    HWND child = GetWindow(dialog->hwnd(), GW_CHILD);
+    for (const test::DialogItem& want : t->items) {
+        ASSERT_NE(child, nullptr) << "no window for control " << want.id;
+        EXPECT_EQ(GetDlgCtrlID(child), static_cast<int>(want.id));
+        std::array<wchar_t, 64> className{};
+        GetClassNameW(child, className.data(), static_cast<int>(className.size()));
+        EXPECT_EQ(CompareStringOrdinal(className.data(), -1, want.className.c_str(), -1, TRUE), CSTR_EQUAL)
+            << want.id;
+        EXPECT_EQ(GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT, want.exStyle & WS_EX_TRANSPARENT);
+        child = GetWindow(child, GW_HWNDNEXT);
     }
 }
 
@@ -310,6 +330,8 @@ TEST_F(SettingsDialog, ListAndArrowsFillThePageAboveTheEditingGroup) {
     EXPECT_EQ(down.top, list.top + 25);
     EXPECT_EQ(down.bottom, list.top + 46);
 
+    switchTab(1);
+    switchTab(2);
     const RECT zoom = placeIn(self, item(IDC_SET_ZOOM_GROUP)),
                pipette = placeIn(self, item(IDC_SET_PIPETTE_GROUP));
     EXPECT_EQ(zoom.left, group.left);
@@ -565,14 +587,28 @@ TEST_F(SettingsDialog, OkWithoutChangesKeepsEverythingAndADeletedSlotPatternFall
     values.interval = 900;
     values.palette = 12; // not offered: the list shows nothing and OK keeps it
     open();
+    switchTab(2);
     EXPECT_EQ(SendMessageW(item(IDC_SET_PALETTE_SIZE), CB_GETCURSEL, 0, 0), CB_ERR);
+    switchTab(0);
     select(5);
     command(IDC_SET_DELETE);
+    switchTab(1);
     CheckDlgButton(dialog->hwnd(), IDC_SET_ANIMATION, BST_UNCHECKED);
     command(IDOK);
     // Slot 1's pattern was deleted; the animation stops; the palette count stays.
     const CallerValues expected{.color1 = 0, .interval = 900, .period = 1, .animation = 0, .palette = 12};
     EXPECT_EQ(values, expected);
+}
+
+TEST_F(SettingsDialog, OkKeepsTheValuesOfPagesNeverShown) {
+    values.animation = 1;
+    values.period = 3;
+    values.interval = 120;
+    values.palette = 12;
+    const CallerValues before = values;
+    open();
+    command(IDOK);
+    EXPECT_EQ(values, before);
 }
 
 TEST_F(SettingsDialog, CancelWritesNothing) {
