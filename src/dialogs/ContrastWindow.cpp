@@ -6,6 +6,7 @@
 #include "win/Monitors.h"
 #include "win/Text.h"
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -32,7 +33,9 @@ struct Control {
     FontKind font = FontKind::ui;
 };
 
-constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+// Every static, labels included, is drawn here with the window's fonts: a static control sent
+// WM_SETFONT keeps a block for it that Wine's never frees, one per control at every opening.
+constexpr DWORD kLabel = SS_OWNERDRAW;
 constexpr DWORD kDrawn = SS_OWNERDRAW;
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 constexpr int kVerdictTop = 112, kVerdictStep = 18;
@@ -214,7 +217,8 @@ void ContrastWindow::layOut() {
         const win::UniqueFont& font = c.font == FontKind::ratio    ? ratioFont_
                                       : c.font == FontKind::symbol ? symbolFont_
                                                                    : uiFont_;
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        if (std::wstring_view(c.className) != L"Static") // the statics are drawn here, see kLabel
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         MoveWindow(control, scale(c.place.left), scale(c.place.top), scale(c.place.right - c.place.left),
                    scale(c.place.bottom - c.place.top), TRUE);
     }
@@ -247,8 +251,21 @@ void ContrastWindow::drawItem(const DRAWITEMSTRUCT& drawn) {
         drawPreview(drawn);
         break;
     default:
+        drawLabel(drawn);
         break;
     }
+}
+
+// A label as a left-aligned static control draws it; only the ratio has a font of its own.
+void ContrastWindow::drawLabel(const DRAWITEMSTRUCT& drawn) {
+    HDC dc = drawn.hDC;
+    RECT r = drawn.rcItem;
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    const win::SelectGuard font(dc, (drawn.CtlID == IDC_CONTRAST_RATIO ? ratioFont_ : uiFont_).get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    const std::wstring text = win::windowText(drawn.hwndItem);
+    DrawTextW(dc, text.c_str(), -1, &r, DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
 }
 
 // The label, then the colour in a framed swatch; the well that follows the picker has a wider frame.

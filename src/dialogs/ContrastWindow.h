@@ -42,6 +42,7 @@ class ContrastWindow : public win::Window {
     void drawItem(const DRAWITEMSTRUCT& item);
     void drawWell(const DRAWITEMSTRUCT& item, const ByteColor& color, bool following);
     void drawPreview(const DRAWITEMSTRUCT& item);
+    void drawLabel(const DRAWITEMSTRUCT& item);
     void onCommand(int id);
     void rememberPlace();
     [[nodiscard]] HWND item(int id) const { return GetDlgItem(hwnd(), id); }

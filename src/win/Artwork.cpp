@@ -26,17 +26,37 @@ UniqueBitmap loadBitmap(int id) {
         static_cast<HBITMAP>(LoadImageW(module(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
 }
 
+BYTE* resourceBits(HRSRC found) {
+    HGLOBAL data = found ? LoadResource(module(), found) : nullptr;
+    return data ? static_cast<BYTE*>(LockResource(data)) : nullptr;
+}
+
+// The image of group `id` that LoadImage would take for `side`, made from the resource's bytes.
+// An icon from LoadImage keeps a copy of the module's name that Wine does not free when the icon
+// is destroyed; with new icons and cursors at every DPI change, that grew without end.
+HICON createFromGroup(int id, bool icon, int side) {
+    BYTE* directory =
+        resourceBits(FindResourceW(module(), MAKEINTRESOURCEW(id), icon ? RT_GROUP_ICON : RT_GROUP_CURSOR));
+    if (!directory) return nullptr;
+    const int imageId = LookupIconIdFromDirectoryEx(directory, icon, side, side, LR_DEFAULTCOLOR);
+    HRSRC image =
+        imageId ? FindResourceW(module(), MAKEINTRESOURCEW(imageId), icon ? RT_ICON : RT_CURSOR) : nullptr;
+    BYTE* bits = resourceBits(image);
+    if (!bits) return nullptr;
+    constexpr DWORD formatVersion = 0x00030000;
+    return CreateIconFromResourceEx(bits, SizeofResource(module(), image), icon, formatVersion, side, side,
+                                    LR_DEFAULTCOLOR);
+}
+
 } // namespace
 
 UniqueIcon loadIcon(int id, int side) {
-    return UniqueIcon(
-        static_cast<HICON>(LoadImageW(module(), MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, 0)));
+    return UniqueIcon(createFromGroup(id, true, side));
 }
 
 UniqueCursor loadCursor(int id, int dpi) {
     const int side = drawnSideFor(systemMetric(SM_CXCURSOR, dpi), cursorSides);
-    return UniqueCursor(
-        static_cast<HCURSOR>(LoadImageW(module(), MAKEINTRESOURCEW(id), IMAGE_CURSOR, side, side, 0)));
+    return UniqueCursor(static_cast<HCURSOR>(createFromGroup(id, false, side)));
 }
 
 UniqueBitmap loadNamedColourBitmap(int index, int dpi) {

@@ -554,8 +554,7 @@ const IconSpec iconSpecs[] = {
 
 // Empty when the icon does not load.
 IconImage loadIconImage(int id, int side) {
-    const win::UniqueIcon icon(
-        static_cast<HICON>(LoadImageW(module(), MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, 0)));
+    const win::UniqueIcon icon = win::loadIcon(id, side);
     if (!icon) return {};
     return IconImage(icon.get(), side);
 }
