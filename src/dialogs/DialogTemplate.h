@@ -15,7 +15,6 @@ namespace huex {
 struct TemplateName {
     std::u16string text;
     std::uint16_t ordinal = 0; // 0 when the name is text
-    friend bool operator==(const TemplateName&, const TemplateName&) = default;
 };
 
 struct TemplateItem {

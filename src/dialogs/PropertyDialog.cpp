@@ -3,6 +3,7 @@
 #include "dialogs/DialogTemplate.h"
 #include "dialogs/SettingsChoices.h"
 #include "resource.h"
+#include "win/Artwork.h"
 #include "win/Dpi.h"
 #include "win/Fonts.h"
 #include "win/Text.h"
@@ -72,13 +73,7 @@ struct SettingsTemplate {
 const SettingsTemplate& settingsTemplate() {
     static const SettingsTemplate read = [] {
         SettingsTemplate t;
-        HMODULE self = GetModuleHandleW(nullptr);
-        HRSRC found =
-            FindResourceW(self, MAKEINTRESOURCEW(IDD_SETTINGS), MAKEINTRESOURCEW(5) /* RT_DIALOG */);
-        const auto* data =
-            found ? static_cast<const std::byte*>(LockResource(LoadResource(self, found))) : nullptr;
-        if (!data) return t;
-        const std::span<const std::byte> bytes{data, SizeofResource(self, found)};
+        const auto bytes = win::resourceBytes(IDD_SETTINGS, RT_DIALOG);
         t.view = readDialogTemplate(bytes);
         if (!t.view) return t;
         std::vector<int> later = PropertyDialog::pageControls(1);

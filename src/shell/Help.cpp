@@ -1,6 +1,7 @@
 #include "shell/Help.h"
 
 #include "shell/Shell.h"
+#include "win/Artwork.h"
 #include "win/Handles.h"
 
 #include <array>
@@ -8,18 +9,15 @@
 namespace huex {
 
 bool writeHelpPage(const std::wstring& path) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(helpResourceId), MAKEINTRESOURCEW(23)); // RT_HTML
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    const DWORD size = found ? SizeofResource(module, found) : 0;
-    if (!bytes || size == 0) return false;
+    const auto page = win::resourceBytes(helpResourceId, MAKEINTRESOURCEW(23)); // RT_HTML
+    if (page.empty()) return false;
+    const auto size = static_cast<DWORD>(page.size());
     HANDLE created =
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (created == INVALID_HANDLE_VALUE) return false;
     const win::UniqueHandle file(created);
     DWORD written = 0;
-    return WriteFile(file.get(), bytes, size, &written, nullptr) && written == size;
+    return WriteFile(file.get(), page.data(), size, &written, nullptr) && written == size;
 }
 
 void openHelp(HWND owner) {

@@ -26,29 +26,32 @@ UniqueBitmap loadBitmap(int id) {
         static_cast<HBITMAP>(LoadImageW(module(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
 }
 
-BYTE* resourceBits(HRSRC found) {
-    HGLOBAL data = found ? LoadResource(module(), found) : nullptr;
-    return data ? static_cast<BYTE*>(LockResource(data)) : nullptr;
-}
-
 // The image of group `id` that LoadImage would take for `side`, made from the resource's bytes.
 // An icon from LoadImage keeps a copy of the module's name that Wine does not free when the icon
 // is destroyed; with new icons and cursors at every DPI change, that grew without end.
 HICON createFromGroup(int id, bool icon, int side) {
-    BYTE* directory =
-        resourceBits(FindResourceW(module(), MAKEINTRESOURCEW(id), icon ? RT_GROUP_ICON : RT_GROUP_CURSOR));
-    if (!directory) return nullptr;
-    const int imageId = LookupIconIdFromDirectoryEx(directory, icon, side, side, LR_DEFAULTCOLOR);
-    HRSRC image =
-        imageId ? FindResourceW(module(), MAKEINTRESOURCEW(imageId), icon ? RT_ICON : RT_CURSOR) : nullptr;
-    BYTE* bits = resourceBits(image);
-    if (!bits) return nullptr;
+    const auto directory = resourceBytes(id, icon ? RT_GROUP_ICON : RT_GROUP_CURSOR);
+    if (directory.empty()) return nullptr;
+    // Both calls take the bytes as writable but only read them.
+    auto* start = reinterpret_cast<BYTE*>(const_cast<std::byte*>(directory.data()));
+    const int imageId = LookupIconIdFromDirectoryEx(start, icon, side, side, LR_DEFAULTCOLOR);
+    const auto image =
+        imageId ? resourceBytes(imageId, icon ? RT_ICON : RT_CURSOR) : std::span<const std::byte>{};
+    if (image.empty()) return nullptr;
     constexpr DWORD formatVersion = 0x00030000;
-    return CreateIconFromResourceEx(bits, SizeofResource(module(), image), icon, formatVersion, side, side,
+    return CreateIconFromResourceEx(reinterpret_cast<BYTE*>(const_cast<std::byte*>(image.data())),
+                                    static_cast<DWORD>(image.size()), icon, formatVersion, side, side,
                                     LR_DEFAULTCOLOR);
 }
 
 } // namespace
+
+std::span<const std::byte> resourceBytes(int id, const wchar_t* type) {
+    HRSRC found = FindResourceW(module(), MAKEINTRESOURCEW(id), type);
+    HGLOBAL loaded = found ? LoadResource(module(), found) : nullptr;
+    const auto* bytes = loaded ? static_cast<const std::byte*>(LockResource(loaded)) : nullptr;
+    return bytes ? std::span(bytes, SizeofResource(module(), found)) : std::span<const std::byte>{};
+}
 
 UniqueIcon loadIcon(int id, int side) {
     return UniqueIcon(createFromGroup(id, true, side));

@@ -6,8 +6,13 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <span>
+
 namespace huex::win {
 
+// The bytes of resource `id` of `type` in the program's file; empty when there is none.
+std::span<const std::byte> resourceBytes(int id, const wchar_t* type);
 // Icon `id` at `side` x `side` pixels: the icon file's own image of that size where it has one.
 UniqueIcon loadIcon(int id, int side);
 // Cursor `id` at the system's cursor size for `dpi`, or the next larger drawn size.

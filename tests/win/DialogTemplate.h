@@ -2,6 +2,7 @@
 // A dialog template (DLGTEMPLATEEX) from the program's resources as the dialog manager sees it:
 // styles, rectangle, caption, font, and every control with its class and text.
 #include "dialogs/DialogTemplate.h"
+#include "win/Artwork.h"
 
 #include <windows.h>
 
@@ -36,11 +37,7 @@ inline std::wstring nameText(const TemplateName& name) {
 }
 
 inline std::optional<DialogTemplate> loadDialogTemplate(int id) {
-    HMODULE self = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(self, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5) /* RT_DIALOG */);
-    if (!found) return std::nullopt;
-    const auto* data = static_cast<const std::byte*>(LockResource(LoadResource(self, found)));
-    const auto view = readDialogTemplate({data, SizeofResource(self, found)});
+    const auto view = readDialogTemplate(win::resourceBytes(id, RT_DIALOG));
     if (!view) return std::nullopt;
     DialogTemplate t{view->style,
                      view->exStyle,
