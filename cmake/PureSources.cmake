@@ -19,6 +19,7 @@ set(HUEX_PURE_SOURCES
   src/settings/IniDocument.cpp
   src/settings/SettingsLoad.cpp
   src/settings/SettingsSave.cpp
+  src/settings/HotKeys.cpp
   src/settings/ImageFile.cpp
   src/settings/SavePlan.cpp
   src/controls/TextSelection.cpp

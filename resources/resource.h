@@ -80,6 +80,17 @@
 #define IDC_SET_MOD_COMPLEMENT 1032
 #define IDC_SET_PALETTE_LABEL 1070
 #define IDC_SET_PALETTE_SIZE 1071
+// Keys page: a label, a hot key control and a "taken" mark for each of refresh, toggle, pick
+#define IDC_SET_KEY_REFRESH_LABEL 1130
+#define IDC_SET_KEY_REFRESH 1131
+#define IDC_SET_KEY_TOGGLE_LABEL 1132
+#define IDC_SET_KEY_TOGGLE 1133
+#define IDC_SET_KEY_PICK_LABEL 1134
+#define IDC_SET_KEY_PICK 1135
+#define IDC_SET_PICK_COPIES 1136
+#define IDC_SET_KEY_REFRESH_TAKEN 1137
+#define IDC_SET_KEY_TOGGLE_TAKEN 1138
+#define IDC_SET_KEY_PICK_TAKEN 1139
 
 // ---- Contrast window (created at run time) -------------------------------------------------------
 #define IDC_CONTRAST_TEXT_WELL 1310
@@ -146,6 +157,8 @@
 #define ID_VISION_ACHROMATOPSIA 1344
 #define ID_PALETTE_EXPORT 1301
 #define ID_PALETTE_IMPORT 1302
+// The colour under the mouse pointer, as the pick hot key takes it (no menu item)
+#define ID_PICK_AT_CURSOR 1410
 
 // Palette menu 484 (its texts are copied into the colour menu at run time)
 #define ID_GRADIENT_RGB 503

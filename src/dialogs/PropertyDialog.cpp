@@ -76,9 +76,11 @@ const SettingsTemplate& settingsTemplate() {
         const auto bytes = win::resourceBytes(IDD_SETTINGS, RT_DIALOG);
         t.view = readDialogTemplate(bytes);
         if (!t.view) return t;
-        std::vector<int> later = PropertyDialog::pageControls(1);
-        const std::vector<int>& colours = PropertyDialog::pageControls(2);
-        later.insert(later.end(), colours.begin(), colours.end());
+        std::vector<int> later;
+        for (int page = 1; page < PropertyDialog::pageCount; ++page) {
+            const std::vector<int>& ids = PropertyDialog::pageControls(page);
+            later.insert(later.end(), ids.begin(), ids.end());
+        }
         t.firstPage = templateWithout(bytes, *t.view, later);
         return t;
     }();
@@ -87,7 +89,7 @@ const SettingsTemplate& settingsTemplate() {
 } // namespace
 
 const std::vector<int>& PropertyDialog::pageControls(int page) {
-    static const std::array<std::vector<int>, 3> pages{
+    static const std::array<std::vector<int>, pageCount> pages{
         std::vector<int>{
             IDC_SET_PATTERN_LIST, IDC_SET_EDIT_GROUP,  IDC_SET_RGB_R,         IDC_SET_RGB_G,
             IDC_SET_RGB_B,        IDC_SET_HSB_H,       IDC_SET_HSB_S,         IDC_SET_HSB_B,
@@ -104,8 +106,11 @@ const std::vector<int>& PropertyDialog::pageControls(int page) {
         std::vector<int>{IDC_SET_MODIFIER_GROUP, IDC_SET_MOD_WEB, IDC_SET_MOD_GRAY, IDC_SET_MOD_DESATURATION,
                          IDC_SET_MOD_INVERSION, IDC_SET_MOD_COMPLEMENT, IDC_SET_PALETTE_LABEL,
                          IDC_SET_PALETTE_SIZE},
+        std::vector<int>{IDC_SET_KEY_REFRESH_LABEL, IDC_SET_KEY_REFRESH, IDC_SET_KEY_REFRESH_TAKEN,
+                         IDC_SET_KEY_TOGGLE_LABEL, IDC_SET_KEY_TOGGLE, IDC_SET_KEY_TOGGLE_TAKEN,
+                         IDC_SET_KEY_PICK_LABEL, IDC_SET_KEY_PICK, IDC_SET_KEY_PICK_TAKEN, IDC_SET_PICK_COPIES},
     };
-    return pages[static_cast<std::size_t>(page >= 0 && page < 3 ? page : 0)];
+    return pages[static_cast<std::size_t>(page >= 0 && page < pageCount ? page : 0)];
 }
 
 PropertyDialog::PropertyDialog(std::vector<ColorPattern>& patterns, int builtInCount)
@@ -130,7 +135,7 @@ BOOL PropertyDialog::onInitDialog() {
     tabBackground_.rebuild(tab_.hwnd());
     setUpArrowButtons();
 
-    const std::array<const wchar_t*, 3> tabTexts{L"Шаблоны", L"Лупа", L"Цвета"};
+    const std::array<const wchar_t*, pageCount> tabTexts{L"Шаблоны", L"Лупа", L"Цвета", L"Клавиши"};
     for (std::size_t i = 0; i < tabTexts.size(); ++i) {
         TCITEMW item{};
         item.mask = TCIF_TEXT;
@@ -140,7 +145,7 @@ BOOL PropertyDialog::onInitDialog() {
 
     layOut();
     patternPage_.open(self, valueOf(color1Pattern), valueOf(color2Pattern));
-    for (int page = 1; page < 3; ++page) {
+    for (int page = 1; page < pageCount; ++page) {
         if (!pageMade_[static_cast<std::size_t>(page)]) continue;
         layOutPage(page);
         fillChoices(page);
@@ -188,6 +193,7 @@ void PropertyDialog::layOutPage(int page) {
     HWND self = hwnd();
     const Scale s = win::windowScale(self);
     const RECT edit = childRect(self, IDC_SET_EDIT_GROUP);
+    if (page == keysPage) return; // the template's places serve
     if (page == 2) {
         RECT modes = childRect(self, IDC_SET_MODIFIER_GROUP);
         modes.left = edit.left;
@@ -248,6 +254,11 @@ void PropertyDialog::fillChoices(int page) {
         if (valueOf(animation)) CheckDlgButton(self, IDC_SET_ANIMATION, BST_CHECKED);
         return;
     }
+    if (page == keysPage) {
+        hotKeyPage_.emplace(hotKeys ? *hotKeys : HotKeySettings{}, heldHotKeys);
+        hotKeyPage_->fill(self);
+        return;
+    }
     markRadio(self, modifierRadios, valueOf(modifier));
     HWND combo = GetDlgItem(self, IDC_SET_PALETTE_SIZE);
     for (std::string_view text : kPaletteSizeTexts)
@@ -257,9 +268,10 @@ void PropertyDialog::fillChoices(int page) {
 }
 
 void PropertyDialog::showPage(int page) {
-    if (page < 0 || page >= 3) return;
+    if (page < 0 || page >= pageCount) return;
     makePage(page);
-    for (int p = 0; p < 3; ++p) {
+    if (page == keysPage && hotKeyPage_) hotKeyPage_->markTaken(); // another program may have taken one
+    for (int p = 0; p < pageCount; ++p) {
         if (p == page || !pageMade_[static_cast<std::size_t>(p)]) continue;
         for (int id : pageControls(p)) ShowWindow(GetDlgItem(hwnd(), id), SW_HIDE);
     }
@@ -288,6 +300,7 @@ void PropertyDialog::onOk() {
             static_cast<int>(SendDlgItemMessageW(self, IDC_SET_PALETTE_SIZE, CB_GETCURSEL, 0, 0));
         write(paletteCount, paletteCountOfItem(item, valueOf(paletteCount)));
     }
+    if (hotKeys && hotKeyPage_) *hotKeys = hotKeyPage_->chosen();
     endDialog(IDOK);
 }
 
@@ -316,6 +329,7 @@ bool PropertyDialog::onMessage(win::Message& m) {
             endDialog(IDCANCEL);
             return true;
         }
+        if (hotKeyPage_ && hotKeyPage_->onCommand(id, HIWORD(m.wParam))) return true;
         return patternPage_.onCommand(id, HIWORD(m.wParam));
     }
     case WM_NOTIFY: {

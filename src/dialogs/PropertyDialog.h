@@ -1,8 +1,9 @@
 #pragma once
-// The settings dialog: three pages on a tab control (patterns, magnifier, colours). It works on
+// The settings dialog: four pages on a tab control (patterns, magnifier, colours, keys). It works on
 // the caller's copy of the pattern list and on pointers to the caller's values, and writes the
 // values only when it ends with OK; Cancel writes nothing.
 #include "controls/TooltipBtn.h"
+#include "dialogs/HotKeyPage.h"
 #include "dialogs/PatternPage.h"
 #include "dialogs/TabBackground.h"
 #include "win/Control.h"
@@ -17,8 +18,9 @@ namespace huex {
 
 class PropertyDialog : public win::Dialog {
   public:
-    // Ids of each page's controls, in page order (patterns, magnifier, colours).
+    // Ids of each page's controls, in page order (patterns, magnifier, colours, keys).
     static const std::vector<int>& pageControls(int page);
+    static constexpr int pageCount = 4, keysPage = 3;
 
     // `patterns` is the caller's editable copy; every pointer must be set before the dialog runs.
     PropertyDialog(std::vector<ColorPattern>& patterns, int builtInCount);
@@ -33,6 +35,8 @@ class PropertyDialog : public win::Dialog {
     int* period = nullptr;
     int* animation = nullptr;
     int* paletteCount = nullptr;
+    HotKeySettings* hotKeys = nullptr;
+    std::array<HotKey, kHotKeyCount> heldHotKeys{}; // the keys the program holds now
 
     TooltipBtn upButton, downButton;
 
@@ -73,7 +77,8 @@ class PropertyDialog : public win::Dialog {
     win::UniqueFont arrowFont_;
     TabBackground tabBackground_;
     PatternPage patternPage_;
-    std::array<bool, 3> pageMade_{true, false, false};
+    std::array<bool, pageCount> pageMade_{true, false, false, false};
+    std::optional<HotKeyPage> hotKeyPage_; // once its page is made
 };
 
 } // namespace huex

@@ -22,8 +22,6 @@ constexpr UINT_PTR colorDragTimer = 1;
 constexpr UINT_PTR modifiedDragTimer = 2;
 constexpr UINT_PTR marqueeTimer = 4;
 constexpr UINT_PTR flashTimer = 5;
-constexpr int refreshHotKey = 1;
-constexpr int toggleHotKey = 2;
 constexpr int markerId = 2;
 
 bool keyDown(int key) {
@@ -48,9 +46,6 @@ ColorPickerDialog::~ColorPickerDialog() {
 BOOL ColorPickerDialog::onInitDialog() {
     HWND self = hwnd();
     trace::step("init: dialog and its controls created");
-    RegisterHotKey(self, refreshHotKey, MOD_ALT, VK_F5);
-    RegisterHotKey(self, toggleHotKey, MOD_ALT | MOD_CONTROL, 0x45);
-    trace::step("init: hot keys");
     attachSlotControls();
     trace::step("init: slot controls attached");
     state.backgroundColor = GetSysColor(COLOR_BTNFACE);
@@ -81,8 +76,13 @@ BOOL ColorPickerDialog::onInitDialog() {
     if (home_) {
         loadSettings();
         trace::step("init: settings loaded, laid out, placed");
+        registerHotKeys();
+        showHotKeysInMenus();
+        trace::step("init: hot keys");
         return FALSE; // the focus the settings chose stays
     }
+    registerHotKeys();
+    showHotKeysInMenus();
     // Without settings files the window runs on its constructor values.
     loadSampleIcon();
     updateCaption();
@@ -120,6 +120,7 @@ void ColorPickerDialog::finishStartup() {
     trace::step("later: cursors and tray icons");
     loadColorBitmaps();
     changeSystemMenu();
+    showHotKeysInMenus();
     trace::step("later: menu bitmaps, system menu");
 
     // Selected slot text can be dragged out into other programs; drops onto the slots are refused.
@@ -169,15 +170,7 @@ bool ColorPickerDialog::preTranslateMessage(MSG& msg) {
     if (dropsAltAfterHotKey(msg)) return true;
     if (contrast_.preTranslateMessage(msg)) return true;
     if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && onKeyDown(msg)) return true;
-    if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) {
-        if (msg.wParam == refreshHotKey)
-            refresh();
-        else if (msg.wParam == toggleHotKey)
-            toggleShown();
-        else
-            return false;
-        return true;
-    }
+    if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) return onHotKey(msg.wParam);
     // Popup menus post their commands; the ones the window acts on are taken here.
     if (msg.message == WM_COMMAND && msg.hwnd == hwnd() && msg.lParam == 0)
         return runMenuCommand(LOWORD(msg.wParam));
@@ -270,8 +263,7 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
         return false;
     case WM_DESTROY:
         trace::step("exit: window being destroyed");
-        UnregisterHotKey(hwnd(), refreshHotKey);
-        UnregisterHotKey(hwnd(), toggleHotKey);
+        unregisterHotKeys();
         trace::step("exit: hot keys unregistered");
         if (trayIconAdded_) deleteTrayIcon(hwnd());
         trayIconAdded_ = false;

@@ -29,6 +29,8 @@ namespace huex {
 // maximise, remaps Close to the exit command (the tray's exit item takes its text) and adds
 // "hide" with the close command, which the window turns into hiding to the tray.
 void rebuildSystemMenu(HMENU system, HMENU tray);
+// The hide item's text, the key after a tab.
+void setMenuItemText(HMENU menu, UINT command, const std::string& text);
 
 class ColorPickerDialog : public win::Dialog {
   public:
@@ -68,6 +70,9 @@ class ColorPickerDialog : public win::Dialog {
     [[nodiscard]] HWND toolTip() const { return toolTip_; }
     [[nodiscard]] ColorMode modifier() const;
     [[nodiscard]] ContrastWindow& contrastWindow() { return contrast_; }
+    // Per hot key (refresh, toggle, pick): it could not be had at the last registration.
+    [[nodiscard]] const std::array<bool, kHotKeyCount>& hotKeysTaken() const { return hotKeysTaken_; }
+    [[nodiscard]] const std::array<bool, kHotKeyCount>& hotKeysHeld() const { return hotKeysHeld_; }
 
     // Operations other parts of the window call.
     void renderSlotText(int slot);
@@ -131,6 +136,16 @@ class ColorPickerDialog : public win::Dialog {
     // Showing and hiding (PickerShowHide.cpp): 5 shows, 0 hides (fading where the system can);
     // any other state goes to ShowWindow as it is.
     void show(int showState);
+    // The colour under the mouse pointer, wherever it is, taken as a pipette release takes it,
+    // its text copied when the settings say so; the window stays as it is.
+    void pickAtCursor();
+    // The three hot keys (ids 1, 2, 3) given back and taken again as the settings say, and the
+    // menus' texts made to name them.
+    void registerHotKeys();
+    void unregisterHotKeys();
+    void showHotKeysInMenus();
+    bool onHotKey(WPARAM id);
+    bool copyTextToClipboard(const std::wstring& text);
     void toggleShown();
 
   protected:
@@ -261,6 +276,7 @@ class ColorPickerDialog : public win::Dialog {
     int lastHoverRegion_ = 0;
     bool tipActive_ = false;
     bool altAfterHotKey_ = false; // Alt is held since a hot key with Alt
+    std::array<bool, kHotKeyCount> hotKeysHeld_{}, hotKeysTaken_{};
     std::wstring shownCaption_;
     ContrastWindow contrast_;
     // The DCs a pipette drag holds from its start to its end: the desktop window's, which it reads

@@ -73,6 +73,13 @@ void beginPipetteDrag(PickerState& s) {
     s.magnifier.viewOffset = {0, 0};
 }
 
+void placePickAt(PickerState& s, Point at) {
+    const DragMode before = s.dragMode;
+    beginPipetteDrag(s);
+    s.dragMode = before;
+    s.captureCenter = at;
+}
+
 void cancelPipetteDrag(PickerState& s) {
     endDrag(s);
     s.magnifier.pickOffset = s.savedPickOffset;

@@ -25,6 +25,8 @@ void clickZoomView(PickerState& s, Point p);
 // Pipette drag: begin saves what a cancel restores and centres view and pick on the cursor.
 void beginPipetteDrag(PickerState& s);
 void cancelPipetteDrag(PickerState& s);
+// A pick without a drag (the hot key): the state a pipette released at `at` leaves.
+void placePickAt(PickerState& s, Point at);
 
 // Colour drag from a swatch; after the hold delay on the modified swatch colour 2 takes the focus.
 void beginColorDrag(PickerState& s, bool fromModifiedSwatch);

@@ -38,6 +38,15 @@ class OpenClipboardScope {
     bool open_ = false;
 };
 
+// Empties the clipboard and hands it the block, which is then the clipboard's to free.
+bool putOnClipboard(HWND owner, UINT format, win::UniqueGlobal& block, ULONGLONG waitMs) {
+    const OpenClipboardScope clipboard(owner, waitMs);
+    if (!clipboard || !EmptyClipboard()) return false;
+    if (!SetClipboardData(format, block.get())) return false; // the block is still ours to free
+    block.release();
+    return true;
+}
+
 // The clipboard's text, at most `limit` characters of it; none when there is no text or another
 // program holds the clipboard (a paste is not worth a wait).
 std::optional<std::wstring> clipboardText(HWND owner, std::size_t limit) {
@@ -69,14 +78,20 @@ bool ColorPickerDialog::copyImageToClipboard() {
     std::memcpy(static_cast<char*>(memory) + sizeof header, captureImage_.bits(), pixels);
     GlobalUnlock(block.get());
 
-    {
-        const OpenClipboardScope clipboard(hwnd());
-        if (!clipboard || !EmptyClipboard()) return false;
-        if (!SetClipboardData(CF_DIB, block.get())) return false; // the block is still ours to free
-        block.release();                                          // the clipboard owns it now
-    }
+    if (!putOnClipboard(hwnd(), CF_DIB, block, clipboardWaitMs)) return false;
     startFlash(static_cast<int>(FlashKind::copy));
     return true;
+}
+
+bool ColorPickerDialog::copyTextToClipboard(const std::wstring& text) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    win::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    void* memory = block ? GlobalLock(block.get()) : nullptr;
+    if (!memory) return false;
+    std::memcpy(memory, text.c_str(), bytes);
+    GlobalUnlock(block.get());
+    // The system makes CF_TEXT of it when a program asks. Not worth a wait: the pick stands anyway.
+    return putOnClipboard(hwnd(), CF_UNICODETEXT, block, 0);
 }
 
 bool ColorPickerDialog::pasteColor() {

@@ -106,6 +106,9 @@ void ColorPickerDialog::onCommand(int id, int code, HWND control) {
     case ID_PALETTE_IMPORT:
         importPalette();
         break;
+    case ID_PICK_AT_CURSOR:
+        pickAtCursor();
+        break;
     default:
         if (id >= ID_MOD_WEB && id <= ID_MOD_COMPLEMENT)
             chooseModifier(id);

@@ -30,6 +30,7 @@ void applySettings(PickerState& state, const Settings& settings) {
     state.focusOnColor2 = settings.focusOnColor1 ? 0 : 1;
     state.currentColor = settings.currentColor;
     state.vision = settings.vision;
+    state.hotKeys = settings.hotKeys;
 }
 
 void applyFirstRun(PickerState& state) {
@@ -63,6 +64,7 @@ Settings settingsToSave(const PickerState& state, const WindowFacts& window) {
     s.mode1 = window.check1;
     s.mode2 = window.check2;
     s.vision = state.vision;
+    s.hotKeys = state.hotKeys;
     return s;
 }
 

@@ -25,12 +25,19 @@ void ColorPickerDialog::openSettings() {
     dialog.period = &state.period;
     dialog.animation = &state.animation;
     dialog.paletteCount = &state.palette.count;
+    HotKeySettings hotKeys = state.hotKeys;
+    dialog.hotKeys = &hotKeys;
+    for (std::size_t i = 0; i < kHotKeyCount; ++i)
+        if (hotKeysHeld_[i]) dialog.heldHotKeys[i] = state.hotKeys.keys[i];
     const INT_PTR result = dialog.runModal(hwnd());
     settingsOpen_ = false;
     // The window may have gone meanwhile (exit from the tray menu).
     if (result != IDOK || !hwnd()) return;
     state.pattern1 = color1;
     state.pattern2 = color2;
+    state.hotKeys = hotKeys;
+    registerHotKeys();
+    showHotKeysInMenus();
     applyDialogChoices(edited, zoom, mode);
 }
 

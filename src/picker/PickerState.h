@@ -8,6 +8,7 @@
 #include "pattern/ColorPattern.h"
 #include "picker/Layout.h"
 #include "picker/Magnifier.h"
+#include "settings/HotKeys.h"
 
 #include <vector>
 
@@ -49,6 +50,7 @@ struct PickerState {
     DragMode dragMode = DragMode::idle;
     int flashKind = 0;
     Vision vision = Vision::normal; // how the zoom view shows the screen; picks stay true
+    HotKeySettings hotKeys;
 };
 
 } // namespace huex

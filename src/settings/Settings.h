@@ -10,6 +10,7 @@
 #include "geometry/ZoomLevels.h"
 #include "pattern/ColorPattern.h"
 #include "pattern/Placeholders.h"
+#include "settings/HotKeys.h"
 #include "settings/IniDocument.h"
 
 #include <array>
@@ -76,6 +77,7 @@ struct Settings {
     bool mode1 = false, mode2 = true; // slot check boxes
     ContrastSettings contrast;
     Vision vision = Vision::normal; // of the zoom view
+    HotKeySettings hotKeys;
 
     // The palette of a first start: white, navy, blue, purple, magenta, green, lime, teal,
     // cyan, maroon; seven cells in use, none selected.

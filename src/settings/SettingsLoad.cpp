@@ -192,6 +192,12 @@ Settings loadSettings(const IniDocument& file, const Rect& screen) {
     s.contrast.open = in.integer("open", 0) == 1;
     in.section("Vision");
     s.vision = visionFromIndex(in.integer("mode", 0));
+    in.section("HotKeys");
+    for (std::size_t i = 0; i < kHotKeyCount; ++i) {
+        const std::string text = in.text(kHotKeyNames[i], hotKeyText(kDefaultHotKeys[i]));
+        s.hotKeys.keys[i] = parseHotKey(text).value_or(kDefaultHotKeys[i]);
+    }
+    s.hotKeys.pickCopies = in.integer("pickCopies", 1) == 1;
     return s;
 }
 

@@ -112,13 +112,17 @@ template <class Put> void putEntries(const Settings& s, Put put) {
     out.integer("open", s.contrast.open ? 1 : 0);
     out.section("Vision");
     out.text("mode", std::to_string(static_cast<int>(s.vision)), s.vision == Vision::normal);
+    out.section("HotKeys");
+    for (std::size_t i = 0; i < kHotKeyCount; ++i)
+        out.text(kHotKeyNames[i], hotKeyText(s.hotKeys.keys[i]), s.hotKeys.keys[i] == kDefaultHotKeys[i]);
+    out.text("pickCopies", s.hotKeys.pickCopies ? "1" : "0", s.hotKeys.pickCopies);
 }
 
 } // namespace
 
 std::vector<SettingsEntry> settingsEntries(const Settings& s) {
     std::vector<SettingsEntry> entries;
-    entries.reserve(76 + s.userPatterns.size() * 11); // as put above
+    entries.reserve(80 + s.userPatterns.size() * 11); // as put above
     putEntries(s, [&](std::string_view section, std::string_view key, std::string_view value, bool onlyOver) {
         entries.push_back({std::string(section), std::string(key), std::string(value), onlyOver});
     });

@@ -46,6 +46,7 @@ inline std::string settingsDifference(const Settings& a, const Settings& b, doub
         x.followBackground != y.followBackground || x.open != y.open)
         return "contrast";
     if (a.vision != b.vision) return "vision";
+    if (a.hotKeys.keys != b.hotKeys.keys || a.hotKeys.pickCopies != b.hotKeys.pickCopies) return "hotKeys";
     return "";
 }
 
@@ -81,6 +82,7 @@ inline Settings nonDefaultSettings() {
     s.mode2 = false;
     s.contrast = {-1200, 77, {0x1A, 0x2B, 0x3C}, {0xFE, 0xDC, 0xBA}, true, true};
     s.vision = Vision::tritanopia;
+    s.hotKeys = {{HotKey{}, HotKey{HotKey::shift, 0x87}, HotKey{HotKey::ctrl | HotKey::shift, 0x65}}, false};
     return s;
 }
 

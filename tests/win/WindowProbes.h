@@ -41,4 +41,19 @@ inline bool pumpUntil(const std::function<bool()>& done, DWORD limit = 2000) {
     }
 }
 
+// A window of the test holding a hot key, as another program would.
+struct HotKeyHolder {
+    HotKeyHolder(unsigned modifiers, unsigned key) {
+        held = window && RegisterHotKey(window, 77, modifiers, key);
+    }
+    HotKeyHolder(const HotKeyHolder&) = delete;
+    HotKeyHolder& operator=(const HotKeyHolder&) = delete;
+    ~HotKeyHolder() {
+        if (held) UnregisterHotKey(window, 77);
+        if (window) DestroyWindow(window);
+    }
+    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    bool held = false;
+};
+
 } // namespace huex::test

@@ -1,6 +1,7 @@
 // The settings dialog: its template, pages, layout, themed background, the pattern page driven
 // through its controls, and what OK and Cancel write back.
 #include "DialogTemplate.h"
+#include "WindowProbes.h"
 #include "dialogs/PropertyDialog.h"
 #include "pattern/ColorModels.h"
 #include "resource.h"
@@ -99,6 +100,16 @@ const ControlSpec settingsControls[] = {
     {IDC_SET_PALETTE_LABEL, L"Static", "Размер палитры:", label | WS_GROUP, false, 8, 105, 135, 8},
     {IDC_SET_PALETTE_SIZE, L"ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, false, 8, 115, 85,
      70},
+    {IDC_SET_KEY_REFRESH_LABEL, L"Static", "Обновить снимок:", label, false, 9, 32, 108, 8},
+    {IDC_SET_KEY_REFRESH, L"msctls_hotkey32", "", WS_BORDER | WS_TABSTOP, false, 118, 30, 100, 12},
+    {IDC_SET_KEY_REFRESH_TAKEN, L"Static", "", label, false, 222, 32, 50, 8},
+    {IDC_SET_KEY_TOGGLE_LABEL, L"Static", "Спрятать/показать:", label, false, 9, 50, 108, 8},
+    {IDC_SET_KEY_TOGGLE, L"msctls_hotkey32", "", WS_BORDER | WS_TABSTOP, false, 118, 48, 100, 12},
+    {IDC_SET_KEY_TOGGLE_TAKEN, L"Static", "", label, false, 222, 50, 50, 8},
+    {IDC_SET_KEY_PICK_LABEL, L"Static", "Взять цвет под курсором:", label, false, 9, 68, 108, 8},
+    {IDC_SET_KEY_PICK, L"msctls_hotkey32", "", WS_BORDER | WS_TABSTOP, false, 118, 66, 100, 12},
+    {IDC_SET_KEY_PICK_TAKEN, L"Static", "", label, false, 222, 68, 50, 8},
+    {IDC_SET_PICK_COPIES, L"Button", "Копировать текст цвета 1", BS_AUTOCHECKBOX | WS_TABSTOP, true, 9, 86, 200, 10},
     {IDOK, L"Button", "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, false, 165, 267, 55, 14},
     {IDCANCEL, L"Button", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, false, 223, 267, 55, 14},
     {IDC_SET_TAB, L"SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP, false, 2, 2, 279, 261},
@@ -155,6 +166,7 @@ void recordRefusal(HWND, AddOutcome why) {
 struct CallerValues {
     int color1 = 4, color2 = 1, zoom = 2, modifier = 3, sample = 3, interval = 350, period = 2, animation = 0,
         palette = 7;
+    HotKeySettings hotKeys;
     bool operator==(const CallerValues&) const = default;
 };
 
@@ -179,6 +191,8 @@ class SettingsDialog : public ::testing::Test {
         dialog->period = &values.period;
         dialog->animation = &values.animation;
         dialog->paletteCount = &values.palette;
+        dialog->hotKeys = &values.hotKeys;
+        dialog->heldHotKeys = held;
         dialog->tabBackground().setProbe(probe);
         dialog->patternPage().setRefusalBox(&recordRefusal);
         ASSERT_NE(dialog->create(nullptr), nullptr);
@@ -222,6 +236,7 @@ class SettingsDialog : public ::testing::Test {
 
     std::vector<ColorPattern> patterns;
     CallerValues values;
+    std::array<HotKey, kHotKeyCount> held{};
     std::optional<PropertyDialog> dialog;
 };
 
@@ -230,9 +245,9 @@ const std::string separator(kPatternListSeparator);
 TEST_F(SettingsDialog, OpensOnThePatternPageWithItsChoicesMarked) {
     open();
     HWND tab = item(IDC_SET_TAB);
-    ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 3);
-    const std::array<const char*, 3> names{"Шаблоны", "Лупа", "Цвета"};
-    for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 4);
+    const std::array<const char*, 4> names{"Шаблоны", "Лупа", "Цвета", "Клавиши"};
+    for (int i = 0; i < 4; ++i) {
         std::array<wchar_t, 64> name{};
         TCITEMW tabItem{};
         tabItem.mask = TCIF_TEXT;
@@ -252,7 +267,7 @@ TEST_F(SettingsDialog, OpensOnThePatternPageWithItsChoicesMarked) {
     for (int edit : PatternPage::editIds) EXPECT_TRUE(readOnly(edit)) << edit;
 
     // The other pages' controls are made when their page is first shown, marked as given.
-    for (int page : {1, 2}) {
+    for (int page : {1, 2, 3}) {
         for (int id : PropertyDialog::pageControls(page)) EXPECT_EQ(item(id), nullptr) << id;
         switchTab(page);
     }
@@ -277,9 +292,9 @@ TEST_F(SettingsDialog, OpensOnThePatternPageWithItsChoicesMarked) {
 
 TEST_F(SettingsDialog, EachTabShowsItsOwnControlsOnly) {
     open();
-    for (int page : {2, 1, 0, 2}) {
+    for (int page : {2, 3, 1, 0, 2}) {
         switchTab(page);
-        for (int p = 0; p < 3; ++p) {
+        for (int p = 0; p < PropertyDialog::pageCount; ++p) {
             for (int id : PropertyDialog::pageControls(p))
                 EXPECT_EQ(shown(id), p == page) << "page " << page << " control " << id;
         }
@@ -487,12 +502,52 @@ TEST_F(SettingsDialog, FourthRowShowsTheModelsFormatsAndEditsThem) {
 // The pattern page as the dialog manager lays the template out for the dialog font at each DPI:
 // the fourth row and the buttons below it overlap no other control, everything lies in the
 // editing group, and the row's label holds every model name.
+// The template's controls placed as the dialog manager places them with its font at a DPI.
+class TemplateAtDpi {
+  public:
+    TemplateAtDpi(const test::DialogTemplate& t, LOGFONTW font, int dpi) : t_(t) {
+        font.lfHeight = -MulDiv(t.pointSize, dpi, 72);
+        font_.reset(CreateFontIndirectW(&font));
+        select_.emplace(dc_.get(), font_.get());
+        // Dialog base units as the dialog manager takes them from its font.
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc_.get(), &metrics);
+        SIZE alphabet{};
+        GetTextExtentPoint32W(dc_.get(), L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &alphabet);
+        baseX_ = (alphabet.cx / 26 + 1) / 2;
+        baseY_ = metrics.tmHeight;
+    }
+    // Position and size each scaled, as the dialog manager does.
+    RECT place(int id) const {
+        const auto i = std::find_if(t_.items.begin(), t_.items.end(),
+                                    [id](const test::DialogItem& d) { return d.id == static_cast<DWORD>(id); });
+        const LONG left = MulDiv(i->x, baseX_, 4), top = MulDiv(i->y, baseY_, 8);
+        return RECT{left, top, left + MulDiv(i->cx, baseX_, 4), top + MulDiv(i->cy, baseY_, 8)};
+    }
+    SIZE extent(const std::wstring& text) const {
+        SIZE size{};
+        GetTextExtentPoint32W(dc_.get(), text.c_str(), static_cast<int>(text.size()), &size);
+        return size;
+    }
+
+  private:
+    const test::DialogTemplate& t_;
+    win::UniqueFont font_;
+    win::UniqueMemoryDc dc_{CreateCompatibleDC(nullptr)};
+    std::optional<win::SelectGuard> select_;
+    int baseX_ = 0, baseY_ = 0;
+};
+
+LOGFONTW dialogFont(HWND dialog) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
+}
+
 TEST_F(SettingsDialog, PatternPageRowsStayApartAtEachDpi) {
     open();
     const auto t = test::loadDialogTemplate(IDD_SETTINGS);
     ASSERT_TRUE(t);
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog->hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
     // Placed at run time, or around everything: the list, its arrows and the group.
     const std::vector<int> placedLater{IDC_SET_PATTERN_LIST, IDC_SET_UP, IDC_SET_DOWN, IDC_SET_EDIT_GROUP};
     std::vector<int> rows;
@@ -502,24 +557,8 @@ TEST_F(SettingsDialog, PatternPageRowsStayApartAtEachDpi) {
                  });
     for (int dpi : {96, 120, 144, 192}) {
         SCOPED_TRACE("dpi " + std::to_string(dpi));
-        font.lfHeight = -MulDiv(t->pointSize, dpi, 72);
-        const win::UniqueFont scaled(CreateFontIndirectW(&font));
-        win::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-        const win::SelectGuard selected(dc.get(), scaled.get());
-        // Dialog base units as the dialog manager takes them from its font.
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc.get(), &metrics);
-        SIZE alphabet{};
-        GetTextExtentPoint32W(dc.get(), L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
-                              &alphabet);
-        const int baseX = (alphabet.cx / 26 + 1) / 2, baseY = metrics.tmHeight;
-        const auto place = [&](int id) { // position and size each scaled, as the dialog manager does
-            const auto i = std::find_if(t->items.begin(), t->items.end(), [id](const test::DialogItem& d) {
-                return d.id == static_cast<DWORD>(id);
-            });
-            const LONG left = MulDiv(i->x, baseX, 4), top = MulDiv(i->y, baseY, 8);
-            return RECT{left, top, left + MulDiv(i->cx, baseX, 4), top + MulDiv(i->cy, baseY, 8)};
-        };
+        const TemplateAtDpi at(*t, dialogFont(dialog->hwnd()), dpi);
+        const auto place = [&](int id) { return at.place(id); };
         if (dpi == win::screenDpi()) { // the arithmetic is the dialog manager's
             for (int id : {IDC_SET_MODEL_LABEL, IDC_SET_MODEL_3, IDC_SET_ADD}) {
                 const RECT shown = placeIn(dialog->hwnd(), item(id)), mapped = place(id);
@@ -540,13 +579,66 @@ TEST_F(SettingsDialog, PatternPageRowsStayApartAtEachDpi) {
         }
         const RECT label = place(IDC_SET_MODEL_LABEL);
         for (std::size_t m = classicModels; m < modelCount; ++m) {
-            const std::wstring name = win::widen(colorModels[m].name);
-            SIZE extent{};
-            GetTextExtentPoint32W(dc.get(), name.c_str(), static_cast<int>(name.size()), &extent);
-            EXPECT_LE(extent.cx, label.right - label.left) << win::narrow(name);
-            EXPECT_LE(extent.cy, label.bottom - label.top) << win::narrow(name);
+            const SIZE extent = at.extent(win::widen(colorModels[m].name));
+            EXPECT_LE(extent.cx, label.right - label.left) << colorModels[m].name;
+            EXPECT_LE(extent.cy, label.bottom - label.top) << colorModels[m].name;
         }
     }
+}
+
+TEST_F(SettingsDialog, KeysPageFitsItsTextsWithNothingOverlappingAtEachDpi) {
+    open();
+    switchTab(PropertyDialog::keysPage);
+    SetDlgItemTextW(dialog->hwnd(), IDC_SET_KEY_PICK_TAKEN, L"занято");
+    const auto t = test::loadDialogTemplate(IDD_SETTINGS);
+    ASSERT_TRUE(t);
+    const std::vector<int>& ids = PropertyDialog::pageControls(PropertyDialog::keysPage);
+    for (int dpi : {96, 120, 144, 192}) {
+        SCOPED_TRACE("dpi " + std::to_string(dpi));
+        const TemplateAtDpi at(*t, dialogFont(dialog->hwnd()), dpi);
+        RECT common{}, page{}, tabs = at.place(IDC_SET_TAB);
+        for (std::size_t a = 0; a < ids.size(); ++a) {
+            const RECT ra = at.place(ids[a]);
+            EXPECT_TRUE(IntersectRect(&page, &tabs, &ra) && EqualRect(&page, &ra)) << ids[a];
+            for (std::size_t b = a + 1; b < ids.size(); ++b) {
+                const RECT rb = at.place(ids[b]);
+                EXPECT_FALSE(IntersectRect(&common, &ra, &rb)) << ids[a] << " and " << ids[b];
+            }
+            // Texts fit; the check box's text leaves room for its box.
+            const SIZE extent = at.extent(win::widen(text(ids[a])));
+            const int room = (ra.right - ra.left) - (ids[a] == IDC_SET_PICK_COPIES ? (ra.bottom - ra.top) * 2 : 0);
+            EXPECT_LE(extent.cx, room) << ids[a];
+            EXPECT_LE(extent.cy, ra.bottom - ra.top + 1) << ids[a];
+        }
+    }
+}
+
+TEST_F(SettingsDialog, KeysPageMarksTakenKeysAndOkWritesWhatTheTextFormCanHold) {
+    constexpr unsigned C = HotKey::ctrl, A = HotKey::alt, S = HotKey::shift;
+    const test::HotKeyHolder other(C | S, 0x79);         // Ctrl+Shift+F10, another program's
+    const test::HotKeyHolder ours(C | A, 'E');           // the picker's own toggle key
+    ASSERT_TRUE(other.held && ours.held);
+    values.hotKeys = {{HotKey{C | S, 0x79}, HotKey{C | A, 'E'}, HotKey{C | A, 'E'}}, true};
+    held = {HotKey{}, HotKey{C | A, 'E'}, HotKey{}};
+    open();
+    switchTab(PropertyDialog::keysPage);
+    EXPECT_EQ(SendMessageW(item(IDC_SET_KEY_REFRESH), HKM_GETHOTKEY, 0, 0), 0x0379);
+    EXPECT_EQ(IsDlgButtonChecked(dialog->hwnd(), IDC_SET_PICK_COPIES), BST_CHECKED);
+    // Held by another program; held by us; the same as an earlier key.
+    EXPECT_EQ(text(IDC_SET_KEY_REFRESH_TAKEN), "занято");
+    EXPECT_EQ(text(IDC_SET_KEY_TOGGLE_TAKEN), "");
+    EXPECT_EQ(text(IDC_SET_KEY_PICK_TAKEN), "занято");
+
+    SendMessageW(item(IDC_SET_KEY_REFRESH), HKM_SETHOTKEY, 0x037A, 0); // Ctrl+Shift+F11
+    command(IDC_SET_KEY_REFRESH, EN_CHANGE);
+    EXPECT_EQ(text(IDC_SET_KEY_REFRESH_TAKEN), "");
+    SendMessageW(item(IDC_SET_KEY_PICK), HKM_SETHOTKEY, 0x0209, 0); // Ctrl+Tab: no text form
+    command(IDC_SET_KEY_PICK, EN_CHANGE);
+    SendMessageW(item(IDC_SET_KEY_TOGGLE), HKM_SETHOTKEY, 0, 0); // none
+    CheckDlgButton(dialog->hwnd(), IDC_SET_PICK_COPIES, BST_UNCHECKED);
+    command(IDOK);
+    const HotKeySettings expected{{HotKey{C | S, 0x7A}, HotKey{}, HotKey{C | A, 'E'}}, false};
+    EXPECT_EQ(values.hotKeys, expected);
 }
 
 TEST_F(SettingsDialog, OkWritesEveryValueAndFindsTheSlotsPatternsByName) {
@@ -601,6 +693,7 @@ TEST_F(SettingsDialog, OkWithoutChangesKeepsEverythingAndADeletedSlotPatternFall
 }
 
 TEST_F(SettingsDialog, OkKeepsTheValuesOfPagesNeverShown) {
+    values.hotKeys = {{HotKey{}, HotKey{HotKey::shift, 0x7B}, HotKey{}}, false};
     values.animation = 1;
     values.period = 3;
     values.interval = 120;
@@ -622,6 +715,9 @@ TEST_F(SettingsDialog, CancelWritesNothing) {
     CheckRadioButton(dialog->hwnd(), IDC_SET_MOD_WEB, IDC_SET_MOD_COMPLEMENT, IDC_SET_MOD_WEB);
     CheckDlgButton(dialog->hwnd(), IDC_SET_ANIMATION, BST_CHECKED);
     SendMessageW(item(IDC_SET_PALETTE_SIZE), CB_SETCURSEL, 0, 0);
+    switchTab(3);
+    SendMessageW(item(IDC_SET_KEY_PICK), HKM_SETHOTKEY, 0x0378, 0); // Ctrl+Shift+F9
+    CheckDlgButton(dialog->hwnd(), IDC_SET_PICK_COPIES, BST_UNCHECKED);
     command(IDCANCEL);
     EXPECT_EQ(dialog->hwnd(), nullptr);
     EXPECT_EQ(values, before);
