@@ -39,7 +39,8 @@ bool HotKeyPage::onCommand(int id, int code) {
 std::array<HotKey, kHotKeyCount> HotKeyPage::keysShown() const {
     std::array<HotKey, kHotKeyCount> keys = values_.keys;
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        const auto value = static_cast<std::uint16_t>(SendDlgItemMessageW(dialog_, controlIds[i], HKM_GETHOTKEY, 0, 0));
+        const auto value =
+            static_cast<std::uint16_t>(SendDlgItemMessageW(dialog_, controlIds[i], HKM_GETHOTKEY, 0, 0));
         keys[i] = hotKeyFromControl(value).value_or(values_.keys[i]);
     }
     return keys;

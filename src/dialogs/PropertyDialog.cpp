@@ -108,7 +108,8 @@ const std::vector<int>& PropertyDialog::pageControls(int page) {
                          IDC_SET_PALETTE_SIZE},
         std::vector<int>{IDC_SET_KEY_REFRESH_LABEL, IDC_SET_KEY_REFRESH, IDC_SET_KEY_REFRESH_TAKEN,
                          IDC_SET_KEY_TOGGLE_LABEL, IDC_SET_KEY_TOGGLE, IDC_SET_KEY_TOGGLE_TAKEN,
-                         IDC_SET_KEY_PICK_LABEL, IDC_SET_KEY_PICK, IDC_SET_KEY_PICK_TAKEN, IDC_SET_PICK_COPIES},
+                         IDC_SET_KEY_PICK_LABEL, IDC_SET_KEY_PICK, IDC_SET_KEY_PICK_TAKEN,
+                         IDC_SET_PICK_COPIES},
     };
     return pages[static_cast<std::size_t>(page >= 0 && page < pageCount ? page : 0)];
 }

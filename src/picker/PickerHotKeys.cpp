@@ -40,11 +40,13 @@ void ColorPickerDialog::unregisterHotKeys() {
 }
 
 void ColorPickerDialog::showHotKeysInMenus() {
-    setMenuItemText(menuPopup(IDM_ZOOM), ID_REFRESH, hotKeyMenuText("Обновить", state.hotKeys[HotKeyRole::refresh]));
+    setMenuItemText(menuPopup(IDM_ZOOM), ID_REFRESH,
+                    hotKeyMenuText("Обновить", state.hotKeys[HotKeyRole::refresh]));
     const HotKey& toggle = state.hotKeys[HotKeyRole::toggle];
     setMenuItemText(menuPopup(IDM_TRAY), ID_TOGGLE_WINDOW, hotKeyMenuText("Спрятать/показать", toggle));
     // The system menu gets its hide item once start-up has finished.
-    if (startupFinished_) setMenuItemText(GetSystemMenu(hwnd(), FALSE), SC_CLOSE, hotKeyMenuText("Спрятать", toggle));
+    if (startupFinished_)
+        setMenuItemText(GetSystemMenu(hwnd(), FALSE), SC_CLOSE, hotKeyMenuText("Спрятать", toggle));
 }
 
 bool ColorPickerDialog::onHotKey(WPARAM id) {

@@ -6,7 +6,8 @@ namespace huex {
 
 namespace {
 
-constexpr unsigned vkF1 = 0x70, vkF24 = 0x87, vkNum0 = 0x60, vkNum9 = 0x69, vkPause = 0x13, vkPrintScreen = 0x2C;
+constexpr unsigned vkF1 = 0x70, vkF24 = 0x87, vkNum0 = 0x60, vkNum9 = 0x69, vkPause = 0x13,
+                   vkPrintScreen = 0x2C;
 
 struct NamedKey {
     std::string_view name;
@@ -40,7 +41,8 @@ char lower(char c) {
 }
 
 bool sameLetters(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return lower(x) == lower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::string_view trimmed(std::string_view s) {
@@ -51,7 +53,8 @@ std::string_view trimmed(std::string_view s) {
 }
 
 // "F1".."F24" and "Num0".."Num9": a prefix and a small decimal number.
-std::optional<unsigned> numbered(std::string_view name, std::string_view prefix, unsigned low, unsigned high) {
+std::optional<unsigned> numbered(std::string_view name, std::string_view prefix, unsigned low,
+                                 unsigned high) {
     if (name.size() <= prefix.size() || name.size() > prefix.size() + 2 ||
         !sameLetters(name.substr(0, prefix.size()), prefix))
         return std::nullopt;
@@ -80,7 +83,8 @@ std::optional<unsigned> keyOfName(std::string_view name) {
 }
 
 std::string keyName(unsigned key) {
-    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
+        return std::string(1, static_cast<char>(key));
     if (key >= vkF1 && key <= vkF24) return "F" + std::to_string(key - vkF1 + 1);
     if (key >= vkNum0 && key <= vkNum9) return "Num" + std::to_string(key - vkNum0);
     for (const NamedKey& k : kNamedKeys)
@@ -92,7 +96,8 @@ std::string keyName(unsigned key) {
 
 bool hotKeyAllowed(const HotKey& k) {
     if (k.empty()) return true;
-    if (keyName(k.key).empty() || (k.modifiers & ~(HotKey::alt | HotKey::ctrl | HotKey::shift)) != 0) return false;
+    if (keyName(k.key).empty() || (k.modifiers & ~(HotKey::alt | HotKey::ctrl | HotKey::shift)) != 0)
+        return false;
     const bool bareAllowed = (k.key >= vkF1 && k.key <= vkF24) || k.key == vkPause || k.key == vkPrintScreen;
     return k.modifiers != 0 || bareAllowed;
 }
@@ -146,8 +151,8 @@ std::uint16_t hotKeyControlValue(const HotKey& k) {
     if ((k.modifiers & HotKey::shift) != 0) flags |= controlShift;
     if ((k.modifiers & HotKey::ctrl) != 0) flags |= controlCtrl;
     if ((k.modifiers & HotKey::alt) != 0) flags |= controlAlt;
-    const bool extended =
-        std::any_of(kNamedKeys.begin(), kNamedKeys.end(), [&](const NamedKey& n) { return n.key == k.key && n.extended; });
+    const bool extended = std::any_of(kNamedKeys.begin(), kNamedKeys.end(),
+                                      [&](const NamedKey& n) { return n.key == k.key && n.extended; });
     if (extended) flags |= controlExtended;
     return static_cast<std::uint16_t>((flags << 8) | (k.key & 0xFF));
 }

@@ -23,16 +23,18 @@ struct HotKey {
 inline constexpr std::size_t kHotKeyCount = 3;
 enum class HotKeyRole : std::size_t { refresh, toggle, pick };
 inline constexpr std::array<HotKey, kHotKeyCount> kDefaultHotKeys{{
-    {HotKey::alt, 0x74},                // Alt+F5
-    {HotKey::ctrl | HotKey::alt, 'E'},  // Ctrl+Alt+E
-    {HotKey::ctrl | HotKey::alt, 'P'},  // Ctrl+Alt+P
+    {HotKey::alt, 0x74},               // Alt+F5
+    {HotKey::ctrl | HotKey::alt, 'E'}, // Ctrl+Alt+E
+    {HotKey::ctrl | HotKey::alt, 'P'}, // Ctrl+Alt+P
 }};
 inline constexpr std::array<std::string_view, kHotKeyCount> kHotKeyNames{"refresh", "toggle", "pick"};
 
 struct HotKeySettings {
     std::array<HotKey, kHotKeyCount> keys = kDefaultHotKeys;
     bool pickCopies = true; // a pick puts slot 1's text on the clipboard
-    [[nodiscard]] const HotKey& operator[](HotKeyRole role) const { return keys[static_cast<std::size_t>(role)]; }
+    [[nodiscard]] const HotKey& operator[](HotKeyRole role) const {
+        return keys[static_cast<std::size_t>(role)];
+    }
     friend bool operator==(const HotKeySettings&, const HotKeySettings&) = default;
 };
 
@@ -59,7 +61,8 @@ std::optional<HotKey> hotKeyFromControl(std::uint16_t value);
 // equal to an earlier key is, without asking; for the rest `available(index, key)` asks the
 // system (and, when registering, holds the key).
 template <class Available>
-std::array<bool, kHotKeyCount> takenHotKeys(const std::array<HotKey, kHotKeyCount>& keys, Available&& available) {
+std::array<bool, kHotKeyCount> takenHotKeys(const std::array<HotKey, kHotKeyCount>& keys,
+                                            Available&& available) {
     std::array<bool, kHotKeyCount> taken{};
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (keys[i].empty()) continue;

@@ -14,9 +14,9 @@ constexpr unsigned A = HotKey::alt, C = HotKey::ctrl, S = HotKey::shift;
 
 TEST(HotKeyText, EveryKeyNameReadsBackAsWritten) {
     std::vector<std::pair<std::string, unsigned>> names{
-        {"Insert", 0x2D}, {"Delete", 0x2E}, {"Home", 0x24}, {"End", 0x23},   {"PageUp", 0x21},
-        {"PageDown", 0x22}, {"Left", 0x25}, {"Up", 0x26},   {"Right", 0x27}, {"Down", 0x28},
-        {"Space", 0x20},  {"Pause", 0x13},  {"PrintScreen", 0x2C}};
+        {"Insert", 0x2D},   {"Delete", 0x2E}, {"Home", 0x24},       {"End", 0x23},   {"PageUp", 0x21},
+        {"PageDown", 0x22}, {"Left", 0x25},   {"Up", 0x26},         {"Right", 0x27}, {"Down", 0x28},
+        {"Space", 0x20},    {"Pause", 0x13},  {"PrintScreen", 0x2C}};
     for (char c = 'A'; c <= 'Z'; ++c) names.emplace_back(std::string(1, c), c);
     for (char c = '0'; c <= '9'; ++c) names.emplace_back(std::string(1, c), c);
     for (unsigned f = 1; f <= 24; ++f) names.emplace_back("F" + std::to_string(f), 0x6F + f);
@@ -69,7 +69,7 @@ TEST(HotKeyText, ReadsAnyCaseSpacingAndModifierOrder) {
 
 TEST(HotKeyText, ControlValuesTheTextFormCantHoldAreRefused) {
     EXPECT_EQ(hotKeyControlValue({C | A, 0x2E}), 0x0E2E); // Delete carries the extended flag
-    EXPECT_EQ(hotKeyControlValue({S, 0x60}), 0x0160);    // Num0 doesn't
+    EXPECT_EQ(hotKeyControlValue({S, 0x60}), 0x0160);     // Num0 doesn't
     EXPECT_EQ(hotKeyFromControl(0x0E2E), (HotKey{C | A, 0x2E}));
     EXPECT_EQ(hotKeyFromControl(0), HotKey{});
     EXPECT_EQ(hotKeyFromControl(0x0645), (HotKey{C | A, 'E'}));
@@ -96,7 +96,8 @@ TEST(HotKeySettings, KeysAreWrittenOnlyWhenTheyDifferOrTheFileHasThem) {
         {"toggle= alt + ctrl + e \n", "toggle= Ctrl+Alt+E \n"}, // the blanks round a value stay
         {"pick=ctrl+shift+f2\n", "pick=Ctrl+Shift+F2\n"},
         {"refresh=\n", "refresh=\n"},
-        {"refresh=Q\ntoggle=Ctrl+Nonsense\npickCopies=0\n", "refresh=Alt+F5\ntoggle=Ctrl+Alt+E\npickCopies=0\n"},
+        {"refresh=Q\ntoggle=Ctrl+Nonsense\npickCopies=0\n",
+         "refresh=Alt+F5\ntoggle=Ctrl+Alt+E\npickCopies=0\n"},
         {"pickCopies=1\n", "pickCopies=1\n"},
     };
     for (const auto& c : cases) {

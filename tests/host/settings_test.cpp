@@ -203,9 +203,10 @@ TEST(SettingsSave, WritesEveryKeyInItsOrderAndForm) {
         "Patterns/rgbR0={X|0:255|2.*}\n";
     for (const char* key : {"rgbG", "rgbB", "hsbH", "hsbS", "hsbB", "hslH", "hslS", "hslL"})
         expected += std::string("Patterns/") + key + "0=\n";
-    expected += "Contrast/posX=-30000\nContrast/posY=-30000\nContrast/text=#000000\n"
-                "Contrast/background=#FFFFFF\nContrast/follow=text\nContrast/open=0\nVision/mode=0\n"
-                "HotKeys/refresh=Alt+F5\nHotKeys/toggle=Ctrl+Alt+E\nHotKeys/pick=Ctrl+Alt+P\nHotKeys/pickCopies=1\n";
+    expected +=
+        "Contrast/posX=-30000\nContrast/posY=-30000\nContrast/text=#000000\n"
+        "Contrast/background=#FFFFFF\nContrast/follow=text\nContrast/open=0\nVision/mode=0\n"
+        "HotKeys/refresh=Alt+F5\nHotKeys/toggle=Ctrl+Alt+E\nHotKeys/pick=Ctrl+Alt+P\nHotKeys/pickCopies=1\n";
     EXPECT_EQ(written, expected);
 }
 

@@ -109,7 +109,8 @@ const ControlSpec settingsControls[] = {
     {IDC_SET_KEY_PICK_LABEL, L"Static", "Взять цвет под курсором:", label, false, 9, 68, 108, 8},
     {IDC_SET_KEY_PICK, L"msctls_hotkey32", "", WS_BORDER | WS_TABSTOP, false, 118, 66, 100, 12},
     {IDC_SET_KEY_PICK_TAKEN, L"Static", "", label, false, 222, 68, 50, 8},
-    {IDC_SET_PICK_COPIES, L"Button", "Копировать текст цвета 1", BS_AUTOCHECKBOX | WS_TABSTOP, true, 9, 86, 200, 10},
+    {IDC_SET_PICK_COPIES, L"Button", "Копировать текст цвета 1", BS_AUTOCHECKBOX | WS_TABSTOP, true, 9, 86,
+     200, 10},
     {IDOK, L"Button", "OK", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, false, 165, 267, 55, 14},
     {IDCANCEL, L"Button", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, false, 223, 267, 55, 14},
     {IDC_SET_TAB, L"SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP, false, 2, 2, 279, 261},
@@ -513,14 +514,16 @@ class TemplateAtDpi {
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc_.get(), &metrics);
         SIZE alphabet{};
-        GetTextExtentPoint32W(dc_.get(), L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &alphabet);
+        GetTextExtentPoint32W(dc_.get(), L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
+                              &alphabet);
         baseX_ = (alphabet.cx / 26 + 1) / 2;
         baseY_ = metrics.tmHeight;
     }
     // Position and size each scaled, as the dialog manager does.
     RECT place(int id) const {
-        const auto i = std::find_if(t_.items.begin(), t_.items.end(),
-                                    [id](const test::DialogItem& d) { return d.id == static_cast<DWORD>(id); });
+        const auto i = std::find_if(t_.items.begin(), t_.items.end(), [id](const test::DialogItem& d) {
+            return d.id == static_cast<DWORD>(id);
+        });
         const LONG left = MulDiv(i->x, baseX_, 4), top = MulDiv(i->y, baseY_, 8);
         return RECT{left, top, left + MulDiv(i->cx, baseX_, 4), top + MulDiv(i->cy, baseY_, 8)};
     }
@@ -606,7 +609,8 @@ TEST_F(SettingsDialog, KeysPageFitsItsTextsWithNothingOverlappingAtEachDpi) {
             }
             // Texts fit; the check box's text leaves room for its box.
             const SIZE extent = at.extent(win::widen(text(ids[a])));
-            const int room = (ra.right - ra.left) - (ids[a] == IDC_SET_PICK_COPIES ? (ra.bottom - ra.top) * 2 : 0);
+            const int room =
+                (ra.right - ra.left) - (ids[a] == IDC_SET_PICK_COPIES ? (ra.bottom - ra.top) * 2 : 0);
             EXPECT_LE(extent.cx, room) << ids[a];
             EXPECT_LE(extent.cy, ra.bottom - ra.top + 1) << ids[a];
         }
@@ -615,8 +619,8 @@ TEST_F(SettingsDialog, KeysPageFitsItsTextsWithNothingOverlappingAtEachDpi) {
 
 TEST_F(SettingsDialog, KeysPageMarksTakenKeysAndOkWritesWhatTheTextFormCanHold) {
     constexpr unsigned C = HotKey::ctrl, A = HotKey::alt, S = HotKey::shift;
-    const test::HotKeyHolder other(C | S, 0x79);         // Ctrl+Shift+F10, another program's
-    const test::HotKeyHolder ours(C | A, 'E');           // the picker's own toggle key
+    const test::HotKeyHolder other(C | S, 0x79); // Ctrl+Shift+F10, another program's
+    const test::HotKeyHolder ours(C | A, 'E');   // the picker's own toggle key
     ASSERT_TRUE(other.held && ours.held);
     values.hotKeys = {{HotKey{C | S, 0x79}, HotKey{C | A, 'E'}, HotKey{C | A, 'E'}}, true};
     held = {HotKey{}, HotKey{C | A, 'E'}, HotKey{}};
