@@ -6,7 +6,8 @@
 //   StretchBlt of the view from the screen that the step cannot do without, timed in the same run
 //   and interleaved with it; and again with both slots on CSS patterns (oklch(), lab());
 // - a marquee tick (the animation timer's work) and a full paint of the client area;
-// - a keystroke into slot 1 as the window handles it, against one into a plain edit.
+// - a keystroke into slot 1 as the window handles it, against one into a plain edit;
+// - a pipette's release against a pick at the cursor by the hot key's command (1410).
 //
 // Every step is timed call by call with QueryPerformanceCounter; the table gives medians, the
 // 10th, 90th and 99th percentiles in microseconds. Usage: huex_picker_bench.exe [REPETITIONS]
@@ -367,7 +368,30 @@ int run(int repetitions) {
         MSG move{window, WM_MOUSEMOVE, MK_LBUTTON, moved, GetTickCount(), {100 + nudge, 100}};
         if (!picker.preTranslateMessage(move)) IsDialogMessageW(window, &move);
     };
+    // A pipette's release against a pick by the hot key's command at the same place, each with the
+    // repaint it asks for.
+    auto release = [&] {
+        MSG up{window, WM_LBUTTONUP, 0, moved, GetTickCount(), {100 + nudge, 100}};
+        if (!picker.preTranslateMessage(up)) IsDialogMessageW(window, &up);
+        UpdateWindow(window);
+    };
+    auto pick = [&](bool copies) {
+        return [&picker, window, copies] {
+            picker.state.hotKeys.pickCopies = copies;
+            SendMessageW(window, WM_COMMAND, ID_PICK_AT_CURSOR, 0);
+            UpdateWindow(window);
+        };
+    };
     std::vector<Step> live{
+        {"pipette release (button up after a drag), window updated",
+         release,
+         {},
+         [&] {
+             moveCursor();
+             picker.state.dragMode = DragMode::pipette;
+         }},
+        {"pick at the cursor (command 1410), window updated", pick(false), {}, moveCursor},
+        {"  with slot 1's text copied to the clipboard", pick(true), {}, moveCursor},
         {"view blit: one StretchBlt from the screen (DCs held)",
          [&] { viewBlit(heldWindow.get(), heldDesktop.get()); }},
         {"view blit with GetDC of window and desktop",

@@ -3,6 +3,7 @@
 #include "picker/ColorPickerDialog.h"
 #include "picker/PickerActions.h"
 #include "resource.h"
+#include "win/Handles.h"
 #include "win/Text.h"
 
 namespace huex {
@@ -70,11 +71,18 @@ void ColorPickerDialog::pickAtCursor() {
     if (state.dragMode == DragMode::pipette || state.dragMode == DragMode::color) return;
     POINT cursor{}; // physical pixels: the process is aware of each monitor's DPI
     if (!GetCursorPos(&cursor)) return;
+    const bool zoomWasActive = state.zoomActive != 0, paletteWasActive = state.paletteActive != 0;
     placePickAt(state, {cursor.x, cursor.y});
     captureScreen();
     sampleFromImage();
+    // What a pick changes is drawn as a pipette's release draws it; a whole repaint would cost twice.
+    if (const win::WindowDc dc(hwnd()); dc) {
+        drawZoomView(dc.get(), false);
+        if (!zoomWasActive) drawZoomFrame(dc.get());
+        drawSwatches(dc.get());
+        if (paletteWasActive) drawPaletteCells(dc.get());
+    }
     refreshColorTexts();
-    InvalidateRect(hwnd(), nullptr, FALSE);
     if (state.hotKeys.pickCopies && copyTextToClipboard(win::windowText(slotEdit(1))))
         startFlash(static_cast<int>(FlashKind::copy));
 }
