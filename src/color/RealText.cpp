@@ -1,0 +1,137 @@
+#include "color/RealText.h"
+
+#include <algorithm>
+#include <array>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace huex {
+
+namespace {
+
+// Whether strtod may take `c` as part of a number in the "C" locale (the point aside).
+bool mayBeInNumber(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '+' ||
+           c == '-' || c == '(' || c == ')' || c == '_';
+}
+
+// Significant digits d1 d2 ... dn of the value d1.d2...dn × 10^exponent.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+// The `count` significant digits of a positive finite value, correctly rounded by printf.
+Decimal roundedDigits(double value, int count) {
+    std::array<char, 40> text{};
+    std::snprintf(text.data(), text.size(), "%.*e", count - 1, value);
+    Decimal d;
+    const char* p = text.data();
+    // Only the digits count: the point between them is whatever the locale makes it.
+    for (; *p != '\0' && *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9') d.digits += *p;
+    }
+    if (*p == 'e') d.exponent = std::atoi(p + 1);
+    return d;
+}
+
+// What a decimal reads back as, from text without a point ("12345e-7"), so in any locale.
+double readBack(const Decimal& d) {
+    const int lastDigitPower = d.exponent - static_cast<int>(d.digits.size()) + 1;
+    return std::strtod((d.digits + 'e' + std::to_string(lastDigitPower)).c_str(), nullptr);
+}
+
+// The next decimal up with as many digits: 1.29 -> 1.30, 9.99 -> 10.0.
+Decimal nextUp(Decimal d) {
+    std::size_t i = d.digits.size();
+    while (i > 0 && d.digits[i - 1] == '9') d.digits[--i] = '0';
+    if (i == 0) {
+        d.digits.insert(0, 1, '1');
+        d.digits.pop_back();
+        ++d.exponent;
+    } else {
+        ++d.digits[i - 1];
+    }
+    return d;
+}
+
+// The fewest digits that read back as the positive finite `value`, and of those the nearest.
+Decimal shortestDigits(double value) {
+    constexpr int enoughForAnyDouble = 17;
+    Decimal d;
+    for (int count = 1; count <= enoughForAnyDouble; ++count) {
+        d = roundedDigits(value, count);
+        const double back = readBack(d);
+        if (back == value) break;
+        // Just above a power of two the doubles below lie twice as close as those above, so the
+        // nearest decimal can fall short below while the next one up still reads back.
+        if (back < value) {
+            const Decimal up = nextUp(d);
+            if (readBack(up) == value) {
+                d = up;
+                break;
+            }
+        }
+    }
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    return d;
+}
+
+} // namespace
+
+std::optional<double> readRealStart(std::string_view text) {
+    // strtod sees only what may belong to the number, with the locale's point for ours: so a comma
+    // or a NUL ends the number, and text that is not zero-terminated is never read past its end.
+    const char* localePoint = std::localeconv()->decimal_point;
+    const std::string_view point = localePoint != nullptr && *localePoint != '\0' ? localePoint : ".";
+    std::string number;
+    for (const char c : text) {
+        if (c == '.')
+            number += point;
+        else if (mayBeInNumber(c))
+            number += c;
+        else
+            break;
+    }
+    char* end = nullptr;
+    const double value = std::strtod(number.c_str(), &end);
+    if (end == number.c_str()) return std::nullopt;
+    return value;
+}
+
+std::string shortestRealText(double value) {
+    if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+    std::string text = std::signbit(value) ? "-" : "";
+    if (std::isinf(value)) return text + "inf";
+    if (value == 0) return text + '0';
+    const double magnitude = std::fabs(value);
+    const Decimal d = shortestDigits(magnitude);
+    const int count = static_cast<int>(d.digits.size());
+    const int e = d.exponent;
+    const std::string power = std::to_string(std::abs(e));
+    const int scientificLength =
+        count + (count > 1 ? 1 : 0) + 2 + std::max(2, static_cast<int>(power.size()));
+    const int fixedLength = e >= count - 1 ? e + 1 : e >= 0 ? count + 1 : count + 1 - e;
+    if (scientificLength < fixedLength) {
+        text += d.digits[0];
+        if (count > 1) (text += '.').append(d.digits, 1);
+        text += e < 0 ? "e-" : "e+";
+        if (power.size() < 2) text += '0';
+        return text + power;
+    }
+    if (e >= count - 1) {
+        // A whole number shows every digit of its value, as printf's "%.0f" does: the shortest
+        // digits padded with zeros would be another number. It has at most as many digits as the
+        // scientific form has characters.
+        std::array<char, 32> whole{};
+        std::snprintf(whole.data(), whole.size(), "%.0f", magnitude);
+        return text + whole.data();
+    }
+    const auto pointAt = static_cast<std::size_t>(e + 1);
+    if (e >= 0) return text + d.digits.substr(0, pointAt) + '.' + d.digits.substr(pointAt);
+    return text + "0." + std::string(static_cast<std::size_t>(-e - 1), '0') + d.digits;
+}
+
+} // namespace huex

@@ -1,0 +1,19 @@
+// Real numbers to and from text with the Windows C library (MinGW's printf and strtod), against
+// the standard library's std::to_chars, which the program itself does not link.
+#include "../host/RealTextCases.h"
+
+#include <gtest/gtest.h>
+
+namespace huex {
+namespace {
+
+TEST(RealTextOnWindows, ShortestTextIsWhatToCharsWrites) {
+    testing::expectShortestTextsLikeToChars(10'000);
+}
+
+TEST(RealTextOnWindows, ReadsTheNumberAtTheStart) {
+    testing::expectReadsAsTable();
+}
+
+} // namespace
+} // namespace huex
