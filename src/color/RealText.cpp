@@ -1,5 +1,7 @@
 #include "color/RealText.h"
 
+#include "color/NearestDouble.h"
+
 #include <algorithm>
 #include <array>
 #include <clocale>
@@ -15,6 +17,39 @@ namespace {
 bool mayBeInNumber(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '+' ||
            c == '-' || c == '(' || c == ')' || c == '_';
+}
+
+// The digits and power of ten of a decimal number strtod has read; nothing for hexadecimal
+// numbers, which strtod rounds right, and for infinity and NaN.
+std::optional<DecimalNumber> decimalDigits(std::string_view number) {
+    if (!number.empty() && (number.front() == '+' || number.front() == '-')) number.remove_prefix(1);
+    if (number.empty()) return std::nullopt;
+    const char first = number.front();
+    const bool word = (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z');
+    if (word || (number.size() > 1 && (number[1] == 'x' || number[1] == 'X'))) return std::nullopt;
+    DecimalNumber d;
+    bool afterPoint = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+        if (number[i] >= '0' && number[i] <= '9') {
+            d.digits += number[i];
+            if (afterPoint) --d.exponent;
+        } else {
+            afterPoint = true; // the point, whatever the locale makes it
+        }
+    }
+    if (i < number.size()) {
+        bool negative = false;
+        long long power = 0;
+        for (++i; i < number.size(); ++i) {
+            if (number[i] == '-')
+                negative = true;
+            else if (number[i] >= '0' && number[i] <= '9' && power < 1'000'000'000'000)
+                power = power * 10 + (number[i] - '0');
+        }
+        d.exponent += negative ? -power : power;
+    }
+    return d;
 }
 
 // Significant digits d1 d2 ... dn of the value d1.d2...dn × 10^exponent.
@@ -40,7 +75,7 @@ Decimal roundedDigits(double value, int count) {
 // What a decimal reads back as, from text without a point ("12345e-7"), so in any locale.
 double readBack(const Decimal& d) {
     const int lastDigitPower = d.exponent - static_cast<int>(d.digits.size()) + 1;
-    return std::strtod((d.digits + 'e' + std::to_string(lastDigitPower)).c_str(), nullptr);
+    return readRealStart(d.digits + 'e' + std::to_string(lastDigitPower)).value_or(0);
 }
 
 // The next decimal up with as many digits: 1.29 -> 1.30, 9.99 -> 10.0.
@@ -98,7 +133,11 @@ std::optional<double> readRealStart(std::string_view text) {
     char* end = nullptr;
     const double value = std::strtod(number.c_str(), &end);
     if (end == number.c_str()) return std::nullopt;
-    return value;
+    const auto used = std::string_view(number).substr(0, static_cast<std::size_t>(end - number.c_str()));
+    const std::optional<DecimalNumber> decimal = decimalDigits(used);
+    if (!decimal) return value;
+    const double magnitude = nearestDouble(*decimal, std::fabs(value));
+    return used.front() == '-' ? -magnitude : magnitude;
 }
 
 std::string shortestRealText(double value) {

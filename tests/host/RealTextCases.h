@@ -10,10 +10,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <random>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace huex::testing {
@@ -135,6 +137,34 @@ inline void expectShortestTextsLikeToChars(int randomCount) {
         const std::string want = toCharsText(value);
         if (shortestRealText(value) != want && ++mismatches <= 10)
             ADD_FAILURE() << want << " written as " << shortestRealText(value);
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// Texts of the shortest digits of the sweep's values and their neighbours at 17 digits, and
+// random digit strings of up to 30 digits, read as std::from_chars reads them.
+inline void expectReadsLikeFromChars(int randomCount) {
+    std::vector<std::string> texts;
+    for (const double value : sweepValues(randomCount / 2)) {
+        texts.push_back(toCharsText(value));
+        std::array<char, 40> buffer{};
+        std::snprintf(buffer.data(), buffer.size(), "%.16e", std::nextafter(value, inf));
+        texts.emplace_back(buffer.data());
+    }
+    std::mt19937_64 random(30);
+    for (int i = 0; i < randomCount; ++i) {
+        std::string text(1 + random() % 30, '0');
+        for (char& c : text) c = static_cast<char>('0' + random() % 10);
+        text.insert(1 + random() % text.size(), 1, '.');
+        texts.push_back(text + "e" + std::to_string(static_cast<int>(random() % 700) - 350));
+    }
+    int mismatches = 0;
+    for (const std::string& text : texts) {
+        double want = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), want);
+        if (error != std::errc() || end != text.data() + text.size()) continue; // out of range: another table
+        const std::optional<double> got = readRealStart(text);
+        if ((!got || !sameDouble(*got, want)) && ++mismatches <= 10) ADD_FAILURE() << text << " read wrong";
     }
     EXPECT_EQ(mismatches, 0);
 }

@@ -15,5 +15,9 @@ TEST(RealTextOnWindows, ReadsTheNumberAtTheStart) {
     testing::expectReadsAsTable();
 }
 
+TEST(RealTextOnWindows, ReadsAsFromChars) {
+    testing::expectReadsLikeFromChars(10'000);
+}
+
 } // namespace
 } // namespace huex
