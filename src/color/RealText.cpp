@@ -168,9 +168,11 @@ std::string shortestRealText(double value) {
         std::snprintf(whole.data(), whole.size(), "%.0f", magnitude);
         return text + whole.data();
     }
-    const auto pointAt = static_cast<std::size_t>(e + 1);
-    if (e >= 0) return text + d.digits.substr(0, pointAt) + '.' + d.digits.substr(pointAt);
-    return text + "0." + std::string(static_cast<std::size_t>(-e - 1), '0') + d.digits;
+    if (e >= 0) {
+        const auto pointAt = static_cast<std::size_t>(e) + 1;
+        return text + d.digits.substr(0, pointAt) + '.' + d.digits.substr(pointAt);
+    }
+    return text + "0." + std::string(static_cast<std::size_t>(-e) - 1, '0') + d.digits;
 }
 
 } // namespace huex
