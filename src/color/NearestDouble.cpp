@@ -1,71 +1,17 @@
 #include "color/NearestDouble.h"
 
+#include "color/BigNumber.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <vector>
 
 namespace huex {
 
 namespace {
-
-// A whole number of any size, least significant 32-bit word first, no zero words on top.
-class BigNumber {
-  public:
-    explicit BigNumber(std::uint64_t value) {
-        for (; value != 0; value >>= 32) words_.push_back(static_cast<std::uint32_t>(value));
-    }
-
-    void multiplyAdd(std::uint32_t factor, std::uint32_t addend) {
-        std::uint64_t carry = addend;
-        for (std::uint32_t& word : words_) {
-            const std::uint64_t product = std::uint64_t{word} * factor + carry;
-            word = static_cast<std::uint32_t>(product);
-            carry = product >> 32;
-        }
-        if (carry != 0) words_.push_back(static_cast<std::uint32_t>(carry));
-    }
-
-    void multiplyByPowerOfFive(long long power) {
-        constexpr std::uint32_t fiveToThe13 = 1'220'703'125;
-        for (; power >= 13; power -= 13) multiplyAdd(fiveToThe13, 0);
-        std::uint32_t rest = 1;
-        for (; power > 0; --power) rest *= 5;
-        multiplyAdd(rest, 0);
-    }
-
-    void shiftLeft(long long bits) {
-        if (words_.empty()) return;
-        const auto rest = static_cast<int>(bits % 32);
-        if (rest != 0) {
-            std::uint32_t carry = 0;
-            for (std::uint32_t& word : words_) {
-                const std::uint32_t next = word >> (32 - rest);
-                word = (word << rest) | carry;
-                carry = next;
-            }
-            if (carry != 0) words_.push_back(carry);
-        }
-        words_.insert(words_.begin(), static_cast<std::size_t>(bits / 32), 0);
-    }
-
-    [[nodiscard]] bool isZero() const { return words_.empty(); }
-
-    // The sign of a - b.
-    friend int compare(const BigNumber& a, const BigNumber& b) {
-        if (a.words_.size() != b.words_.size()) return a.words_.size() < b.words_.size() ? -1 : 1;
-        for (std::size_t i = a.words_.size(); i-- > 0;) {
-            if (a.words_[i] != b.words_[i]) return a.words_[i] < b.words_[i] ? -1 : 1;
-        }
-        return 0;
-    }
-
-  private:
-    std::vector<std::uint32_t> words_;
-};
 
 // The decimal as a whole number times a power of ten.
 struct ScaledDecimal {
@@ -140,14 +86,8 @@ double nearestDouble(const DecimalNumber& decimal, double guess) {
     const long long leading = d.exponent + static_cast<long long>(d.digitCount) - 1;
     if (leading > 309) return std::numeric_limits<double>::infinity();
     if (leading < -325) return 0.0;
-    // Fifteen digits and a power of ten up to 22 are doubles themselves: one rounding makes the result.
-    constexpr std::array<double, 23> powersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (d.digitCount <= 15 && d.exponent >= -22 && d.exponent <= 22) {
-        const auto whole = static_cast<double>(d.small);
-        const double scale = powersOfTen[static_cast<std::size_t>(std::abs(d.exponent))];
-        return d.exponent >= 0 ? whole * scale : whole / scale;
+    if (d.digitCount <= 15) {
+        if (const auto quick = shortDecimalValue(d.small, d.exponent)) return *quick;
     }
     double x =
         std::clamp(guess, std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max());
@@ -174,6 +114,16 @@ double nearestDouble(const DecimalNumber& decimal, double guess) {
         break;
     }
     return x;
+}
+
+std::optional<double> shortDecimalValue(std::uint64_t digits, long long power) {
+    constexpr std::array<double, 23> powersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (digits >= 1'000'000'000'000'000 || power < -22 || power > 22) return std::nullopt;
+    const auto whole = static_cast<double>(digits);
+    const double scale = powersOfTen[static_cast<std::size_t>(power < 0 ? -power : power)];
+    return power >= 0 ? whole * scale : whole / scale;
 }
 
 } // namespace huex

@@ -1,6 +1,8 @@
 #pragma once
 // The double nearest to a decimal number, decided exactly with whole-number arithmetic. It checks
 // the C library's strtod, which on Windows (MinGW's) can round the wrong way next to a power of two.
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace huex {
@@ -15,5 +17,9 @@ struct DecimalNumber {
 // largest, zero below half the smallest. `guess` is where the search starts: a double a few units
 // in the last place from the answer at most.
 double nearestDouble(const DecimalNumber& decimal, double guess);
+
+// digits × 10^power when both are doubles themselves (digits below 10^15, power within ±22), so
+// that one rounding makes the nearest double; nothing otherwise.
+std::optional<double> shortDecimalValue(std::uint64_t digits, long long power);
 
 } // namespace huex

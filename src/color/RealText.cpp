@@ -1,12 +1,13 @@
 #include "color/RealText.h"
 
+#include "color/BigNumber.h"
 #include "color/NearestDouble.h"
 
 #include <algorithm>
-#include <array>
+#include <bit>
 #include <clocale>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 
 namespace huex {
@@ -52,23 +53,71 @@ std::optional<DecimalNumber> decimalDigits(std::string_view number) {
     return d;
 }
 
+// A plain decimal of fifteen significant digits at most and a small power of ten, the usual
+// number, read without the C library; nothing for anything else, which strtod reads.
+std::optional<double> readShortDecimal(std::string_view text) {
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+    const auto isDigit = [&](std::size_t at) {
+        return at < text.size() && text[at] >= '0' && text[at] <= '9';
+    };
+    std::uint64_t digits = 0;
+    int significant = 0;
+    long long power = 0;
+    bool any = false;
+    for (bool point = false;; ++i) {
+        if (isDigit(i)) {
+            any = true;
+            if (digits != 0 || text[i] != '0') {
+                if (++significant > 15) return std::nullopt;
+                digits = digits * 10 + static_cast<std::uint64_t>(text[i] - '0');
+            }
+            if (point) --power;
+        } else if (i < text.size() && text[i] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!any || (i < text.size() && (text[i] == 'x' || text[i] == 'X'))) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t at = i + 1;
+        const bool negativePower = at < text.size() && text[at] == '-';
+        if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+        long long written = 0;
+        for (; isDigit(at); ++at) {
+            written = written * 10 + (text[at] - '0');
+            if (written > 999) return std::nullopt;
+        }
+        if (isDigit(at - 1)) power += negativePower ? -written : written;
+    }
+    const std::optional<double> value = shortDecimalValue(digits, power);
+    if (value && negative) return -*value;
+    return value;
+}
+
 // Significant digits d1 d2 ... dn of the value d1.d2...dn × 10^exponent.
 struct Decimal {
     std::string digits;
     int exponent = 0;
 };
 
-// The `count` significant digits of a positive finite value, correctly rounded by printf.
-Decimal roundedDigits(double value, int count) {
-    std::array<char, 40> text{};
-    std::snprintf(text.data(), text.size(), "%.*e", count - 1, value);
-    Decimal d;
-    const char* p = text.data();
-    // Only the digits count: the point between them is whatever the locale makes it.
-    for (; *p != '\0' && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9') d.digits += *p;
-    }
-    if (*p == 'e') d.exponent = std::atoi(p + 1);
+// Every digit of a positive finite double: it is a whole number over a power of two, and so one
+// times a power of five over a power of ten.
+Decimal exactDecimal(double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto biased = static_cast<int>(bits >> 52);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    BigNumber whole(biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52));
+    const int power = std::max(biased, 1) - 1075; // of the last bit
+    if (power >= 0)
+        whole.shiftLeft(power);
+    else
+        whole.multiplyByPowerOfFive(-power);
+    Decimal d{whole.decimalText(), 0};
+    d.exponent = std::min(power, 0) + static_cast<int>(d.digits.size()) - 1;
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     return d;
 }
 
@@ -92,12 +141,24 @@ Decimal nextUp(Decimal d) {
     return d;
 }
 
+// The exact decimal rounded to `count` significant digits, halfway to the even one, as printf's
+// "%.*e" rounds.
+Decimal rounded(const Decimal& exact, std::size_t count) {
+    if (exact.digits.size() <= count) return exact;
+    Decimal d{exact.digits.substr(0, count), exact.exponent};
+    const char next = exact.digits[count];
+    const bool beyondHalf = exact.digits.find_first_not_of('0', count + 1) != std::string::npos;
+    const bool odd = (d.digits.back() - '0') % 2 == 1;
+    return next > '5' || (next == '5' && (beyondHalf || odd)) ? nextUp(d) : d;
+}
+
 // The fewest digits that read back as the positive finite `value`, and of those the nearest.
 Decimal shortestDigits(double value) {
-    constexpr int enoughForAnyDouble = 17;
+    constexpr std::size_t enoughForAnyDouble = 17;
+    const Decimal exact = exactDecimal(value);
     Decimal d;
-    for (int count = 1; count <= enoughForAnyDouble; ++count) {
-        d = roundedDigits(value, count);
+    for (std::size_t count = 1; count <= enoughForAnyDouble; ++count) {
+        d = rounded(exact, count);
         const double back = readBack(d);
         if (back == value) break;
         // Just above a power of two the doubles below lie twice as close as those above, so the
@@ -117,6 +178,7 @@ Decimal shortestDigits(double value) {
 } // namespace
 
 std::optional<double> readRealStart(std::string_view text) {
+    if (const auto quick = readShortDecimal(text)) return quick;
     // strtod sees only what may belong to the number, with the locale's point for ours: so a comma
     // or a NUL ends the number, and text that is not zero-terminated is never read past its end.
     const char* localePoint = std::localeconv()->decimal_point;
@@ -162,11 +224,10 @@ std::string shortestRealText(double value) {
     }
     if (e >= count - 1) {
         // A whole number shows every digit of its value, as printf's "%.0f" does: the shortest
-        // digits padded with zeros would be another number. It has at most as many digits as the
-        // scientific form has characters.
-        std::array<char, 32> whole{};
-        std::snprintf(whole.data(), whole.size(), "%.0f", magnitude);
-        return text + whole.data();
+        // digits padded with zeros would be another number.
+        const Decimal exact = exactDecimal(magnitude);
+        const auto length = static_cast<std::size_t>(std::max(exact.exponent + 1, count));
+        return text + exact.digits + std::string(length - exact.digits.size(), '0');
     }
     if (e >= 0) {
         const auto pointAt = static_cast<std::size_t>(e) + 1;

@@ -1,7 +1,8 @@
 #pragma once
 // Real numbers to and from text as the C library reads and writes them in the "C" locale, whatever
-// locale the process is in. The C library's own strtod and printf do the exact work: the tables
-// behind std::to_chars and std::from_chars for doubles would be a quarter of the program.
+// locale the process is in. The C library's strtod reads, checked by exact whole-number arithmetic
+// where it can be wrong, and the same arithmetic writes: the tables behind std::to_chars and
+// std::from_chars for doubles would be a quarter of the program.
 #include <optional>
 #include <string>
 #include <string_view>

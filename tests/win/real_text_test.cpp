@@ -1,4 +1,4 @@
-// Real numbers to and from text with the Windows C library (MinGW's printf and strtod), against
+// Real numbers to and from text with the Windows C library (MinGW's strtod), against
 // the standard library's std::to_chars and std::from_chars, which the program itself does not link.
 #include "../host/RealTextCases.h"
 
