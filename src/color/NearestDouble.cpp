@@ -87,7 +87,7 @@ double nearestDouble(const DecimalNumber& decimal, double guess) {
     if (leading > 309) return std::numeric_limits<double>::infinity();
     if (leading < -325) return 0.0;
     if (d.digitCount <= 15) {
-        if (const auto quick = shortDecimalValue(d.small, d.exponent)) return *quick;
+        if (const double quick = shortDecimalValue(d.small, d.exponent); !std::isnan(quick)) return quick;
     }
     double x =
         std::clamp(guess, std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max());
@@ -116,11 +116,12 @@ double nearestDouble(const DecimalNumber& decimal, double guess) {
     return x;
 }
 
-std::optional<double> shortDecimalValue(std::uint64_t digits, long long power) {
-    constexpr std::array<double, 23> powersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (digits >= 1'000'000'000'000'000 || power < -22 || power > 22) return std::nullopt;
+double shortDecimalValue(std::uint64_t digits, long long power) {
+    static constexpr std::array<double, 23> powersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                           1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                           1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (digits >= 1'000'000'000'000'000 || power < -22 || power > 22)
+        return std::numeric_limits<double>::quiet_NaN();
     const auto whole = static_cast<double>(digits);
     const double scale = powersOfTen[static_cast<std::size_t>(power < 0 ? -power : power)];
     return power >= 0 ? whole * scale : whole / scale;

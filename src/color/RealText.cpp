@@ -7,8 +7,10 @@
 #include <bit>
 #include <clocale>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace huex {
 
@@ -54,47 +56,46 @@ std::optional<DecimalNumber> decimalDigits(std::string_view number) {
 }
 
 // A plain decimal of fifteen significant digits at most and a small power of ten, the usual
-// number, read without the C library; nothing for anything else, which strtod reads.
-std::optional<double> readShortDecimal(std::string_view text) {
-    std::size_t i = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
-    const auto isDigit = [&](std::size_t at) {
-        return at < text.size() && text[at] >= '0' && text[at] <= '9';
-    };
+// number, read without the C library; NaN for anything else, which strtod reads.
+double readShortDecimal(std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const auto atDigit = [&] { return p != end && static_cast<unsigned char>(*p - '0') < 10; };
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+')) ++p;
     std::uint64_t digits = 0;
-    int significant = 0;
+    std::ptrdiff_t significant = 0;
+    const char* const first = p;
+    while (p != end && *p == '0') ++p;
+    for (; atDigit(); ++p, ++significant) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    bool any = p != first;
     long long power = 0;
-    bool any = false;
-    for (bool point = false;; ++i) {
-        if (isDigit(i)) {
-            any = true;
-            if (digits != 0 || text[i] != '0') {
-                if (++significant > 15) return std::nullopt;
-                digits = digits * 10 + static_cast<std::uint64_t>(text[i] - '0');
-            }
-            if (point) --power;
-        } else if (i < text.size() && text[i] == '.' && !point) {
-            point = true;
-        } else {
-            break;
+    if (p != end && *p == '.') {
+        const char* const fraction = ++p;
+        if (digits == 0) {
+            while (p != end && *p == '0') ++p;
         }
+        for (; atDigit(); ++p, ++significant) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        power = fraction - p;
+        any = any || p != fraction;
     }
-    if (!any || (i < text.size() && (text[i] == 'x' || text[i] == 'X'))) return std::nullopt;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t at = i + 1;
-        const bool negativePower = at < text.size() && text[at] == '-';
-        if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+    // Past 15 digits `digits` may have wrapped round: it is not used then.
+    if (!any || significant > 15 || (p != end && (*p == 'x' || *p == 'X')))
+        return std::numeric_limits<double>::quiet_NaN();
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        const bool negativePower = p != end && *p == '-';
+        if (p != end && (*p == '-' || *p == '+')) ++p;
         long long written = 0;
-        for (; isDigit(at); ++at) {
-            written = written * 10 + (text[at] - '0');
-            if (written > 999) return std::nullopt;
+        const char* const exponentDigits = p;
+        for (; atDigit(); ++p) {
+            written = written * 10 + (*p - '0');
+            if (written > 999) return std::numeric_limits<double>::quiet_NaN();
         }
-        if (isDigit(at - 1)) power += negativePower ? -written : written;
+        if (p != exponentDigits) power += negativePower ? -written : written;
     }
-    const std::optional<double> value = shortDecimalValue(digits, power);
-    if (value && negative) return -*value;
-    return value;
+    const double value = shortDecimalValue(digits, power);
+    return negative ? -value : value;
 }
 
 // Significant digits d1 d2 ... dn of the value d1.d2...dn × 10^exponent.
@@ -178,7 +179,7 @@ Decimal shortestDigits(double value) {
 } // namespace
 
 std::optional<double> readRealStart(std::string_view text) {
-    if (const auto quick = readShortDecimal(text)) return quick;
+    if (const double quick = readShortDecimal(text); !std::isnan(quick)) return quick;
     // strtod sees only what may belong to the number, with the locale's point for ours: so a comma
     // or a NUL ends the number, and text that is not zero-terminated is never read past its end.
     const char* localePoint = std::localeconv()->decimal_point;
