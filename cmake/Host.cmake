@@ -12,6 +12,18 @@ if(HUEX_HOST_TESTS)
   add_executable(huex_host_tests ${HUEX_HOST_TESTS})
   target_link_libraries(huex_host_tests PRIVATE huex_core GTest::gtest_main)
   gtest_discover_tests(huex_host_tests PROPERTIES LABELS host DISCOVERY_TIMEOUT 60)
+  # A locale with a decimal comma, built here when the system has the sources, so that the number
+  # tests can show the user's locale changes nothing.
+  find_program(HUEX_LOCALEDEF localedef)
+  if(HUEX_LOCALEDEF AND EXISTS /usr/share/i18n/locales/ru_RU)
+    set(HUEX_TEST_LOCALES ${CMAKE_BINARY_DIR}/locale)
+    add_custom_command(OUTPUT ${HUEX_TEST_LOCALES}/ru_RU.UTF-8/LC_NUMERIC
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${HUEX_TEST_LOCALES}
+                       COMMAND ${HUEX_LOCALEDEF} -i ru_RU -f UTF-8 ${HUEX_TEST_LOCALES}/ru_RU.UTF-8
+                       COMMENT "Building the ru_RU.UTF-8 locale for the tests")
+    add_custom_target(huex_test_locales ALL DEPENDS ${HUEX_TEST_LOCALES}/ru_RU.UTF-8/LC_NUMERIC)
+    target_compile_definitions(huex_host_tests PRIVATE HUEX_TEST_LOCALES="${HUEX_TEST_LOCALES}")
+  endif()
 endif()
 
 # Fuzz targets: replayed over their checked-in corpora by every test run.

@@ -9,7 +9,8 @@ file(GLOB HUEX_WIN_SOURCES CONFIGURE_DEPENDS
 foreach(pure IN LISTS HUEX_PURE_SOURCES)
   list(REMOVE_ITEM HUEX_WIN_SOURCES ${CMAKE_SOURCE_DIR}/${pure})
 endforeach()
-list(REMOVE_ITEM HUEX_WIN_SOURCES ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+# The entry and the library's throw functions belong to the program alone (LibraryThrows.cpp says why).
+list(REMOVE_ITEM HUEX_WIN_SOURCES ${CMAKE_SOURCE_DIR}/src/app/main.cpp ${CMAKE_SOURCE_DIR}/src/app/LibraryThrows.cpp)
 
 add_library(huex_win STATIC ${HUEX_WIN_SOURCES})
 target_compile_definitions(huex_win PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
@@ -51,7 +52,7 @@ string(REGEX REPLACE "-O[0-9]" "-Os" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_
 target_compile_options(huex_core PRIVATE -ffunction-sections -fdata-sections)
 target_compile_options(huex_win PRIVATE -ffunction-sections -fdata-sections)
 
-add_executable(huex WIN32 src/app/main.cpp $<TARGET_OBJECTS:huex_resources>)
+add_executable(huex WIN32 src/app/main.cpp src/app/LibraryThrows.cpp $<TARGET_OBJECTS:huex_resources>)
 target_link_libraries(huex PRIVATE huex_win)
 target_link_options(huex PRIVATE -static -municode -mwindows -s -Wl,--gc-sections)
 
@@ -65,7 +66,7 @@ if(EXISTS ${HUEX_GTEST_SOURCE}/CMakeLists.txt AND HUEX_WIN_TEST_SOURCES)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(${HUEX_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  add_executable(huex_win_tests ${HUEX_WIN_TEST_SOURCES} $<TARGET_OBJECTS:huex_resources>)
+  add_executable(huex_win_tests ${HUEX_WIN_TEST_SOURCES} src/app/LibraryThrows.cpp $<TARGET_OBJECTS:huex_resources>)
   target_link_libraries(huex_win_tests PRIVATE huex_win gtest)
   target_link_options(huex_win_tests PRIVATE -static)
   if(NOT CMAKE_CROSSCOMPILING)

@@ -72,3 +72,8 @@ foreach(script IN LISTS HUEX_E2E_TESTS)
                        RESOURCE_LOCK wine_desktop TIMEOUT 600 SKIP_RETURN_CODE 77
                        ENVIRONMENT "HUEX_EXE=${HUEX_WIN_BIN}/huex.exe;HUEX_WINE_ENV_DIR=${HUEX_WINE_ENV_DIR};HUEX_SOURCE_DIR=${CMAKE_SOURCE_DIR};HUEX_WIN_BIN=${HUEX_WIN_BIN}")
 endforeach()
+
+# The program's size budget: 600 KB for huex.exe, checked on every test run so that it is kept.
+add_test(NAME win.size_budget
+         COMMAND ${CMAKE_COMMAND} -DFILE=${HUEX_WIN_BIN}/huex.exe -DLIMIT=614400 -P ${CMAKE_SOURCE_DIR}/cmake/SizeBudget.cmake)
+set_tests_properties(win.size_budget PROPERTIES LABELS win)

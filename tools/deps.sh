@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; quick when nothing is missing.
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ make git zlib1g-dev
+  cmake ninja-build g++ make git zlib1g-dev locales
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64

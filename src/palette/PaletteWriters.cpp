@@ -1,12 +1,12 @@
 // Writing a palette in each format, and the file names that go with them.
 #include "color/ByteColor.h"
+#include "color/RealText.h"
 #include "palette/PaletteFiles.h"
 #include "pattern/CssPatterns.h"
 #include "pattern/Formatter.h"
 
 #include <algorithm>
 #include <bit>
-#include <charconv>
 #include <cstring>
 
 namespace huex {
@@ -76,13 +76,6 @@ std::vector<std::uint8_t> cssProperties(std::span<const RgbColor> cells, ColorTe
     return out;
 }
 
-// The shortest text that reads back as the same double.
-std::string shortestNumber(double value) {
-    std::array<char, 32> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return {buffer.data(), end};
-}
-
 std::vector<std::uint8_t> designTokens(std::span<const RgbColor> cells) {
     std::vector<std::uint8_t> out;
     append(out, "{\n  \"huex\": {\n    \"$type\": \"color\"");
@@ -90,8 +83,8 @@ std::vector<std::uint8_t> designTokens(std::span<const RgbColor> cells) {
         const RgbColor& c = cells[i];
         append(out, ",\n    \"" + std::to_string(i + 1) + "\": {\n      \"$value\": {\n" +
                         "        \"colorSpace\": \"srgb\",\n        \"components\": [" +
-                        shortestNumber(c.red) + ", " + shortestNumber(c.green) + ", " +
-                        shortestNumber(c.blue) + "],\n        \"hex\": \"" + hexText(toByteColor(c), true) +
+                        shortestRealText(c.red) + ", " + shortestRealText(c.green) + ", " +
+                        shortestRealText(c.blue) + "],\n        \"hex\": \"" + hexText(toByteColor(c), true) +
                         "\"\n      }\n    }");
     }
     append(out, "\n  }\n}\n");

@@ -1,6 +1,7 @@
 #include "win/Files.h"
 
 #include "win/Handles.h"
+#include "win/Text.h"
 
 #include <algorithm>
 #include <array>
@@ -80,7 +81,8 @@ DWORD replaceFileWith(const std::wstring& path, std::span<const std::uint8_t> by
 }
 
 bool folderWritable(const std::wstring& folder, std::span<const std::wstring> files) {
-    const std::wstring probe = folder + L"\\huex-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    // Numbers go through the narrow text: std::to_wstring would bring the C library's wide printf.
+    const std::wstring probe = folder + L"\\huex-" + widen(std::to_string(GetCurrentProcessId())) + L".tmp";
     HANDLE made = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (made == INVALID_HANDLE_VALUE) return false;
@@ -118,7 +120,7 @@ std::wstring systemErrorText(DWORD error) {
     LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
         text.pop_back();
-    return text.empty() ? L"ошибка " + std::to_wstring(error) : text;
+    return text.empty() ? L"ошибка " + widen(std::to_string(error)) : text;
 }
 
 } // namespace huex::win

@@ -1,0 +1,11 @@
+# cmake -DFILE=path -DLIMIT=bytes -P SizeBudget.cmake: fails when the file is missing or larger.
+if(NOT EXISTS "${FILE}")
+  message(FATAL_ERROR "${FILE} not found")
+endif()
+file(SIZE "${FILE}" size)
+math(EXPR kib "(${size} + 1023) / 1024")
+math(EXPR limit_kib "${LIMIT} / 1024")
+if(size GREATER LIMIT)
+  message(FATAL_ERROR "${FILE}: ${size} bytes (${kib} KB), over its budget of ${LIMIT} bytes (${limit_kib} KB)")
+endif()
+message(STATUS "${FILE}: ${size} bytes (${kib} KB) of ${limit_kib} KB")
