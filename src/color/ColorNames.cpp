@@ -46,7 +46,8 @@ constexpr Coords gridLow{-0.01, -0.25, -0.33}, gridHigh{1.01, 0.29, 0.21};
 
 // About sixteen cells a name: a cell then lists a few names.
 NearestPoint::Grid gridFor(std::size_t names) {
-    const double volume = (gridHigh[0] - gridLow[0]) * (gridHigh[1] - gridLow[1]) * (gridHigh[2] - gridLow[2]);
+    const double volume =
+        (gridHigh[0] - gridLow[0]) * (gridHigh[1] - gridLow[1]) * (gridHigh[2] - gridLow[2]);
     const double side = std::cbrt(volume / (16.0 * static_cast<double>(names)));
     NearestPoint::Grid grid{gridLow, gridHigh, {}};
     for (std::size_t i = 0; i < 3; ++i)
@@ -114,9 +115,9 @@ std::vector<std::string> foldedNames(std::span<const ColorName> names) {
 }
 
 const std::vector<std::string>& foldedNamesOf(NameList list) {
-    static const std::array<std::vector<std::string>, 3> all{
-        foldedNames(colorNames(NameList::css)), foldedNames(colorNames(NameList::iscc)),
-        foldedNames(colorNames(NameList::russian))};
+    static const std::array<std::vector<std::string>, 3> all{foldedNames(colorNames(NameList::css)),
+                                                             foldedNames(colorNames(NameList::iscc)),
+                                                             foldedNames(colorNames(NameList::russian))};
     return all[static_cast<std::size_t>(list)];
 }
 

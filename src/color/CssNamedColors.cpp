@@ -170,8 +170,9 @@ std::span<const CssNamedColor> cssNamedColors() {
 }
 
 std::optional<RgbColor> namedCssColor(std::string_view name) {
-    const auto* found = std::lower_bound(namedColors.begin(), namedColors.end(), name,
-                                         [](const CssNamedColor& c, std::string_view n) { return c.name < n; });
+    const auto* found =
+        std::lower_bound(namedColors.begin(), namedColors.end(), name,
+                         [](const CssNamedColor& c, std::string_view n) { return c.name < n; });
     if (found == namedColors.end() || found->name != name) return std::nullopt;
     return RgbColor{static_cast<double>(found->rgb >> 16) / 255,
                     static_cast<double>((found->rgb >> 8) & 0xFF) / 255,

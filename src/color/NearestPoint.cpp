@@ -31,7 +31,8 @@ double nearestInBox(const Coords& p, const std::array<Coords, 2>& box) {
 }
 double farthestInBox(const Coords& p, const std::array<Coords, 2>& box) {
     double sum = 0;
-    for (std::size_t i = 0; i < 3; ++i) sum += squared(std::max(std::fabs(p[i] - box[0][i]), std::fabs(p[i] - box[1][i])));
+    for (std::size_t i = 0; i < 3; ++i)
+        sum += squared(std::max(std::fabs(p[i] - box[0][i]), std::fabs(p[i] - box[1][i])));
     return sum;
 }
 
@@ -105,7 +106,8 @@ std::array<Coords, 2> NearestPoint::cellBox(const std::array<int, 3>& cell, int 
     return box;
 }
 
-template <typename Indices> std::size_t NearestPoint::nearestOf(const Coords& q, const Indices& indices) const {
+template <typename Indices>
+std::size_t NearestPoint::nearestOf(const Coords& q, const Indices& indices) const {
     double best = std::numeric_limits<double>::infinity();
     std::size_t found = indices.empty() ? 0 : indices[0];
     for (const auto i : indices) {
@@ -136,7 +138,9 @@ std::size_t NearestPoint::nearestByScan(const Coords& q) const {
 }
 
 double NearestPoint::meanCandidates() const {
-    return first_.size() < 2 ? 0 : static_cast<double>(candidates_.size()) / static_cast<double>(first_.size() - 1);
+    return first_.size() < 2
+               ? 0
+               : static_cast<double>(candidates_.size()) / static_cast<double>(first_.size() - 1);
 }
 
 } // namespace huex

@@ -15,8 +15,8 @@ namespace huex {
 class NearestPoint {
   public:
     struct Grid {
-        Coords low, high;              // the box the cells cover; points outside it are scanned
-        std::array<int, 3> cells;      // along each axis
+        Coords low, high;         // the box the cells cover; points outside it are scanned
+        std::array<int, 3> cells; // along each axis
     };
     NearestPoint(std::span<const Coords> points, const Grid& grid);
 
@@ -34,7 +34,7 @@ class NearestPoint {
     std::vector<Coords> points_;
     Grid grid_;
     Coords cellSize_{}, perCell_{};
-    std::vector<std::uint32_t> first_;     // a cell's candidates: from first_[cell] to first_[cell + 1]
+    std::vector<std::uint32_t> first_; // a cell's candidates: from first_[cell] to first_[cell + 1]
     std::vector<std::uint16_t> candidates_;
 };
 

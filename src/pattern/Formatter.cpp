@@ -43,7 +43,8 @@ constexpr bool isName(std::size_t placeholder) {
     return placeholder >= componentCount;
 }
 constexpr std::string_view placeholderText(std::size_t placeholder) {
-    return isName(placeholder) ? namePlaceholders[placeholder - componentCount].text : placeholders[placeholder];
+    return isName(placeholder) ? namePlaceholders[placeholder - componentCount].text
+                               : placeholders[placeholder];
 }
 
 // Where the placeholders of a pattern stand, remembered for the usual short patterns so that the

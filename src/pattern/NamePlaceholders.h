@@ -34,7 +34,8 @@ struct FoundName {
     std::size_t position = std::string_view::npos, index = 0;
 };
 constexpr FoundName findNamePlaceholder(std::string_view text, std::size_t from = 0) {
-    for (std::size_t pos = text.find('{', from); pos != std::string_view::npos; pos = text.find('{', pos + 1)) {
+    for (std::size_t pos = text.find('{', from); pos != std::string_view::npos;
+         pos = text.find('{', pos + 1)) {
         if (const auto k = namePlaceholderAt(text, pos)) return {pos, *k};
     }
     return {};

@@ -1,7 +1,7 @@
 #include "pattern/Parser.h"
 
-#include "color/StrictFloat.h"
 #include "color/ColorNames.h"
+#include "color/StrictFloat.h"
 #include "pattern/ColorModels.h"
 #include "pattern/NamePlaceholders.h"
 #include "pattern/NumberScan.h"
@@ -31,8 +31,8 @@ class Splitter {
         const std::string_view lead = literalLead(prefix);
         if (!text_.starts_with(lead)) return false;
         pos_ = lead.size();
-        return skipNames(prefix, false) && takeSeparated(0, p_.separator1) && takeSeparated(1, p_.separator2) &&
-               takeLast();
+        return skipNames(prefix, false) && takeSeparated(0, p_.separator1) &&
+               takeSeparated(1, p_.separator2) && takeLast();
     }
 
   private:

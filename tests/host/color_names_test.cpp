@@ -24,7 +24,8 @@ RgbColor colorOf(std::uint32_t rgb) {
 }
 
 double distance(const Coords& a, const Coords& b) {
-    return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) + (a[2] - b[2]) * (a[2] - b[2]));
+    return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
+                     (a[2] - b[2]) * (a[2] - b[2]));
 }
 
 // The rule itself, entry by entry: the smallest ΔE OK, the earlier of equals.
@@ -102,12 +103,12 @@ TEST(ColorNames, KnownColours) {
         std::uint32_t rgb;
         const char *russian, *css, *iscc;
     };
-    for (const Case& c : {Case{0x48D1CC, "бирюзовый", "mediumturquoise", "Very Light Green"},
-                          Case{0x008080, "серо зелёный", "teal", "Strong Bluish Green"},
-                          Case{0xFF8000, "оранжевый", "~darkorange", "Vivid Orange"},
-                          Case{0xFFFFFF, "бежевый", "white", "White"},
-                          Case{0x808080, "серо зелёный", "gray", "Medium Gray"},
-                          Case{0xFFB5BA, "бежевый", "~lightpink", "Vivid Pink"}}) {
+    for (const Case& c :
+         {Case{0x48D1CC, "бирюзовый", "mediumturquoise", "Very Light Green"},
+          Case{0x008080, "серо зелёный", "teal", "Strong Bluish Green"},
+          Case{0xFF8000, "оранжевый", "~darkorange", "Vivid Orange"},
+          Case{0xFFFFFF, "бежевый", "white", "White"}, Case{0x808080, "серо зелёный", "gray", "Medium Gray"},
+          Case{0xFFB5BA, "бежевый", "~lightpink", "Vivid Pink"}}) {
         SCOPED_TRACE(c.rgb);
         EXPECT_EQ(colorNameText(NameList::russian, colorOf(c.rgb)), c.russian);
         EXPECT_EQ(colorNameText(NameList::css, colorOf(c.rgb)), c.css);
@@ -195,7 +196,8 @@ TEST(NearestPoint, TheGridAgreesWithTheScanInsideAndOutsideItsBox) {
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> coordinate(-0.2, 1.2);
     std::vector<Coords> points;
-    for (int i = 0; i < 300; ++i) points.push_back({coordinate(random), coordinate(random), coordinate(random)});
+    for (int i = 0; i < 300; ++i)
+        points.push_back({coordinate(random), coordinate(random), coordinate(random)});
     const NearestPoint index(points, {{0, 0, 0}, {1, 1, 1}, {12, 12, 12}});
     EXPECT_LT(index.meanCandidates(), 40);
     for (int i = 0; i < 20000; ++i) {

@@ -48,7 +48,8 @@ TEST(NamePatterns, NamesAreWritten) {
     // Every occurrence, and any case but the exact one is literal text.
     EXPECT_EQ(format(namesPattern("{cssName}/{cssName} {CssName} {cssname} {css Name}"), bytes(0x008080)),
               "teal/teal {CssName} {cssname} {css Name}");
-    EXPECT_EQ(format(rgbPattern("#{rgbR}{rgbG}{rgbB} {cssName}", hex), bytes(0x48D1CC)), "#48D1CC mediumturquoise");
+    EXPECT_EQ(format(rgbPattern("#{rgbR}{rgbG}{rgbB} {cssName}", hex), bytes(0x48D1CC)),
+              "#48D1CC mediumturquoise");
     // Written beside stray braces, and in patterns too long to remember every placeholder.
     EXPECT_EQ(format(namesPattern("{ {cssName}} {rgb{cssName}"), bytes(0x008080)), "{ teal} {rgbteal");
     std::string many, expected;
