@@ -49,7 +49,8 @@ for (const t of tables) {
     out.push(`//     licence ${m.license} (by the package's metadata),`);
     out.push(`//     from ${m.source}`);
 }
-out.push("// clang-format off: the generator's layout, one entry a line");
+out.push("// The generator's layout, one entry a line:");
+out.push("// clang-format off");
 out.push('#include "color/ColorNameTables.h"');
 out.push("");
 out.push("namespace huex {");

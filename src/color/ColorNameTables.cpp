@@ -6,7 +6,8 @@
 //   mlmc_russian (key mlmc_russian): "Many Languages Many Colors - Russian", 27 Russian basic colour words,
 //     licence CC0 1.0 Public Domain Dedication (by the package's metadata),
 //     from https://idl.uw.edu/color-naming-in-different-languages/
-// clang-format off: the generator's layout, one entry a line
+// The generator's layout, one entry a line:
+// clang-format off
 #include "color/ColorNameTables.h"
 
 namespace huex {
