@@ -6,7 +6,6 @@
 #include <cassert>
 #include <cmath>
 #include <limits>
-#include <ranges>
 
 namespace huex {
 
@@ -50,6 +49,24 @@ void candidatesOf(const std::vector<Coords>& points, const Indices& from, const 
     }
 }
 
+// The indices 0 to count - 1 as a range (std::views::iota is beyond some compilers' libraries).
+struct AllIndices {
+    struct Iterator {
+        std::size_t i;
+        std::size_t operator*() const { return i; }
+        Iterator& operator++() {
+            ++i;
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return i != other.i; }
+    };
+    std::size_t count;
+    [[nodiscard]] Iterator begin() const { return {0}; }
+    [[nodiscard]] Iterator end() const { return {count}; }
+    [[nodiscard]] bool empty() const { return count == 0; }
+    std::size_t operator[](std::size_t k) const { return k; }
+};
+
 std::size_t cellCount(const std::array<int, 3>& cells) {
     return static_cast<std::size_t>(cells[0]) * static_cast<std::size_t>(cells[1]) *
            static_cast<std::size_t>(cells[2]);
@@ -65,7 +82,7 @@ NearestPoint::NearestPoint(std::span<const Coords> points, const Grid& grid)
         perCell_[i] = grid_.cells[i] / (grid_.high[i] - grid_.low[i]);
     }
     assert(points_.size() <= std::numeric_limits<std::uint16_t>::max());
-    const auto all = std::views::iota(std::size_t{0}, points_.size());
+    const AllIndices all{points_.size()};
 
     // Coarse cells: every point is tried.
     const std::array<int, 3> coarseCells{(grid_.cells[0] + coarse - 1) / coarse,
@@ -134,7 +151,7 @@ std::size_t NearestPoint::nearest(const Coords& q) const {
 }
 
 std::size_t NearestPoint::nearestByScan(const Coords& q) const {
-    return nearestOf(q, std::views::iota(std::size_t{0}, points_.size()));
+    return nearestOf(q, AllIndices{points_.size()});
 }
 
 double NearestPoint::meanCandidates() const {

@@ -73,7 +73,6 @@ TEST_F(PickerNames, ASlotOnNamesShowsThemAndANameTypedIntoTheOtherSlotSetsTheCol
     } cases[] = {
         {L"Vivid Pink", RGB(0xFF, 0xB5, 0xBA), "бежевый ~lightpink"},
         {L"бирюзовый", RGB(0x2D, 0xE4, 0xC2), "бирюзовый ~turquoise"},
-        {L"~TEAL", RGB(0x00, 0x80, 0x80), "серо зелёный teal"},
     };
     HWND edit2 = item(IDC_EDIT2);
     for (const auto& c : cases) {
