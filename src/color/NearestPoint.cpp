@@ -81,7 +81,7 @@ NearestPoint::NearestPoint(std::span<const Coords> points, const Grid& grid)
         cellSize_[i] = (grid_.high[i] - grid_.low[i]) / grid_.cells[i];
         perCell_[i] = grid_.cells[i] / (grid_.high[i] - grid_.low[i]);
     }
-    assert(points_.size() <= std::numeric_limits<std::uint16_t>::max());
+    assert(!points_.empty() && points_.size() <= std::numeric_limits<std::uint16_t>::max());
     const AllIndices all{points_.size()};
 
     // Coarse cells: every point is tried.

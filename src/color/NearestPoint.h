@@ -18,6 +18,7 @@ class NearestPoint {
         Coords low, high;         // the box the cells cover; points outside it are scanned
         std::array<int, 3> cells; // along each axis
     };
+    // At least one point, at most 65535.
     NearestPoint(std::span<const Coords> points, const Grid& grid);
 
     // The index of the point nearest to q: smallest squared distance, the earliest of equals.
