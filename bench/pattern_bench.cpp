@@ -1,6 +1,7 @@
 // Colour text through patterns: formatColor and parseColorText for each built-in pattern and for
-// "#{rgbR}{rgbG}{rgbB}" and a CSS oklch() pattern, and parseCssColor of CSS colour texts, against
-// one snprintf of three hexadecimal bytes as the baseline.
+// "#{rgbR}{rgbG}{rgbB}", a CSS oklch() pattern, "{isccName}" and the three names, and
+// parseCssColor of CSS colour texts, against one snprintf of three hexadecimal bytes as the
+// baseline.
 #include "color/Color.h"
 #include "color/CssColor.h"
 #include "pattern/ColorPattern.h"
@@ -28,6 +29,9 @@ std::vector<huex::RgbColor> sampleColors() {
 
 ColorPattern benchPattern(int index) {
     if (index < 4) return std::move(huex::builtInPatterns()[static_cast<std::size_t>(index)]);
+    if (index == 6) return ColorPattern("isccName", "{isccName}", std::array<std::string, 9>{});
+    if (index == 7)
+        return ColorPattern("names", "{ruName} · {cssName} · {isccName}", std::array<std::string, 9>{});
     if (index == 5) {
         ColorPattern oklch("oklch", "oklch({oklchL}% {oklchC} {oklchH})", std::array<std::string, 9>{});
         oklch.formats[static_cast<std::size_t>(huex::Component::oklchL)] =
@@ -44,8 +48,8 @@ ColorPattern benchPattern(int index) {
                         std::array<std::string, 9>{hex, hex, hex, "", "", "", "", "", ""});
 }
 
-const char* const patternNames[] = {"builtin1_RRGGBB", "builtin2_HSB", "builtin3_HSL",
-                                    "builtin4_CMY",    "hash_RRGGBB",  "css_oklch"};
+const char* const patternNames[] = {"builtin1_RRGGBB", "builtin2_HSB", "builtin3_HSL", "builtin4_CMY",
+                                    "hash_RRGGBB",     "css_oklch",    "isccName",     "three_names"};
 
 void snprintfBaseline(benchmark::State& state) {
     const auto colors = sampleColors();
@@ -101,8 +105,9 @@ void parseCssColor(benchmark::State& state) {
 }
 
 BENCHMARK(snprintfBaseline);
-BENCHMARK(formatColor)->DenseRange(0, 5);
-BENCHMARK(parseColorText)->DenseRange(0, 5);
+BENCHMARK(formatColor)->DenseRange(0, 7);
+// The three names write text no pattern reads back, so they are not read here.
+BENCHMARK(parseColorText)->DenseRange(0, 6);
 BENCHMARK(parseCssColor)->DenseRange(0, 1);
 
 } // namespace

@@ -8,13 +8,8 @@ namespace huex {
 
 namespace {
 
-struct NamedColor {
-    std::string_view name;
-    std::uint32_t rgb; // 0xRRGGBB
-};
-
 // In the order of their names, for a binary search.
-constexpr std::array<NamedColor, 148> namedColors{{
+constexpr std::array<CssNamedColor, 148> namedColors{{
     {"aliceblue", 0xF0F8FF},
     {"antiquewhite", 0xFAEBD7},
     {"aqua", 0x00FFFF},
@@ -166,13 +161,18 @@ constexpr std::array<NamedColor, 148> namedColors{{
 }};
 
 static_assert(std::is_sorted(namedColors.begin(), namedColors.end(),
-                             [](const NamedColor& a, const NamedColor& b) { return a.name < b.name; }));
+                             [](const CssNamedColor& a, const CssNamedColor& b) { return a.name < b.name; }));
 
 } // namespace
 
+std::span<const CssNamedColor> cssNamedColors() {
+    return namedColors;
+}
+
 std::optional<RgbColor> namedCssColor(std::string_view name) {
-    const auto* found = std::lower_bound(namedColors.begin(), namedColors.end(), name,
-                                         [](const NamedColor& c, std::string_view n) { return c.name < n; });
+    const auto* found =
+        std::lower_bound(namedColors.begin(), namedColors.end(), name,
+                         [](const CssNamedColor& c, std::string_view n) { return c.name < n; });
     if (found == namedColors.end() || found->name != name) return std::nullopt;
     return RgbColor{static_cast<double>(found->rgb >> 16) / 255,
                     static_cast<double>((found->rgb >> 8) & 0xFF) / 255,

@@ -1,5 +1,6 @@
 #include "controls/ColorTextReading.h"
 
+#include "color/ColorNames.h"
 #include "color/CssColor.h"
 #include "pattern/Parser.h"
 
@@ -15,9 +16,11 @@ bool readsThrough(ColorPattern& pattern, std::string_view text, RgbColor& color)
     return !pattern.parseFailed;
 }
 
+// Text no pattern reads: CSS colour text, then a colour name.
 ColorReading readCss(std::string_view text) {
-    const auto css = parseCssColor(text);
-    return css ? ColorReading{ReadBy::css, *css} : ColorReading{};
+    if (const auto css = parseCssColor(text)) return {ReadBy::css, *css};
+    if (const auto named = colorFromName(text)) return {ReadBy::name, *named};
+    return {};
 }
 
 std::string_view trimmed(std::string_view text) {

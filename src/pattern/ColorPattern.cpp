@@ -1,6 +1,7 @@
 #include "pattern/ColorPattern.h"
 
 #include "pattern/ColorModels.h"
+#include "pattern/NamePlaceholders.h"
 #include "pattern/Placeholders.h"
 
 #include <utility>
@@ -120,7 +121,8 @@ void analysePattern(ColorPattern& p, std::string_view text) {
         if (found[base].count == 1 && found[base + 1].count == 1 && found[base + 2].count == 1) model = m;
     }
     if (model == modelCount) {
-        p.valid = false;
+        // A pattern of names alone reads its whole text as a name (Parser.cpp).
+        p.valid = namesOnlyList(p.patternString).has_value();
         return;
     }
 
@@ -149,9 +151,12 @@ void analysePattern(ColorPattern& p, std::string_view text) {
     p.separator2 = pieceBetween(marked, after(m2), m3.first);
     p.suffix = pieceBetween(marked, after(m3), std::string::npos);
 
+    // A component of no fixed width ends where the literal text after it begins; a name placeholder
+    // there does not end it.
     const ComponentFormat& first = p.formats[static_cast<std::size_t>(order[0])];
     const ComponentFormat& second = p.formats[static_cast<std::size_t>(order[1])];
-    p.valid = (!p.separator1.empty() || first.width != -1) && (!p.separator2.empty() || second.width != -1);
+    p.valid = (!literalLead(p.separator1).empty() || first.width != -1) &&
+              (!literalLead(p.separator2).empty() || second.width != -1);
 }
 
 std::vector<ColorPattern> builtInPatterns() {

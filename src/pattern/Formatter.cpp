@@ -4,8 +4,10 @@
 #include "color/StrictFloat.h"
 #include "pattern/ColorModels.h"
 #include "pattern/ComponentText.h"
+#include "pattern/NamePlaceholders.h"
 #include "pattern/Placeholders.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -35,10 +37,20 @@ bool isIntegerLetter(char c) {
     return c == 'd' || c == 'D' || c == 'x' || c == 'X' || c == 'o' || c == 'O';
 }
 
+// Placeholders are numbered by Component, then the name placeholders follow.
+constexpr std::size_t placeholderCount = componentCount + namePlaceholders.size();
+constexpr bool isName(std::size_t placeholder) {
+    return placeholder >= componentCount;
+}
+constexpr std::string_view placeholderText(std::size_t placeholder) {
+    return isName(placeholder) ? namePlaceholders[placeholder - componentCount].text
+                               : placeholders[placeholder];
+}
+
 // Where the placeholders of a pattern stand, remembered for the usual short patterns so that the
 // text is searched only once.
 struct PlaceholderScan {
-    std::uint32_t present = 0; // a bit for each component whose placeholder occurs
+    std::uint32_t present = 0; // a bit for each placeholder that occurs
     static constexpr std::size_t remembered = 16;
     struct Found {
         std::size_t position, component;
@@ -47,7 +59,7 @@ struct PlaceholderScan {
     std::size_t total = 0;
     std::size_t braces = 0; // opening braces, of placeholders or not
 };
-static_assert(componentCount <= 32);
+static_assert(placeholderCount <= 32);
 
 constexpr std::uint32_t bitOf(std::size_t component) {
     return std::uint32_t{1} << component;
@@ -84,7 +96,7 @@ struct ModelsByLetter {
 };
 constexpr ModelsByLetter modelsByLetter;
 
-// The component of the placeholder starting at `pos`, if one does.
+// The placeholder starting at `pos`, if one does.
 std::optional<std::size_t> placeholderAt(std::string_view text, std::size_t pos) {
     const std::string_view rest = text.substr(pos);
     if (rest.size() < shortestPlaceholder || rest[0] != '{') return std::nullopt;
@@ -103,6 +115,7 @@ std::optional<std::size_t> placeholderAt(std::string_view text, std::size_t pos)
             if (placeholders[base + k][length - 2] == rest[length - 2]) return base + k;
         }
     }
+    if (const auto name = namePlaceholderAt(text, pos)) return componentCount + *name;
     return std::nullopt;
 }
 
@@ -127,6 +140,7 @@ class ComponentTexts {
         : p_(p), rgb_(rgb), hsb_(hsb) {}
 
     std::string_view of(std::size_t component) {
+        if (isName(component)) return nameOf(component - componentCount);
         if ((rendered_ & bitOf(component)) == 0) {
             const std::size_t model = component / 3;
             if ((known_ & bitOf(model)) == 0) {
@@ -142,9 +156,29 @@ class ComponentTexts {
     }
 
   private:
+    // The nearest name of a list, with the colour's point in OKLab worked out once for all three.
+    std::string_view nameOf(std::size_t k) {
+        if (!oklabKnown_) {
+            oklab_ = oklabOfColor(rgb_);
+            oklabKnown_ = true;
+        }
+        const NameList list = namePlaceholders[k].list;
+        const ColorName& name = nearestColorNameAt(list, oklab_);
+        if (list != NameList::css || rgbToColorref(rgb_) == name.color) return name.name;
+        // "~" before a CSS name whose bytes are not the colour's.
+        std::size_t length = 0;
+        cssName_[length++] = '~';
+        const std::size_t copied = std::min(name.name.size(), cssName_.size() - length);
+        std::memcpy(cssName_.data() + length, name.name.data(), copied);
+        return {cssName_.data(), length + copied};
+    }
+
     const ColorPattern& p_;
     const RgbColor& rgb_;
     const HsbColor& hsb_;
+    bool oklabKnown_ = false;
+    Coords oklab_;
+    std::array<char, 32> cssName_; // the longest CSS name has 20 letters
     // Only the entries whose bit is set are ever read, so none is initialised.
     std::uint32_t rendered_ = 0, known_ = 0;
     std::array<Coords, modelCount> fractions_;
@@ -158,8 +192,8 @@ class ComponentTexts {
 // in a rendered text, so only a short text of placeholder characters can do that, and only after a
 // brace that opens no placeholder.
 bool cannotFormPlaceholder(std::string_view text) {
-    if (text.size() > longestPlaceholder - 2) return true;
-    constexpr std::string_view characters = "abcghkloprswHSBLRGWAC3";
+    if (text.size() > std::max(longestPlaceholder, longestNamePlaceholder) - 2) return true;
+    constexpr std::string_view characters = "abcghkloprswHSBLRGWAC3eimuN";
     return text.find_first_not_of(characters) != std::string_view::npos;
 }
 
@@ -185,10 +219,12 @@ void replaceAll(std::string& text, std::string_view placeholder, std::string_vie
 std::string replaceOneAfterTheOther(const ColorPattern& p, std::uint32_t present, ComponentTexts& texts) {
     std::string result = p.patternString;
     std::string scratch;
-    for (std::size_t c = 0; c < placeholders.size(); ++c) {
-        // A placeholder absent from the pattern may still have been formed by an earlier text.
-        if ((present & bitOf(c)) == 0 && result.find(placeholders[c]) == std::string::npos) continue;
-        replaceAll(result, placeholders[c], texts.of(c), scratch);
+    for (std::size_t c = 0; c < placeholderCount; ++c) {
+        // A placeholder absent from the pattern may still have been formed by an earlier text; the
+        // names, which come last, are written only where the pattern holds them.
+        if ((present & bitOf(c)) == 0 && (isName(c) || result.find(placeholders[c]) == std::string::npos))
+            continue;
+        replaceAll(result, placeholderText(c), texts.of(c), scratch);
     }
     return result;
 }
@@ -244,7 +280,7 @@ std::string formatColor(const ColorPattern& p, const RgbColor& rgb, const HsbCol
         const std::size_t c = scan.found[i].component;
         const std::string_view text = texts.of(c);
         independent = !strayBrace || cannotFormPlaceholder(text);
-        size = size - placeholders[c].size() + text.size();
+        size = size - placeholderText(c).size() + text.size();
     }
     if (!independent) return replaceOneAfterTheOther(p, scan.present, texts);
     // No text can form a placeholder, so one pass over the pattern gives the same result.
@@ -255,7 +291,7 @@ std::string formatColor(const ColorPattern& p, const RgbColor& rgb, const HsbCol
         const auto [position, c] = scan.found[i];
         result.append(pattern.substr(copied, position - copied));
         result.append(texts.of(c));
-        copied = position + placeholders[c].size();
+        copied = position + placeholderText(c).size();
     }
     result.append(pattern.substr(copied));
     return result;

@@ -1,7 +1,9 @@
 #include "pattern/Parser.h"
 
+#include "color/ColorNames.h"
 #include "color/StrictFloat.h"
 #include "pattern/ColorModels.h"
+#include "pattern/NamePlaceholders.h"
 #include "pattern/NumberScan.h"
 #include "pattern/Placeholders.h"
 
@@ -15,15 +17,22 @@ namespace {
 constexpr std::size_t npos = std::string_view::npos;
 
 // Splits typed text into the three component texts; false when the text does not fit the pattern.
+// The literal pieces round the components (prefix, separators, suffix) may hold name placeholders:
+// each name skips any text, the empty text too, up to the first place where the literal text after
+// it appears, or to the end of the text when nothing follows it.
 class Splitter {
   public:
     Splitter(ColorPattern& p, std::string_view text) : p_(p), text_(text) {}
 
     bool split() {
         if (p_.prefixLength < 0) return false;
-        pos_ = static_cast<std::size_t>(p_.prefixLength);
-        if (text_.substr(0, pos_) != std::string_view(p_.patternString).substr(0, pos_)) return false;
-        return takeSeparated(0, p_.separator1) && takeSeparated(1, p_.separator2) && takeLast();
+        const std::string_view prefix =
+            std::string_view(p_.patternString).substr(0, static_cast<std::size_t>(p_.prefixLength));
+        const std::string_view lead = literalLead(prefix);
+        if (!text_.starts_with(lead)) return false;
+        pos_ = lead.size();
+        return skipNames(prefix, false) && takeSeparated(0, p_.separator1) &&
+               takeSeparated(1, p_.separator2) && takeLast();
     }
 
   private:
@@ -45,31 +54,55 @@ class Splitter {
         return true;
     }
 
+    // The piece after its literal lead, from pos_: each name placeholder and the literal text after
+    // it. A name last in the piece matches the empty text, or the rest of the text in the suffix.
+    bool skipNames(std::string_view piece, bool isSuffix) {
+        for (FoundName name = findNamePlaceholder(piece); name.position != npos;) {
+            const std::size_t literalFrom = name.position + namePlaceholders[name.index].text.size();
+            name = findNamePlaceholder(piece, literalFrom);
+            const std::string_view literal = piece.substr(literalFrom, name.position - literalFrom);
+            if (literal.empty()) {
+                if (isSuffix && name.position == npos) pos_ = text_.size();
+                continue;
+            }
+            const std::size_t found = text_.find(literal, pos_);
+            if (found == npos) return false;
+            pos_ = found + literal.size();
+        }
+        return true;
+    }
+
     bool takeSeparated(std::size_t k, const std::string& separator) {
+        const std::string_view lead = literalLead(separator);
         std::size_t end = 0;
         if (format(k).width != -1) {
             // The separator after a fixed-width component is skipped by its length, not compared.
             if (!takeFixed(k, end)) return false;
         } else {
-            end = text_.find(separator, pos_);
+            end = text_.find(lead, pos_);
             if (end == npos) return false;
             store(k, pos_, end);
         }
-        pos_ = end + separator.size();
-        return true;
+        pos_ = end + lead.size();
+        return skipNames(separator, false);
     }
 
     bool takeLast() {
+        const std::string_view lead = literalLead(p_.suffix);
         std::size_t end = 0;
         if (format(2).width != -1) {
             if (!takeFixed(2, end)) return false;
         } else {
-            end = text_.find(p_.suffix, pos_);
+            end = text_.find(lead, pos_);
             if (end == npos || end == pos_) end = text_.size();
             if (end < pos_) return false;
             store(2, pos_, end);
         }
-        return text_.substr(end) == p_.suffix;
+        if (lead.size() == p_.suffix.size()) return text_.substr(end) == p_.suffix;
+        // The rest holds the suffix's lead, then its names and their literal texts, to the end.
+        if (!text_.substr(end).starts_with(lead)) return false;
+        pos_ = end + lead.size();
+        return skipNames(p_.suffix, true) && pos_ == text_.size();
     }
 
     ColorPattern& p_;
@@ -127,12 +160,14 @@ std::optional<std::size_t> classicModel(const std::string& pattern) {
 }
 
 std::optional<RgbColor> parse(ColorPattern& p, std::string_view text) {
+    // A pattern of names alone reads its whole text as a name, its first name's list first.
+    if (const auto list = namesOnlyList(p.patternString)) return colorFromName(text, *list);
     if (!Splitter(p, text).split()) return std::nullopt;
     const auto& formatOf = [&p](std::size_t k) -> const ComponentFormat& {
         return p.formats[static_cast<std::size_t>(p.textOrder[k])];
     };
-    if ((formatOf(0).width == -1 && p.separator1.empty()) ||
-        (formatOf(1).width == -1 && p.separator2.empty())) {
+    if ((formatOf(0).width == -1 && literalLead(p.separator1).empty()) ||
+        (formatOf(1).width == -1 && literalLead(p.separator2).empty())) {
         return std::nullopt;
     }
     for (std::size_t k = 0; k < 3; ++k) {

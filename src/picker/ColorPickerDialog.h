@@ -259,8 +259,12 @@ class ColorPickerDialog : public win::Dialog {
     bool trayIconAdded_ = false;
     bool shownTraced_ = false, firstPaintTraced_ = false;
     unsigned staleTexts_ = 0; // staleSlot1 | staleSlot2 | staleCaption, until the timer renders them
-    // Per slot: its text was typed as CSS its pattern can't read; shown in the pattern on leaving.
+    // Per slot: its text was typed as CSS or a name its pattern can't read; shown in the pattern
+    // on leaving.
     std::array<bool, 2> cssTyped_{};
+    // While a slot's text is being rendered: the edit's change notice is not typing, and reading
+    // the text back (a name's colour is not the colour named) must not change the current colour.
+    bool renderingSlot_ = false;
     void startColorTextTimer(unsigned stale);
     void refreshStaleTexts();
     bool startupFinished_ = false;

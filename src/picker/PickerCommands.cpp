@@ -198,13 +198,14 @@ void ColorPickerDialog::onCheckBoxClicked(int slot) {
 
 void ColorPickerDialog::onTypedText(int slot) {
     HWND edit = slotEdit(slot);
-    if (!edit || GetFocus() != edit || (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY)) return;
+    if (renderingSlot_ || !edit || GetFocus() != edit || (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY))
+        return;
     // A render of this slot still due would replace what is being typed, parsed or not.
     staleTexts_ &= slot == 1 ? ~staleSlot1 : ~staleSlot2;
     ColorPattern* pattern = slotPatternOf(slot);
     if (!pattern) return;
     const ColorReading reading = readSlotText(*pattern, win::narrow(win::windowText(edit)));
-    cssTyped_[slot == 1 ? 0 : 1] = reading.by == ReadBy::css;
+    cssTyped_[slot == 1 ? 0 : 1] = reading.foreign();
     slotEditControl(slot).showParseResult(static_cast<bool>(reading));
     if (!reading) return;
     applyTextColor(state, reading.color);

@@ -41,7 +41,9 @@ void ColorPickerDialog::renderSlotText(int slot) {
     if (text == win::windowText(edit)) return;
     DWORD start = 0, end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    renderingSlot_ = true;
     SetWindowTextW(edit, text.c_str());
+    renderingSlot_ = false;
     SendMessageW(edit, EM_SETSEL, start, end);
     SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }

@@ -1,5 +1,7 @@
 #include "picker/PointerRegions.h"
 
+#include "color/ColorNames.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string_view>
@@ -19,6 +21,12 @@ constexpr std::string_view swatchHint = "Вы можете перетащить 
 constexpr std::string_view paletteHint =
     "Используйте клавиши SHIFT и CTRL что бы выбрать(и смешать) более чем 1 цвет.";
 constexpr std::string_view menuHint = "Правый клик для вызова контекстного меню.";
+
+// The colour's nearest names: Russian, CSS (after "~" when the bytes differ), ISCC–NBS.
+std::string namesLine(const RgbColor& color) {
+    return colorNameText(NameList::russian, color) + " · " + colorNameText(NameList::css, color) + " · " +
+           colorNameText(NameList::iscc, color);
+}
 } // namespace
 
 int regionAt(const PickerLayout& layout, int paletteCount, Point p) {
@@ -58,6 +66,10 @@ std::string hoverTooltip(int code, const RgbColor& color, bool firstRun) {
         ", " + std::to_string(scaled(color.blue, 255)) + "\nHSB: " + std::to_string(scaled(hsb.hue, 360)) +
         ", " + std::to_string(scaled(hsb.saturation, 100)) + ", " +
         std::to_string(scaled(hsb.brightness, 100));
+    if (code == kColorSwatchRegion) {
+        text += '\n';
+        text += namesLine(color);
+    }
     if (firstRun) {
         text += '\n';
         text += code >= kPaletteRegion ? paletteHint : swatchHint;

@@ -34,7 +34,8 @@ int paletteCellOfRegion(int code);
 int hoverCode(int code, bool firstRun);
 
 // Tooltip text (UTF-8) for a region; `color` is the region's own colour (swatches and cells).
-// Empty when the region shows no tip.
+// The colour swatch's adds the colour's names: "<Russian> · <CSS> · <ISCC–NBS>". Empty when the
+// region shows no tip.
 std::string hoverTooltip(int code, const RgbColor& color, bool firstRun);
 
 // pickOffset for a click at client point p inside the zoom view, clamped so the sample block stays

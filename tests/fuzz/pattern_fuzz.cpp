@@ -1,10 +1,14 @@
 // Pattern text and typed text -> analysePattern -> formatColor -> parseColorText.
 // Input layout: byte 0 picks the formats, then the pattern text, a NUL, and the typed text.
-// formatColor is also checked against the plain one-placeholder-after-the-other replacement.
+// formatColor is also checked against the plain one-placeholder-after-the-other replacement of
+// every model's placeholders, then the name placeholders, each where the pattern holds it.
 #include "color/Color.h"
+#include "color/ColorNames.h"
+#include "pattern/ColorModels.h"
 #include "pattern/ColorPattern.h"
 #include "pattern/Formatter.h"
 #include "pattern/Parser.h"
+#include "pattern/Placeholders.h"
 
 #include <array>
 #include <cstddef>
@@ -38,22 +42,31 @@ bool inUnitRange(double v) {
 }
 
 std::string referenceText(const huex::ColorPattern& p, const huex::RgbColor& rgb, const huex::HsbColor& hsb) {
-    static constexpr std::array<std::string_view, 9> names{"{hsbH}", "{hsbS}", "{hsbB}", "{hslH}", "{hslS}",
-                                                           "{hslL}", "{rgbR}", "{rgbG}", "{rgbB}"};
-    const huex::HslColor hsl = huex::hsbToHsl(hsb);
-    const std::array<double, 9> fractions{hsb.hue, hsb.saturation, hsb.brightness,
-                                          hsl.hue, hsl.saturation, hsl.lightness,
-                                          rgb.red, rgb.green,      rgb.blue};
+    // Every model's placeholders, each with its model's fraction, as the formatter writes them.
+    const auto& names = huex::placeholders;
+    std::array<double, huex::componentCount> fractions{};
+    for (std::size_t m = 0; m < huex::modelCount; ++m) {
+        const auto f = huex::colorModels[m].fractions(rgb, hsb);
+        for (std::size_t k = 0; k < 3; ++k) fractions[m * 3 + k] = f[k];
+    }
+    static constexpr std::array<std::pair<std::string_view, huex::NameList>, 3> colorNames{
+        {{"{cssName}", huex::NameList::css},
+         {"{isccName}", huex::NameList::iscc},
+         {"{ruName}", huex::NameList::russian}}};
     std::string text = p.patternString;
-    for (std::size_t c = 0; c < names.size(); ++c) {
-        const std::string value = huex::formatComponent(p.formats[c], fractions[c]);
+    for (std::size_t c = 0; c < names.size() + colorNames.size(); ++c) {
+        const bool isName = c >= names.size();
+        const std::string_view placeholder = isName ? colorNames[c - names.size()].first : names[c];
+        if (isName && p.patternString.find(placeholder) == std::string::npos) continue;
+        const std::string value = isName ? huex::colorNameText(colorNames[c - names.size()].second, rgb)
+                                         : huex::formatComponent(p.formats[c], fractions[c]);
         std::string out;
         std::size_t copied = 0;
-        for (std::size_t pos = text.find(names[c]); pos != std::string::npos;
-             pos = text.find(names[c], copied)) {
+        for (std::size_t pos = text.find(placeholder); pos != std::string::npos;
+             pos = text.find(placeholder, copied)) {
             out.append(text, copied, pos - copied);
             out += value;
-            copied = pos + names[c].size();
+            copied = pos + placeholder.size();
         }
         out.append(text, copied, std::string::npos);
         text.swap(out);

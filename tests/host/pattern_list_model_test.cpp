@@ -291,6 +291,8 @@ TEST(PatternList, TheFourthRowShowsTheFirstNewModelUsedAndUsedModelsGetTheirDefa
         {"oklch({oklchL}% {oklchC} {oklchH})", oklch, {oklch}},
         {"color(display-p3 {p3R} {p3G} {p3B})", p3, {p3}},
         {"{lchL {hsbH}", none, {}}, // not a placeholder yet
+        {"{ruName} · {cssName} · {isccName}", none, {}}, // names have no formats
+        {"{cssName} oklch({oklchL}% {oklchC} {oklchH})", oklch, {oklch}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.patternString);

@@ -38,6 +38,8 @@ TEST(PointerRegions, TooltipTextsWithAndWithoutFirstRunHints) {
     const std::string pipette = "Перетащите лупу на интересующую часть экрана.";
     const RgbColor orange{1.0, 0.5, 0.0}; // 255, 128, 0; hue 30.1 -> 30, 100, 100
     const std::string orangeText = "RGB: 255, 128, 0\nHSB: 30, 100, 100";
+    // The colour swatch names its colour too: Russian, CSS (with "~": not its bytes), ISCC–NBS.
+    const std::string orangeNames = "\nоранжевый · ~darkorange · Vivid Orange";
     struct Case {
         int code;
         bool firstRun;
@@ -51,7 +53,8 @@ TEST(PointerRegions, TooltipTextsWithAndWithoutFirstRunHints) {
         {kZoomRegion, true,
          "Счелкните правой кнопкой что бы выбрать степень увеличения.\n"
          "Счелкните левой кнопкой, что бы узнать цвет точки."},
-        {kColorSwatchRegion, false, orangeText},
+        {kColorSwatchRegion, false, orangeText + orangeNames},
+        {kColorSwatchRegion, true, orangeText + orangeNames + "\nВы можете перетащить этот цвет в палитру." + menu},
         {kModifiedSwatchRegion, true, orangeText + "\nВы можете перетащить этот цвет в палитру." + menu},
         {kPaletteRegion + 9, false, orangeText},
         {kPaletteRegion, true,
@@ -62,7 +65,9 @@ TEST(PointerRegions, TooltipTextsWithAndWithoutFirstRunHints) {
         EXPECT_EQ(hoverTooltip(c.code, orange, c.firstRun), c.text) << c.code << " " << c.firstRun;
     }
     // Numbers are rounded half up from the fractions: 0.5/255 above 127.5 is 128, hue 359.6 is 360.
-    EXPECT_EQ(hoverTooltip(kColorSwatchRegion, {0.5, 0, 0.0019}, false), "RGB: 128, 0, 0\nHSB: 360, 100, 50");
+    EXPECT_EQ(hoverTooltip(kModifiedSwatchRegion, {0.5, 0, 0.0019}, false), "RGB: 128, 0, 0\nHSB: 360, 100, 50");
+    EXPECT_EQ(hoverTooltip(kColorSwatchRegion, colorrefToRgb(0xCCD148), false),
+              "RGB: 72, 209, 204\nHSB: 178, 66, 82\nбирюзовый · mediumturquoise · Very Light Green");
     EXPECT_EQ(hoverCode(kZoomRegion, false), kNoRegion);
     EXPECT_EQ(hoverCode(kZoomRegion, true), kZoomRegion);
 }

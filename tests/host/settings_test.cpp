@@ -287,6 +287,10 @@ TEST(SettingsSave, NewerModelFormatsRoundTrip) {
         {"{labA} {hwbH}", {"hwbH", "hwbW", "hwbB", "labL", "labA", "labB"}}, // used, not valid
         {"color(display-p3 {p3R} {p3G} {p3B}) {hsbH}", {"p3R", "p3G", "p3B"}},
         {"{oklabL}{oklabA}{oklabB}", {"oklabL", "oklabA", "oklabB"}},
+        // Names are text of the pattern string, with no keys of their own.
+        {"{ruName}", {}},
+        {"{cssName} #{rgbR}{rgbG}{rgbB} {isccName}", {}},
+        {"{isccName}: {oklchL}{oklchC}{oklchH}", {"oklchL", "oklchC", "oklchH"}},
     };
     Settings s;
     for (const auto& c : cases) {
@@ -317,6 +321,7 @@ TEST(SettingsSave, NewerModelFormatsRoundTrip) {
             EXPECT_EQ(read.formats[i].specText, written.formats[i].specText);
         }
         EXPECT_EQ(read.valid, written.valid);
+        EXPECT_EQ(read.patternString, written.patternString);
     }
     const Settings missing = load(
         "[Patterns]\nuPatternsLength=1\npatternString0=lab({labL} {labA} {labB})\nlabL0={d|0:100|*.*}\n");

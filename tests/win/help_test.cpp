@@ -22,6 +22,9 @@ TEST(HelpPage, IsWrittenOutWholeFromTheResources) {
     EXPECT_EQ(text.rfind("<!DOCTYPE html>", 0), 0u);
     EXPECT_NE(text.find("</html>"), std::string::npos);
     EXPECT_NE(text.find("Alt</kbd>+<kbd>F5"), std::string::npos);
+    // The colour names' sources and their licence.
+    EXPECT_NE(text.find("color-name-lists 3.33.2"), std::string::npos);
+    EXPECT_NE(text.find("CC0 1.0"), std::string::npos);
     in.close();
     DeleteFileW(path.c_str());
 }
