@@ -1,6 +1,6 @@
 #pragma once
-// The double nearest to a decimal number, decided exactly with whole-number arithmetic. It checks
-// the C library's strtod, which on Windows (MinGW's) can round the wrong way next to a power of two.
+// The double nearest to a decimal number, decided exactly with whole-number arithmetic from a
+// start a few units in the last place away.
 #include <cstdint>
 #include <string>
 

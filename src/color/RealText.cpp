@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <clocale>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -16,47 +15,111 @@ namespace huex {
 
 namespace {
 
-// Whether strtod may take `c` as part of a number in the "C" locale (the point aside).
-bool mayBeInNumber(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '+' ||
-           c == '-' || c == '(' || c == ')' || c == '_';
+int digitValue(char c, int base) {
+    const int v = c >= '0' && c <= '9'   ? c - '0'
+                  : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                  : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                         : 99;
+    return v < base ? v : -1;
 }
 
-// The digits and power of ten of a decimal number strtod has read; nothing for hexadecimal
-// numbers, which strtod rounds right, and for infinity and NaN.
-std::optional<DecimalNumber> decimalDigits(std::string_view number) {
-    if (!number.empty() && (number.front() == '+' || number.front() == '-')) number.remove_prefix(1);
-    if (number.empty()) return std::nullopt;
-    const char first = number.front();
-    const bool word = (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z');
-    if (word || (number.size() > 1 && (number[1] == 'x' || number[1] == 'X'))) return std::nullopt;
-    DecimalNumber d;
-    bool afterPoint = false;
-    std::size_t i = 0;
-    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
-        if (number[i] >= '0' && number[i] <= '9') {
-            d.digits += number[i];
-            if (afterPoint) --d.exponent;
+bool startsWithWord(std::string_view text, std::string_view lowerWord) {
+    if (text.size() < lowerWord.size()) return false;
+    for (std::size_t i = 0; i < lowerWord.size(); ++i) {
+        const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
+        if (c != lowerWord[i]) return false;
+    }
+    return true;
+}
+
+// The power written after "e" or "p" at text[i] (its sign included), or 0 with `i` unmoved when
+// no digit follows; a power past any double's range is held at a billion.
+long long writtenPower(std::string_view text, std::size_t& i) {
+    std::size_t at = i + 1;
+    const bool negative = at < text.size() && text[at] == '-';
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+    if (at >= text.size() || digitValue(text[at], 10) < 0) return 0;
+    long long power = 0;
+    for (; at < text.size() && digitValue(text[at], 10) >= 0; ++at)
+        power = std::min(power * 10 + digitValue(text[at], 10), 1'000'000'000LL);
+    i = at;
+    return negative ? -power : power;
+}
+
+// mantissa x 2^power rounded to the nearest double, halfway to the even one; `sticky` says
+// bits below the mantissa were dropped and not all zero.
+double binaryValue(std::uint64_t mantissa, long long power, bool sticky) {
+    if (mantissa == 0) return 0.0;
+    const int lead = std::countl_zero(mantissa);
+    mantissa <<= lead;
+    const long long top = power - lead + 63; // the power of two of the leading bit
+    if (top > 1023) return std::numeric_limits<double>::infinity();
+    const long long drop = 11 + (top < -1022 ? -1022 - top : 0);
+    if (drop > 64) return 0.0;
+    std::uint64_t kept = drop == 64 ? 0 : mantissa >> drop;
+    const std::uint64_t rest = drop == 64 ? mantissa : mantissa & ((std::uint64_t{1} << drop) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (drop - 1);
+    if (rest > half || (rest == half && (sticky || (kept & 1) != 0))) ++kept;
+    if (top < -1022) return std::bit_cast<double>(kept); // a subnormal, or the least normal it rounded to
+    long long biased = top + 1023;
+    if (kept >> 53) {
+        kept >>= 1;
+        ++biased;
+    }
+    if (biased > 2046) return std::numeric_limits<double>::infinity();
+    return std::bit_cast<double>((static_cast<std::uint64_t>(biased) << 52) | (kept & ((std::uint64_t{1} << 52) - 1)));
+}
+
+// "0x" and hexadecimal digits with an optional point and binary power: exact bits, so rounded once.
+double readHexadecimal(std::string_view text) {
+    std::uint64_t mantissa = 0;
+    long long power = 0;
+    bool sticky = false, afterPoint = false;
+    std::size_t i = 2;
+    for (; i < text.size(); ++i) {
+        if (text[i] == '.' && !afterPoint) {
+            afterPoint = true;
+            continue;
+        }
+        const int d = digitValue(text[i], 16);
+        if (d < 0) break;
+        if ((mantissa >> 60) == 0) {
+            mantissa = mantissa * 16 + static_cast<std::uint64_t>(d);
+            if (afterPoint) power -= 4;
         } else {
-            afterPoint = true; // the point, whatever the locale makes it
+            sticky = sticky || d != 0;
+            if (!afterPoint) power += 4;
         }
     }
-    if (i < number.size()) {
-        bool negative = false;
-        long long power = 0;
-        for (++i; i < number.size(); ++i) {
-            if (number[i] == '-')
-                negative = true;
-            else if (number[i] >= '0' && number[i] <= '9' && power < 1'000'000'000'000)
-                power = power * 10 + (number[i] - '0');
+    if (i < text.size() && (text[i] == 'p' || text[i] == 'P')) power += writtenPower(text, i);
+    return binaryValue(mantissa, power, sticky);
+}
+
+// A start within a few units in the last place of the decimal's value: its first nineteen digits
+// scaled by a power of ten in extended precision.
+double nearValue(const DecimalNumber& d) {
+    std::uint64_t leading = 0;
+    int taken = 0;
+    long long skipped = 0;
+    for (const char c : d.digits) {
+        if (taken == 0 && c == '0') continue;
+        if (taken < 19) {
+            leading = leading * 10 + static_cast<std::uint64_t>(c - '0');
+            ++taken;
+        } else {
+            ++skipped;
         }
-        d.exponent += negative ? -power : power;
     }
-    return d;
+    const long long power = std::clamp(d.exponent + skipped, -400LL, 400LL);
+    long double scale = 1, base = 10;
+    for (auto k = static_cast<unsigned long long>(power < 0 ? -power : power); k != 0; k >>= 1, base *= base)
+        if ((k & 1) != 0) scale *= base;
+    const auto value = static_cast<long double>(leading);
+    return static_cast<double>(power < 0 ? value / scale : value * scale);
 }
 
 // A plain decimal of fifteen significant digits at most and a small power of ten, the usual
-// number, read without the C library; NaN for anything else, which strtod reads.
+// number, read in one rounding; NaN for anything else, which the exact reader takes.
 double readShortDecimal(std::string_view text) {
     const char* p = text.data();
     const char* const end = p + text.size();
@@ -180,27 +243,30 @@ Decimal shortestDigits(double value) {
 
 std::optional<double> readRealStart(std::string_view text) {
     if (const double quick = readShortDecimal(text); !std::isnan(quick)) return quick;
-    // strtod sees only what may belong to the number, with the locale's point for ours: so a comma
-    // or a NUL ends the number, and text that is not zero-terminated is never read past its end.
-    const char* localePoint = std::localeconv()->decimal_point;
-    const std::string_view point = localePoint != nullptr && *localePoint != '\0' ? localePoint : ".";
-    std::string number;
-    for (const char c : text) {
-        if (c == '.')
-            number += point;
-        else if (mayBeInNumber(c))
-            number += c;
-        else
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    const auto sign = [negative](double v) { return negative ? -v : v; };
+    if (startsWithWord(text, "inf")) return sign(std::numeric_limits<double>::infinity());
+    if (startsWithWord(text, "nan")) return sign(std::numeric_limits<double>::quiet_NaN());
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') &&
+        (digitValue(text[2], 16) >= 0 || (text[2] == '.' && text.size() > 3 && digitValue(text[3], 16) >= 0)))
+        return sign(readHexadecimal(text));
+    DecimalNumber decimal;
+    bool afterPoint = false;
+    std::size_t i = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] == '.' && !afterPoint) {
+            afterPoint = true;
+        } else if (digitValue(text[i], 10) >= 0) {
+            decimal.digits += text[i];
+            if (afterPoint) --decimal.exponent;
+        } else {
             break;
+        }
     }
-    char* end = nullptr;
-    const double value = std::strtod(number.c_str(), &end);
-    if (end == number.c_str()) return std::nullopt;
-    const auto used = std::string_view(number).substr(0, static_cast<std::size_t>(end - number.c_str()));
-    const std::optional<DecimalNumber> decimal = decimalDigits(used);
-    if (!decimal) return value;
-    const double magnitude = nearestDouble(*decimal, std::fabs(value));
-    return used.front() == '-' ? -magnitude : magnitude;
+    if (decimal.digits.empty()) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) decimal.exponent += writtenPower(text, i);
+    return sign(nearestDouble(decimal, nearValue(decimal)));
 }
 
 std::string shortestRealText(double value) {

@@ -1,8 +1,8 @@
 #pragma once
 // Real numbers to and from text as the C library reads and writes them in the "C" locale, whatever
-// locale the process is in. The C library's strtod reads, checked by exact whole-number arithmetic
-// where it can be wrong, and the same arithmetic writes: the tables behind std::to_chars and
-// std::from_chars for doubles would be a quarter of the program.
+// locale the process is in. Exact whole-number arithmetic reads and writes them: the tables behind
+// std::to_chars and std::from_chars for doubles would be a quarter of the program, and MinGW's
+// strtod rounds the wrong way next to powers of two.
 #include <optional>
 #include <string>
 #include <string_view>

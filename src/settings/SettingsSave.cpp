@@ -130,9 +130,8 @@ std::vector<SettingsEntry> settingsEntries(const Settings& s) {
 }
 
 void writeSettings(IniDocument& file, const Settings& s) {
-    putEntries(s, [&](std::string_view section, std::string_view key, std::string_view value, bool onlyOver) {
-        writeEntry(file, {std::string(section), std::string(key), std::string(value), onlyOver});
-    });
+    // Through the list the program saves, so that one copy of the save order is compiled.
+    for (const SettingsEntry& e : settingsEntries(s)) writeEntry(file, e);
 }
 
 void writeEntry(IniDocument& file, const SettingsEntry& e) {

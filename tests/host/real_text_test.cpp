@@ -1,8 +1,9 @@
-// Real numbers to and from text through the C library, against std::to_chars, which the program
-// no longer links.
+// Real numbers to and from text by exact arithmetic, against std::to_chars and the C library, which
+// the program no longer links for them.
 #include "RealTextCases.h"
 #include "color/CssNumber.h"
 #include "color/NearestDouble.h"
+#include "color/RealText.h"
 #include "pattern/NumberScan.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,27 @@ TEST(RealText, ReadsAsFromChars) {
     testing::expectReadsLikeFromChars(20'000);
 }
 
-// The exact rounding that checks strtod, started from wrong guesses as well as from the answer.
+// Hexadecimal numbers, infinity and NaN read as glibc's strtod reads them (correctly rounded):
+// mantissas longer than a double's, ties, the subnormals and both ends of the range.
+TEST(RealText, HexadecimalAndWordsReadAsStrtod) {
+    for (const char* text :
+         {"0x1p0", "0X1.8P1", "0x.8p-1", "0x1.fffffffffffff8p0", "0x1.fffffffffffff7ffp0", "0x1.00000000000008p0",
+          "0x1.000000000000080000001p0", "0x1.00000000000018p0", "0xffffffffffffffffffffp-80", "0x1p-1074",
+          "0x1p-1075", "0x1.0000001p-1075", "0x3p-1076", "0x1.fffffffffffffp-1023", "0x1.ffffffffffffffp-1023",
+          "0x1.fffffffffffffp1023", "0x1.fffffffffffff8p1023", "0x1p1024", "0x0.0000000000001p-1022",
+          "0x1p", "0x1p+", "0x.p1", "0x", "-0x10", "inf", "-INFINITY", "infx", "nan", "-nan(12)", "NaN",
+          "0x000000000000000000000000001p-100", "0x10000000000000000000000000p-100"}) {
+        const double want = std::strtod(text, nullptr);
+        const std::optional<double> got = readRealStart(text);
+        ASSERT_TRUE(got) << text;
+        EXPECT_TRUE(sameDouble(*got, want)) << text << ": " << *got << " against " << want;
+    }
+    EXPECT_FALSE(readRealStart("x1"));
+    EXPECT_FALSE(readRealStart("-"));
+    EXPECT_FALSE(readRealStart(".e5"));
+}
+
+// The exact rounding, started from wrong guesses as well as from the answer.
 TEST(RealText, NearestDoubleFromAnyNearbyGuess) {
     const double denormMin = std::numeric_limits<double>::denorm_min();
     const struct {
