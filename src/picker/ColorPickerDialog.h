@@ -6,6 +6,7 @@
 #include "controls/TooltipBtn.h"
 #include "controls/XEdit.h"
 #include "dialogs/ContrastWindow.h"
+#include "dialogs/HistoryWindow.h"
 #include "picker/CaptureBitmap.h"
 #include "picker/Frames.h"
 #include "picker/KeyboardRules.h"
@@ -39,7 +40,8 @@ class ColorPickerDialog : public win::Dialog {
     ~ColorPickerDialog() override;
 
     static constexpr UINT_PTR fadeTimer = 6;
-    static constexpr UINT_PTR colorTextTimer = 7;
+    static constexpr UINT_PTR historySaveTimer = 7;
+    static constexpr UINT_PTR colorTextTimer = 8;
     static constexpr unsigned staleSlot1 = 1, staleSlot2 = 2, staleCaption = 4;
     static constexpr UINT colorTextInterval = 16; // milliseconds: one frame of a 60 Hz display
 
@@ -68,6 +70,7 @@ class ColorPickerDialog : public win::Dialog {
     [[nodiscard]] HWND toolTip() const { return toolTip_; }
     [[nodiscard]] ColorMode modifier() const;
     [[nodiscard]] ContrastWindow& contrastWindow() { return contrast_; }
+    [[nodiscard]] HistoryWindow& historyWindow() { return history_; }
 
     // Operations other parts of the window call.
     void renderSlotText(int slot);
@@ -170,8 +173,18 @@ class ColorPickerDialog : public win::Dialog {
     // The pattern slot 1 or 2 renders with; null while the list is empty.
     ColorPattern* slotPatternOf(int slot);
     void openContrast();
+    // The colour history (PickerHistory.cpp): a colour taken by a pick, a paste, the colour dialog
+    // or Enter in a slot goes in; its changes reach the settings file within a timer period.
+    void connectHistory();
+    void openHistory();
+    void addToHistory(const RgbColor& color);
+    void chooseFromHistory(ColorRef color);
+    void historyToPalette(ColorRef color);
+    void historyChanged();
+    void onHistorySaveTimer();
     // Palette files (PickerPaletteFiles.cpp).
     void exportPalette();
+    void exportColors(HWND owner, const std::vector<RgbColor>& colors);
     void importPalette();
     // Settings (PickerSettingsCommand.cpp).
     void openSettings();
@@ -263,6 +276,8 @@ class ColorPickerDialog : public win::Dialog {
     bool altAfterHotKey_ = false; // Alt is held since a hot key with Alt
     std::wstring shownCaption_;
     ContrastWindow contrast_;
+    HistoryWindow history_;
+    HistorySaveSchedule historySave_;
     // The DCs a pipette drag holds from its start to its end: the desktop window's, which it reads
     // (the quicker one to stretch from), and the window's, which it draws on with the swatch
     // label's font kept selected (selecting it cost more than drawing the label).

@@ -4,6 +4,7 @@
 #include "picker/ColorPickerDialog.h"
 #include "picker/Frames.h"
 #include "picker/PickerActions.h"
+#include "win/Clipboard.h"
 #include "win/Text.h"
 
 #include <algorithm>
@@ -12,48 +13,6 @@
 #include <string>
 
 namespace huex {
-
-namespace {
-// Another program may hold the clipboard for a moment; we wait that long at most, so a busy
-// clipboard never hangs the window.
-constexpr ULONGLONG clipboardWaitMs = 100;
-constexpr DWORD clipboardRetryMs = 5;
-
-// Holds the clipboard open for the scope and always closes what it opened.
-class OpenClipboardScope {
-  public:
-    explicit OpenClipboardScope(HWND owner, ULONGLONG waitMs = clipboardWaitMs) {
-        const ULONGLONG deadline = GetTickCount64() + waitMs;
-        while (!(open_ = OpenClipboard(owner) != FALSE) && GetTickCount64() < deadline)
-            Sleep(clipboardRetryMs);
-    }
-    OpenClipboardScope(const OpenClipboardScope&) = delete;
-    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
-    ~OpenClipboardScope() {
-        if (open_) CloseClipboard();
-    }
-    explicit operator bool() const { return open_; }
-
-  private:
-    bool open_ = false;
-};
-
-// The clipboard's text, at most `limit` characters of it; none when there is no text or another
-// program holds the clipboard (a paste is not worth a wait).
-std::optional<std::wstring> clipboardText(HWND owner, std::size_t limit) {
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) return std::nullopt;
-    const OpenClipboardScope clipboard(owner, 0);
-    if (!clipboard) return std::nullopt;
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-    if (!text) return std::nullopt;
-    // The block need not hold its terminating zero: never read past its size.
-    const std::size_t units = std::min(GlobalSize(data) / sizeof(wchar_t), limit);
-    std::wstring result(text, std::find(text, text + units, L'\0'));
-    GlobalUnlock(data);
-    return result;
-}
-} // namespace
 
 bool ColorPickerDialog::copyImageToClipboard() {
     if (captureImage_.empty()) return false;
@@ -70,7 +29,7 @@ bool ColorPickerDialog::copyImageToClipboard() {
     GlobalUnlock(block.get());
 
     {
-        const OpenClipboardScope clipboard(hwnd());
+        const win::OpenClipboardScope clipboard(hwnd());
         if (!clipboard || !EmptyClipboard()) return false;
         if (!SetClipboardData(CF_DIB, block.get())) return false; // the block is still ours to free
         block.release();                                          // the clipboard owns it now
@@ -81,7 +40,7 @@ bool ColorPickerDialog::copyImageToClipboard() {
 
 bool ColorPickerDialog::pasteColor() {
     // One character more than a colour text may have tells a longer text from one that fits.
-    const auto text = clipboardText(hwnd(), pastedTextLimit + 1);
+    const auto text = win::clipboardText(hwnd(), pastedTextLimit + 1);
     if (!text) return false;
     const ColorReading reading = readPastedText(slotPatternOf(1), slotPatternOf(2), win::narrow(*text));
     if (!reading) return false;
@@ -89,6 +48,7 @@ bool ColorPickerDialog::pasteColor() {
     refreshColorTexts();
     InvalidateRect(hwnd(), nullptr, FALSE);
     startFlash(static_cast<int>(FlashKind::copy));
+    addToHistory(reading.color);
     return true;
 }
 

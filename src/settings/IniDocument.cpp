@@ -371,6 +371,30 @@ void IniDocument::putSection(std::string& out, const Section& section) const {
     }
 }
 
+void IniDocument::clearSection(std::string_view section) {
+    const Section* cleared = find(section);
+    if (!cleared) return;
+    // Rare (a save's few sections written whole): the text without the section's lines is read
+    // again, which keeps the line tables as simple as a fresh read leaves them.
+    std::string out;
+    out.reserve(text_.size());
+    for (const Section& s : sections_) {
+        if (&s != cleared) {
+            putSection(out, s);
+            continue;
+        }
+        for (std::uint32_t i = s.first; i < s.kept; ++i) {
+            const Line& line = lines_[i];
+            out += lineText(line);
+            out += kLineEnds[line.end];
+            if (trimBlanks(lineText(line)).starts_with('[')) break; // the header
+        }
+    }
+    const std::uint8_t lineEnd = lineEnd_;
+    *this = parse(out);
+    lineEnd_ = lineEnd;
+}
+
 std::string IniDocument::text() const {
     std::string out;
     out.reserve(text_.size()); // about the size of the result: every line is in text_

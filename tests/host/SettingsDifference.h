@@ -46,6 +46,10 @@ inline std::string settingsDifference(const Settings& a, const Settings& b, doub
         x.followBackground != y.followBackground || x.open != y.open)
         return "contrast";
     if (a.vision != b.vision) return "vision";
+    const HistorySettings &h = a.history, &k = b.history;
+    if (h.history.entries() != k.history.entries() || h.history.size() != k.history.size() || h.posX != k.posX ||
+        h.posY != k.posY || h.open != k.open)
+        return "history";
     return "";
 }
 
@@ -81,6 +85,9 @@ inline Settings nonDefaultSettings() {
     s.mode2 = false;
     s.contrast = {-1200, 77, {0x1A, 0x2B, 0x3C}, {0xFE, 0xDC, 0xBA}, true, true};
     s.vision = Vision::tritanopia;
+    const std::optional<HistoryEntry> picks[] = {HistoryEntry{0x0C0B0A, true}, HistoryEntry{0xFFFFFF, false},
+                                                 HistoryEntry{0x000000, false}, HistoryEntry{0x123456, true}};
+    s.history = {ColorHistory::restored(12, picks), -900, 66, true};
     return s;
 }
 
