@@ -46,7 +46,8 @@ void report(const char* name, const std::vector<double>& ms) {
 }
 
 // Runs `step` `repetitions` times with `prepare` untimed before each.
-std::vector<double> timed(int repetitions, const std::function<void()>& prepare, const std::function<void()>& step) {
+std::vector<double> timed(int repetitions, const std::function<void()>& prepare,
+                          const std::function<void()>& step) {
     std::vector<double> ms;
     for (int i = 0; i < repetitions; ++i) {
         prepare();
@@ -79,16 +80,17 @@ int main(int argc, char** argv) {
     std::printf("# milliseconds, %d repetitions%-14s median      p10      p90\n", repetitions, "");
 
     report("open with 100 entries, drawn", timed(
-                                              repetitions,
-                                              [&] {
-                                                  if (history.hwnd()) SendMessageW(history.hwnd(), WM_CLOSE, 0, 0);
-                                              },
-                                              [&] {
-                                                  SendMessageW(picker.hwnd(), WM_COMMAND, ID_HISTORY, 0);
-                                                  UpdateWindow(history.hwnd());
-                                                  RedrawWindow(history.hwnd(), nullptr, nullptr,
-                                                               RDW_UPDATENOW | RDW_ALLCHILDREN);
-                                              }));
+                                               repetitions,
+                                               [&] {
+                                                   if (history.hwnd())
+                                                       SendMessageW(history.hwnd(), WM_CLOSE, 0, 0);
+                                               },
+                                               [&] {
+                                                   SendMessageW(picker.hwnd(), WM_COMMAND, ID_HISTORY, 0);
+                                                   UpdateWindow(history.hwnd());
+                                                   RedrawWindow(history.hwnd(), nullptr, nullptr,
+                                                                RDW_UPDATENOW | RDW_ALLCHILDREN);
+                                               }));
     HWND list = GetDlgItem(history.hwnd(), IDC_HISTORY_LIST);
     ColorRef next = 0x800000;
     report("a pick with the window open (one row in, one out)", timed(

@@ -76,7 +76,8 @@ void ColorHistory::insert(int row, HistoryEntry e, RowEdits& edits) {
 RowEdits ColorHistory::insertUnpinned(HistoryEntry e, RowEdits edits) {
     e.pinned = false;
     insert(pinned_, e, edits);
-    while (static_cast<int>(entries_.size()) - pinned_ > size_) erase(static_cast<int>(entries_.size()) - 1, edits);
+    while (static_cast<int>(entries_.size()) - pinned_ > size_)
+        erase(static_cast<int>(entries_.size()) - 1, edits);
     return edits;
 }
 

@@ -259,23 +259,8 @@ void ContrastWindow::onCommand(int id) {
 }
 
 bool ContrastWindow::onMessage(win::Message& m) {
+    if (onToolMessage(m)) return true;
     switch (m.id) {
-    case WM_PAINT: {
-        const win::PaintDc dc(hwnd());
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        FillRect(dc.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-        return true;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        FillRect(reinterpret_cast<HDC>(m.wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
-        return true;
-    }
-    case WM_ERASEBKGND:
-        m.result = 1;
-        return true;
     case WM_DRAWITEM:
         drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam));
         m.result = TRUE;
@@ -289,9 +274,6 @@ bool ContrastWindow::onMessage(win::Message& m) {
         updatePending_ = false;
         pair_.following() = toByteColor(current_);
         showColors();
-        return true;
-    case WM_CLOSE:
-        close();
         return true;
     case WM_ACTIVATE: // keys reach a control only when one has the focus
         if (LOWORD(m.wParam) != WA_INACTIVE && !IsChild(hwnd(), GetFocus()))

@@ -1,7 +1,7 @@
 #include "dialogs/HistoryWindow.h"
 
-#include "pattern/Formatter.h"
 #include "geometry/Scale.h"
+#include "pattern/Formatter.h"
 #include "resource.h"
 #include "win/Clipboard.h"
 #include "win/Fonts.h"
@@ -20,8 +20,9 @@ constexpr const wchar_t* kFace = L"MS Shell Dlg 2";
 constexpr std::string_view kPinnedMark = "\tзакреплён";
 constexpr SIZE kClientSize{240, 320};
 constexpr int kMargin = 8, kRowHeight = 20, kSwatchWidth = 32, kPinWidth = 16;
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | WS_BORDER | LBS_OWNERDRAWFIXED |
-                             LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | WS_BORDER |
+                             LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                             LBS_DISABLENOSCROLL;
 
 COLORREF colorref(ColorRef c) {
     return static_cast<COLORREF>(c & 0xFFFFFF);
@@ -185,7 +186,8 @@ void HistoryWindow::runCommand(int id) {
         const int count = static_cast<int>(history_.entries().size());
         // The next row takes the place of the deleted one, so Delete can be pressed again.
         if (row >= 0 && count > 0)
-            SendMessageW(item(IDC_HISTORY_LIST), LB_SETCURSEL, static_cast<WPARAM>(std::min(row, count - 1)), 0);
+            SendMessageW(item(IDC_HISTORY_LIST), LB_SETCURSEL, static_cast<WPARAM>(std::min(row, count - 1)),
+                         0);
         break;
     }
     case ID_HISTORY_CLEAR:
@@ -211,7 +213,8 @@ void HistoryWindow::openMenu(POINT at, int row) {
     const bool onRow = row >= 0;
     const bool pinned = onRow && history_.entries()[static_cast<std::size_t>(row)].pinned;
     const auto rowItem = [&](int id, const wchar_t* text, bool enabled) {
-        AppendMenuW(menu.get(), MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(id), text);
+        AppendMenuW(menu.get(), MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(id),
+                    text);
     };
     rowItem(ID_HISTORY_COPY, L"Копировать", onRow);
     rowItem(ID_HISTORY_PIN, pinned ? L"Открепить" : L"Закрепить", onRow && (pinned || history_.canPin()));
@@ -221,7 +224,8 @@ void HistoryWindow::openMenu(POINT at, int row) {
     const bool anyUnpinned = static_cast<int>(history_.entries().size()) > history_.pinnedCount();
     rowItem(ID_HISTORY_CLEAR, L"Очистить историю", anyUnpinned);
     rowItem(ID_HISTORY_EXPORT, L"Сохранить как палитру…", !history_.entries().empty());
-    const UINT command = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
+    const UINT command =
+        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
     if (command != 0) runCommand(static_cast<int>(command));
 }
 
@@ -264,8 +268,11 @@ void HistoryWindow::drawRow(const DRAWITEMSTRUCT& drawn) {
 }
 
 bool HistoryWindow::preTranslateOwn(MSG& msg) {
-    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
     const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    const bool menuKey = msg.wParam == VK_APPS || (msg.wParam == VK_F10 && shift);
+    // The menu opens as the key goes down; its release would ask for it a second time.
+    if (msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) return menuKey;
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
     const int row = selectedRow();
     switch (msg.wParam) {
     case VK_RETURN:
@@ -276,7 +283,7 @@ bool HistoryWindow::preTranslateOwn(MSG& msg) {
         return true;
     case VK_APPS:
     case VK_F10: {
-        if (msg.wParam == VK_F10 && !shift) return false;
+        if (!menuKey) return false;
         RECT place{};
         HWND list = item(IDC_HISTORY_LIST);
         if (row < 0 || SendMessageW(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&place)) == LB_ERR)
@@ -298,9 +305,11 @@ bool HistoryWindow::List::onMessage(win::Message& m) {
         GetClientRect(hwnd(), &client);
         const LRESULT count = SendMessageW(hwnd(), LB_GETCOUNT, 0, 0);
         RECT last{};
-        if (count > 0 && SendMessageW(hwnd(), LB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last)) != LB_ERR)
+        if (count > 0 &&
+            SendMessageW(hwnd(), LB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last)) != LB_ERR)
             client.top = std::max(client.top, last.bottom);
-        if (client.top < client.bottom) FillRect(reinterpret_cast<HDC>(m.wParam), &client, GetSysColorBrush(COLOR_WINDOW));
+        if (client.top < client.bottom)
+            FillRect(reinterpret_cast<HDC>(m.wParam), &client, GetSysColorBrush(COLOR_WINDOW));
         m.result = 1;
         return true;
     }
@@ -320,25 +329,11 @@ bool HistoryWindow::List::onMessage(win::Message& m) {
 }
 
 bool HistoryWindow::onMessage(win::Message& m) {
+    if (onToolMessage(m)) return true;
     switch (m.id) {
-    case WM_PAINT: {
-        const win::PaintDc dc(hwnd());
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        FillRect(dc.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-        return true;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        FillRect(reinterpret_cast<HDC>(m.wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
-        return true;
-    }
-    case WM_ERASEBKGND:
-        m.result = 1;
-        return true;
     case WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam)->itemHeight = static_cast<UINT>(Scale{dpi_}(kRowHeight));
+        reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam)->itemHeight =
+            static_cast<UINT>(Scale{dpi_}(kRowHeight));
         m.result = TRUE;
         return true;
     case WM_DRAWITEM:
@@ -375,9 +370,6 @@ bool HistoryWindow::onMessage(win::Message& m) {
         openMenu(at, row);
         return true;
     }
-    case WM_CLOSE:
-        close();
-        return true;
     case WM_ACTIVATE: // keys reach the list only when it has the focus
         if (LOWORD(m.wParam) != WA_INACTIVE && !IsChild(hwnd(), GetFocus())) SetFocus(item(IDC_HISTORY_LIST));
         return true;

@@ -3,6 +3,7 @@
 #include "geometry/Scale.h"
 #include "settings/Settings.h"
 #include "win/Dpi.h"
+#include "win/Handles.h"
 #include "win/Monitors.h"
 
 #include <utility>
@@ -38,8 +39,8 @@ bool ToolWindow::openWindow(HWND owner, const wchar_t* className, const wchar_t*
     if (!create(className, exStyle, style, title, boundsAt(at, win::screenDpi()), owner, 0)) return false;
     dpi_ = win::windowDpi(hwnd());
     const RECT bounds = boundsAt(at, dpi_);
-    SetWindowPos(hwnd(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+                 bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 
@@ -86,6 +87,31 @@ void ToolWindow::rememberPlace() {
     const POINT at = place();
     posX_ = at.x;
     posY_ = at.y;
+}
+
+bool ToolWindow::onToolMessage(win::Message& m) {
+    switch (m.id) {
+    case WM_PAINT:
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        if (m.id == WM_PRINTCLIENT) {
+            FillRect(reinterpret_cast<HDC>(m.wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        } else {
+            const win::PaintDc dc(hwnd());
+            FillRect(dc.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+        }
+        return true;
+    }
+    case WM_ERASEBKGND:
+        m.result = 1;
+        return true;
+    case WM_CLOSE:
+        close();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void ToolWindow::moveForDpi(int dpi, const RECT& suggested) {

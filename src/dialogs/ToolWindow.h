@@ -27,6 +27,8 @@ class ToolWindow : public win::Window {
     // Brings the window forward (false), or makes it, hidden, beside `owner` or where it last
     // stood (true; the caller makes its controls and shows it). False too when it can't be made.
     bool openWindow(HWND owner, const wchar_t* className, const wchar_t* title);
+    // The background (the controls draw the rest) and the close button; true when taken.
+    bool onToolMessage(win::Message& m);
     // Keys the window takes before dialog navigation; true when taken.
     virtual bool preTranslateOwn(MSG& /*msg*/) { return false; }
 

@@ -52,8 +52,8 @@ class ColorPickerDialog : public win::Dialog {
     void finishStartup();
     static constexpr UINT finishStartupMessage = WM_APP + 0x148;
     // Answers the live count of the program's own handles (wParam 0: GDI objects and DCs; 1: menus,
-    // icons and cursors) or the heap in use in kB (2: the C library's heaps, 3: the process heap), so that a long session driven from outside
-    // (tools/soak.sh) can show it leaves nothing behind.
+    // icons and cursors) or the heap in use in kB (2: the C library's heaps, 3: the process heap), so that a
+    // long session driven from outside (tools/soak.sh) can show it leaves nothing behind.
     static constexpr UINT liveHandlesMessage = WM_APP + 0x149;
 
     PickerState state;

@@ -16,7 +16,7 @@ void ColorPickerDialog::connectHistory() {
             std::vector<RgbColor> rgb;
             rgb.reserve(colors.size());
             for (const ColorRef c : colors) rgb.push_back(colorrefToRgb(c));
-            exportColors(owner, rgb);
+            exportColors(owner ? owner : hwnd(), rgb);
         },
         [this] { historyChanged(); },
     });

@@ -2,8 +2,8 @@
 // Everything the picker window keeps between runs, read from the settings file with every value
 // brought into range, and written back as an ordered list of keys.
 #include "color/ByteColor.h"
-#include "color/ColorHistory.h"
 #include "color/Color.h"
+#include "color/ColorHistory.h"
 #include "color/Palette.h"
 #include "color/Vision.h"
 #include "geometry/Geometry.h"

@@ -114,7 +114,8 @@ std::optional<int> plainInteger(std::optional<std::string_view> text) {
     if (!text) return std::nullopt;
     std::string_view digits = *text;
     if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
-    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     return readInteger(*text);
 }

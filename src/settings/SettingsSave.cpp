@@ -118,7 +118,8 @@ template <class Put> void putEntries(const Settings& s, Put put) {
     const bool onlyOver = kept.empty() && !h.windowUsed();
     out.section("History");
     out.text("", "", onlyOver);
-    out.text("size", std::to_string(h.history.size()), onlyOver || h.history.size() == ColorHistory::defaultSize);
+    out.text("size", std::to_string(h.history.size()),
+             onlyOver || h.history.size() == ColorHistory::defaultSize);
     out.text("count", std::to_string(kept.size()), onlyOver);
     for (std::size_t k = 0; k < kept.size(); ++k) out.text(std::to_string(k), historyEntryText(kept[k]));
     out.text("posX", std::to_string(h.posX), onlyOver);

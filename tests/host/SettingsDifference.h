@@ -47,8 +47,8 @@ inline std::string settingsDifference(const Settings& a, const Settings& b, doub
         return "contrast";
     if (a.vision != b.vision) return "vision";
     const HistorySettings &h = a.history, &k = b.history;
-    if (h.history.entries() != k.history.entries() || h.history.size() != k.history.size() || h.posX != k.posX ||
-        h.posY != k.posY || h.open != k.open)
+    if (h.history.entries() != k.history.entries() || h.history.size() != k.history.size() ||
+        h.posX != k.posX || h.posY != k.posY || h.open != k.open)
         return "history";
     return "";
 }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace huex {
@@ -61,20 +62,36 @@ TEST(ColorHistory, OrderRulesAndTheRowEditsThatFollowThem) {
         {"a repeat moves to the front", 30, {u(3), u(2), u(1)}, {{Op::add, 1}}, {u(1), u(3), u(2)}},
         {"a repeat at the front stays", 30, {u(3), u(2)}, {{Op::add, 3}}, {u(3), u(2)}},
         {"only the colour's bytes count", 30, {u(1)}, {{Op::add, static_cast<int>(0xFF000001)}}, {u(1)}},
-        {"pinned go first, in pin order", 30, {u(3), u(2), u(1)}, {{Op::pin, 2}, {Op::pin, 2}},
+        {"pinned go first, in pin order",
+         30,
+         {u(3), u(2), u(1)},
+         {{Op::pin, 2}, {Op::pin, 2}},
          {p(1), p(2), u(3)}},
-        {"a pinned repeat stays where it is", 30, {p(1), p(2), u(3)}, {{Op::add, 2}, {Op::add, 1}},
+        {"a pinned repeat stays where it is",
+         30,
+         {p(1), p(2), u(3)},
+         {{Op::add, 2}, {Op::add, 1}},
          {p(1), p(2), u(3)}},
-        {"unpinned goes to the front of the others", 30, {p(1), p(2), u(3)}, {{Op::pin, 0}}, {p(2), u(1), u(3)}},
+        {"unpinned goes to the front of the others",
+         30,
+         {p(1), p(2), u(3)},
+         {{Op::pin, 0}},
+         {p(2), u(1), u(3)}},
         {"the oldest falls off", 2, {}, {{Op::add, 1}, {Op::add, 2}, {Op::add, 3}}, {u(3), u(2)}},
-        {"pinned don't count against the size", 2, {p(1)}, {{Op::add, 2}, {Op::add, 3}, {Op::add, 4}},
+        {"pinned don't count against the size",
+         2,
+         {p(1)},
+         {{Op::add, 2}, {Op::add, 3}, {Op::add, 4}},
          {p(1), u(4), u(3)}},
         {"unpinning beyond the size drops the oldest", 1, {p(1), u(2)}, {{Op::pin, 0}}, {u(1)}},
         {"size 0 keeps only the pinned", 0, {p(1)}, {{Op::add, 2}}, {p(1)}},
         {"size 0: an unpinned entry goes", 0, {p(1), p(2)}, {{Op::pin, 1}}, {p(1)}},
         {"no 31st pin", 30, thirtyAndOne, {{Op::pin, 30}}, thirtyAndOne},
         {"delete, then clear the unpinned", 30, {p(1), u(2), u(3)}, {{Op::remove, 1}, {Op::clear}}, {p(1)}},
-        {"rows that aren't there change nothing", 30, {u(1)}, {{Op::pin, 1}, {Op::remove, -1}, {Op::pin, -1}},
+        {"rows that aren't there change nothing",
+         30,
+         {u(1)},
+         {{Op::pin, 1}, {Op::remove, -1}, {Op::pin, -1}},
          {u(1)}},
     };
     for (const Case& c : cases) {
@@ -136,28 +153,46 @@ TEST(HistorySection, ReadsWhatItCanInKeyOrder) {
     };
     const std::vector<Case> cases{
         {"no section", "", {"size 30"}},
-        {"pinned first in file order", "count=4\n0=#112233\n1=#445566 pinned\n2=#778899\n3=#0A0B0C pinned\n",
+        {"pinned first in file order",
+         "count=4\n0=#112233\n1=#445566 pinned\n2=#778899\n3=#0A0B0C pinned\n",
          {"#445566 pinned", "#0A0B0C pinned", "#112233", "#778899", "size 30"}},
         {"unreadable values left out",
          "count=9\n0=#12345\n1=112233\n2=#GG0000\n3=#112233 pin\n4=#112233pinned\n5=\n6=#aabbcc  pinned\n"
          "7=#010203 pinned x\n8=#0000FF\n",
          {"#AABBCC pinned", "#0000FF", "size 30"}},
-        {"repeats left out, pinned or not", "count=5\n0=#111111\n1=#111111\n2=#111111 pinned\n3=#222222 pinned\n4=#222222\n",
+        {"repeats left out, pinned or not",
+         "count=5\n0=#111111\n1=#111111\n2=#111111 pinned\n3=#222222 pinned\n4=#222222\n",
          {"#222222 pinned", "#111111", "size 30"}},
-        {"missing keys skipped, keys from count on ignored", "count=3\n0=#000001\n2=#000003\n3=#000004\n",
+        {"missing keys skipped, keys from count on ignored",
+         "count=3\n0=#000001\n2=#000003\n3=#000004\n",
          {"#000001", "#000003", "size 30"}},
         {"negative count reads nothing", "count=-3\n0=#000001\n", {"size 30"}},
-        {"a count that isn't a number reads the keys there are", "count=x\n0=#000001\n1=#000002\n3=#000004\n",
+        {"a count that isn't a number reads the keys there are",
+         "count=x\n0=#000001\n1=#000002\n3=#000004\n",
          {"#000001", "#000002", "size 30"}},
-        {"130 keys at most, 100 unpinned", "size=500\ncount=9999\n" + keys(0, 140, ""), with(hundred, "size 100")},
+        {"130 keys at most, 100 unpinned", "size=500\ncount=9999\n" + keys(0, 140, ""),
+         with(hundred, "size 100")},
         {"30 pinned at most", "count=35\n" + keys(0, 35, " pinned"), with(thirty, "size 30")},
-        {"the oldest beyond size dropped", "size=2\ncount=3\n0=#000001\n1=#000002\n2=#000003\n",
+        {"the oldest beyond size dropped",
+         "size=2\ncount=3\n0=#000001\n1=#000002\n2=#000003\n",
          {"#000001", "#000002", "size 2"}},
-        {"size below 0 keeps only pinned", "size=-4\ncount=2\n0=#000001\n1=#000002 pinned\n",
+        {"size below 0 keeps only pinned",
+         "size=-4\ncount=2\n0=#000001\n1=#000002 pinned\n",
          {"#000002 pinned", "size 0"}},
-        {"a size that isn't a number is the default", "size=lots\ncount=1\n0=#000001\n", {"#000001", "size 30"}},
+        {"a size that isn't a number is the default",
+         "size=lots\ncount=1\n0=#000001\n",
+         {"#000001", "size 30"}},
     };
     for (const Case& c : cases) EXPECT_EQ(loadedHistory(c.section), c.expected) << c.name;
+}
+
+HistorySettings withWindow(ColorHistory history, int posX, int posY, bool open) {
+    HistorySettings h;
+    h.history = std::move(history);
+    h.posX = posX;
+    h.posY = posY;
+    h.open = open;
+    return h;
 }
 
 std::string saved(const std::string& file, const HistorySettings& history) {
@@ -180,7 +215,7 @@ TEST(HistorySection, WrittenWholeOnlyWhenThereIsSomethingToKeep) {
     ASSERT_EQ(historySection(today), "") << "a file of today gets no section";
     EXPECT_EQ(saved(today, HistorySettings{}), today) << "and saves byte for byte";
 
-    const HistorySettings two{from(30, {p(0x332211), u(0xCCBBAA)}), 5, 6, true};
+    const HistorySettings two = withWindow(from(30, {p(0x332211), u(0xCCBBAA)}), 5, 6, true);
     struct Case {
         const char* name;
         std::string file;
@@ -191,21 +226,28 @@ TEST(HistorySection, WrittenWholeOnlyWhenThereIsSomethingToKeep) {
         {"a new section at the end", today, two,
          "[History]\r\ncount=2\r\n0=#112233 pinned\r\n1=#AABBCC\r\nposX=5\r\nposY=6\r\nopen=1\r\n"},
         {"rewritten in order, stale keys and lines gone",
-         today + "[History]\r\n; mine\r\n7=#FFFFFF\r\nopen=0\r\nsize=30\r\n1=#000000\r\ncount=8\r\nextra=1\r\n"
-                 "[Later]\r\nkept=1\r\n",
+         today +
+             "[History]\r\n; mine\r\n7=#FFFFFF\r\nopen=0\r\nsize=30\r\n1=#000000\r\ncount=8\r\nextra=1\r\n"
+             "[Later]\r\nkept=1\r\n",
          two,
-         "[History]\r\nsize=30\r\ncount=2\r\n0=#112233 pinned\r\n1=#AABBCC\r\nposX=5\r\nposY=6\r\nopen=1\r\n"},
-        {"emptied: the keys it had, no entries", today + "[History]\r\ncount=1\r\n0=#000000\r\n", HistorySettings{},
-         "[History]\r\ncount=0\r\n"},
-        {"another size is kept", today + "[History]\r\nsize=7\r\n", {from(7, {}), useLiveWindowRect, useLiveWindowRect, false},
+         "[History]\r\nsize=30\r\ncount=2\r\n0=#112233 "
+         "pinned\r\n1=#AABBCC\r\nposX=5\r\nposY=6\r\nopen=1\r\n"},
+        {"emptied: the keys it had, no entries", today + "[History]\r\ncount=1\r\n0=#000000\r\n",
+         HistorySettings{}, "[History]\r\ncount=0\r\n"},
+        {"another size is kept",
+         today + "[History]\r\nsize=7\r\n",
+         withWindow(from(7, {}), useLiveWindowRect, useLiveWindowRect, false),
          "[History]\r\nsize=7\r\n"},
-        {"a window that was shown keeps its place", today, {from(30, {}), 40, 50, false},
+        {"a window that was shown keeps its place",
+         today,
+         withWindow(from(30, {}), 40, 50, false),
          "[History]\r\ncount=0\r\nposX=40\r\nposY=50\r\nopen=0\r\n"},
     };
     for (const Case& c : cases) {
         const std::string text = saved(c.file, c.history);
         EXPECT_EQ(historySection(text), c.expected) << c.name;
-        EXPECT_EQ(text.find("[Later]") == std::string::npos, c.file.find("[Later]") == std::string::npos) << c.name;
+        EXPECT_EQ(text.find("[Later]") == std::string::npos, c.file.find("[Later]") == std::string::npos)
+            << c.name;
         EXPECT_EQ(saved(text, loadSettings(IniDocument::parse(text), kScreen).history), text)
             << c.name << ": read back and saved again, nothing changes";
     }
@@ -219,9 +261,9 @@ TEST(HistorySaveSchedule, OneTimerTakesEveryChangeUntilASaveWritesThem) {
         const char* expected;
     };
     const std::vector<Case> cases{
-        {"cccfs", "S--D-"}, // changes of one period, one save
-        {"cfscfs", "SD-SD-"}, {"cf", "SD"},      // a failed save leaves the timer for another try
-        {"cfcf", "SD-D"},     {"csf", "S--"},    // an exit save took the changes: nothing due
+        {"cccfs", "S--D-"},                   // changes of one period, one save
+        {"cfscfs", "SD-SD-"}, {"cf", "SD"},   // a failed save leaves the timer for another try
+        {"cfcf", "SD-D"},     {"csf", "S--"}, // an exit save took the changes: nothing due
         {"f", "-"},
     };
     for (const Case& c : cases) {

@@ -179,7 +179,8 @@ TEST(SettingsSave, WritesEveryKeyInItsOrderAndForm) {
     s.palette.selected[2] = true;
     s.userPatterns.push_back(
         ColorPattern("css", "#{rgbR}{rgbG}{rgbB}", std::array<std::string, 9>{"{X|0:255|2.*}"}));
-    const std::optional<HistoryEntry> stored[] = {HistoryEntry{0xAABBCC, false}, HistoryEntry{0x332211, true}};
+    const std::optional<HistoryEntry> stored[] = {HistoryEntry{0xAABBCC, false},
+                                                  HistoryEntry{0x332211, true}};
     s.history.history = ColorHistory::restored(30, stored);
     std::string written;
     for (const SettingsEntry& e : settingsEntries(s))

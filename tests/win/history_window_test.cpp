@@ -48,7 +48,8 @@ class HistoryInPicker : public ::testing::Test {
     }
     void select(int row) {
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-        SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_LIST, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
     }
     bool key(HWND to, WPARAM virtualKey) {
         MSG msg{to, WM_KEYDOWN, virtualKey, 0, 0, {}};
