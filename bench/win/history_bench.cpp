@@ -1,8 +1,10 @@
 // Times the colour history window on a real window under the real window system:
 // - opening it over a history of 100 entries, up to its list drawn on the screen (command 1400
-//   through the picker, then every pending paint), and closing it, untimed;
+//   through the picker, then every pending paint), and closing it, untimed; the contrast window
+//   opened the same way is the yardstick of what any tool window costs;
 // - a pick with the window open: the colour added to a full history (one row in, the oldest
-//   out) and the list drawn again, against a whole refill of the 100 rows as a yardstick.
+//   out) and the list drawn again, against two yardsticks: the visible rows drawn again with no
+//   change, and a whole refill of the 100 rows.
 // Each call is timed with QueryPerformanceCounter; the table gives the median, the 10th and 90th
 // percentiles in milliseconds. Usage: huex_history_bench.exe [REPETITIONS]
 #include "BenchProcess.h"
@@ -91,6 +93,19 @@ int main(int argc, char** argv) {
                                                    RedrawWindow(history.hwnd(), nullptr, nullptr,
                                                                 RDW_UPDATENOW | RDW_ALLCHILDREN);
                                                }));
+    HWND contrast = nullptr;
+    report("yardstick: the contrast window opened, drawn",
+           timed(
+               repetitions,
+               [&] {
+                   if (contrast) SendMessageW(contrast, WM_CLOSE, 0, 0);
+               },
+               [&] {
+                   SendMessageW(picker.hwnd(), WM_COMMAND, ID_CONTRAST, 0);
+                   contrast = picker.contrastWindow().hwnd();
+                   RedrawWindow(contrast, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+               }));
+    SendMessageW(contrast, WM_CLOSE, 0, 0);
     HWND list = GetDlgItem(history.hwnd(), IDC_HISTORY_LIST);
     ColorRef next = 0x800000;
     report("a pick with the window open (one row in, one out)", timed(
@@ -99,6 +114,12 @@ int main(int argc, char** argv) {
                                                                         history.add(next++);
                                                                         UpdateWindow(list);
                                                                     }));
+    report("yardstick: the visible rows drawn again", timed(
+                                                          repetitions, [] {},
+                                                          [&] {
+                                                              InvalidateRect(list, nullptr, FALSE);
+                                                              UpdateWindow(list);
+                                                          }));
     report("yardstick: the 100 rows refilled", timed(
                                                    repetitions, [] {},
                                                    [&] {

@@ -101,6 +101,9 @@ void HistoryWindow::fillList() {
 void HistoryWindow::apply(const RowEdits& edits) {
     if (edits.empty()) return;
     if (HWND list = item(IDC_HISTORY_LIST)) {
+        // The scroll bar is set once for all the edits, not once for each: under Wine each time
+        // cost more than drawing every row.
+        SendMessageW(list, WM_SETREDRAW, FALSE, 0);
         for (const RowEdit& edit : edits) {
             if (edit.insert)
                 SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(edit.row),
@@ -108,6 +111,8 @@ void HistoryWindow::apply(const RowEdits& edits) {
             else
                 SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(edit.row), 0);
         }
+        SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
     }
     if (hooks_.changed) hooks_.changed();
 }
@@ -239,11 +244,14 @@ void HistoryWindow::drawRow(const DRAWITEMSTRUCT& drawn) {
     }
     const HistoryEntry& entry = history_.entries()[drawn.itemID];
     const int width = r.right - r.left, height = r.bottom - r.top;
-    const win::UniqueMemoryDc memory(CreateCompatibleDC(drawn.hDC));
-    const win::UniqueBitmap bitmap(CreateCompatibleBitmap(drawn.hDC, width, height));
-    if (!memory || !bitmap) return;
-    HDC dc = memory.get();
-    const win::SelectGuard useBitmap(dc, bitmap.get());
+    if (!rowDc_ || !rowBitmap_ || rowSize_.cx != width || rowSize_.cy != height) {
+        rowDc_.reset(CreateCompatibleDC(drawn.hDC));
+        rowBitmap_.reset(CreateCompatibleBitmap(drawn.hDC, width, height));
+        rowSize_ = {width, height};
+    }
+    if (!rowDc_ || !rowBitmap_) return;
+    HDC dc = rowDc_.get();
+    const win::SelectGuard useBitmap(dc, rowBitmap_.get());
     const bool selected = (drawn.itemState & ODS_SELECTED) != 0;
     const COLORREF textColor = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
     const RECT row{0, 0, width, height};
@@ -383,8 +391,10 @@ bool HistoryWindow::onMessage(win::Message& m) {
         rememberPlace();
         list_.detach();
         return false;
-    case WM_NCDESTROY: // the list is gone: its font goes with it
+    case WM_NCDESTROY: // the list is gone: what drew its rows goes with it
         font_.reset();
+        rowDc_.reset();
+        rowBitmap_.reset();
         return false;
     default:
         return false;

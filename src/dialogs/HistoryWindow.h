@@ -79,6 +79,11 @@ class HistoryWindow : public ToolWindow {
     Hooks hooks_;
     List list_{*this};
     win::UniqueFont font_;
+    // One row's picture, made once and drawn over for every row: a bitmap per row cost a
+    // millisecond each under Wine.
+    win::UniqueBitmap rowBitmap_;
+    win::UniqueMemoryDc rowDc_;
+    SIZE rowSize_{};
 };
 
 } // namespace huex

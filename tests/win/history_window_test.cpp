@@ -135,15 +135,28 @@ TEST_F(HistoryInPicker, RowsFollowSlot1sPattern) {
     EXPECT_EQ(after, slot1());
 }
 
-TEST_F(HistoryInPicker, EscapeClosesAndRowsDrawWithoutLeaks) {
+TEST_F(HistoryInPicker, EscapeClosesTheWindowNotTheHistory) {
     paste(L"#123456");
-    const int gdi = win::liveGdiHandles();
-    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_EQ(win::liveGdiHandles(), gdi);
     EXPECT_TRUE(key(list, VK_ESCAPE));
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(picker.historyWindow().wasOpen());
-    EXPECT_EQ(picker.historyWindow().history().entries().size(), 1U) << "the history outlives its window";
+    EXPECT_EQ(picker.historyWindow().history().entries().size(), 1U);
+}
+
+TEST(HistoryWindow, OpeningDrawingAndClosingLeaksNoHandle) {
+    ColorPickerDialog picker;
+    ASSERT_NE(picker.create(nullptr), nullptr);
+    ASSERT_TRUE(win::setClipboardText(nullptr, L"#123456"));
+    ASSERT_TRUE(picker.pasteColor());
+    const int gdi = win::liveGdiHandles();
+    for (int i = 0; i < 3; ++i) {
+        SendMessageW(picker.hwnd(), WM_COMMAND, ID_HISTORY, 0);
+        RedrawWindow(picker.historyWindow().hwnd(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        SendMessageW(picker.historyWindow().hwnd(), WM_CLOSE, 0, 0);
+    }
+    EXPECT_EQ(picker.historyWindow().hwnd(), nullptr);
+    EXPECT_EQ(win::liveGdiHandles(), gdi);
 }
 
 TEST(HistoryWindow, ChangesReachTheFileOnTheTimerAndComeBackAtTheNextStart) {
