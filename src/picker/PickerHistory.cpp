@@ -50,8 +50,10 @@ void ColorPickerDialog::historyChanged() {
     if (historySave_.changed()) SetTimer(hwnd(), historySaveTimer, HistorySaveSchedule::period, nullptr);
 }
 
-// A save that fails keeps the timer running: it is tried again a period later.
+// A save that fails keeps the timer running: it is tried again a period later. So does a drag,
+// which a save in its middle would make stutter.
 void ColorPickerDialog::onHistorySaveTimer() {
+    if (state.dragMode == DragMode::pipette || state.dragMode == DragMode::color) return;
     if (historySave_.due() && home_) {
         saveSettings(SaveMoment::timed);
         return;

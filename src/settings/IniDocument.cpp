@@ -374,8 +374,9 @@ void IniDocument::putSection(std::string& out, const Section& section) const {
 void IniDocument::clearSection(std::string_view section) {
     const Section* cleared = find(section);
     if (!cleared) return;
-    // Rare (a save's few sections written whole): the text without the section's lines is read
-    // again, which keeps the line tables as simple as a fresh read leaves them.
+    // Rare (a save's few sections written whole): the text without the section's keys is read
+    // again, which keeps the line tables as simple as a fresh read leaves them. Lines without a
+    // value (comments, blank lines) stay, as everywhere.
     std::string out;
     out.reserve(text_.size());
     for (const Section& s : sections_) {
@@ -385,9 +386,9 @@ void IniDocument::clearSection(std::string_view section) {
         }
         for (std::uint32_t i = s.first; i < s.kept; ++i) {
             const Line& line = lines_[i];
+            if (line.hasValue) continue;
             out += lineText(line);
             out += kLineEnds[line.end];
-            if (trimBlanks(lineText(line)).starts_with('[')) break; // the header
         }
     }
     const std::uint8_t lineEnd = lineEnd_;

@@ -30,8 +30,8 @@ class IniDocument {
     void write(std::string_view section, std::string_view key, std::string_view value);
 
     [[nodiscard]] bool hasSection(std::string_view section) const { return find(section) != nullptr; }
-    // The first section of that name keeps only its header line: what is written to it next
-    // follows in the order it is written.
+    // The first section of that name loses its keys (its header, comments and blank lines stay):
+    // what is written to it next follows its header in the order it is written.
     void clearSection(std::string_view section);
 
     // The whole document as file text; new lines end as the file's first line does (CR LF in a

@@ -225,22 +225,18 @@ TEST(HistorySection, WrittenWholeOnlyWhenThereIsSomethingToKeep) {
     const std::vector<Case> cases{
         {"a new section at the end", today, two,
          "[History]\r\ncount=2\r\n0=#112233 pinned\r\n1=#AABBCC\r\nposX=5\r\nposY=6\r\nopen=1\r\n"},
-        {"rewritten in order, stale keys and lines gone",
+        {"rewritten in order, stale keys gone, the comment kept",
          today +
              "[History]\r\n; mine\r\n7=#FFFFFF\r\nopen=0\r\nsize=30\r\n1=#000000\r\ncount=8\r\nextra=1\r\n"
              "[Later]\r\nkept=1\r\n",
          two,
          "[History]\r\nsize=30\r\ncount=2\r\n0=#112233 "
-         "pinned\r\n1=#AABBCC\r\nposX=5\r\nposY=6\r\nopen=1\r\n"},
+         "pinned\r\n1=#AABBCC\r\nposX=5\r\nposY=6\r\nopen=1\r\n; mine\r\n"},
         {"emptied: the keys it had, no entries", today + "[History]\r\ncount=1\r\n0=#000000\r\n",
          HistorySettings{}, "[History]\r\ncount=0\r\n"},
-        {"another size is kept",
-         today + "[History]\r\nsize=7\r\n",
-         withWindow(from(7, {}), useLiveWindowRect, useLiveWindowRect, false),
-         "[History]\r\nsize=7\r\n"},
-        {"a window that was shown keeps its place",
-         today,
-         withWindow(from(30, {}), 40, 50, false),
+        {"another size is kept", today + "[History]\r\nsize=7\r\n",
+         withWindow(from(7, {}), useLiveWindowRect, useLiveWindowRect, false), "[History]\r\nsize=7\r\n"},
+        {"a window that was shown keeps its place", today, withWindow(from(30, {}), 40, 50, false),
          "[History]\r\ncount=0\r\nposX=40\r\nposY=50\r\nopen=0\r\n"},
     };
     for (const Case& c : cases) {
