@@ -47,8 +47,8 @@ check "the row is there" wait_until 5 rows_are "$D $A 00FF00"
 e2e_log "a click on a row chooses it"
 read -r left top _ _ <<<"$(huexctl popup-item-rect $LIST)"
 xdotool mousemove --sync $((left + 60)) $((top + 2 + 20 * 2 + 10)) click 1
-sleep 0.5
-expect_eq "slot 1 shows the row's colour" "00FF00" "$(huexctl item-text $IDC_EDIT1)"
+slot1_is() { [ "$(huexctl item-text $IDC_EDIT1)" = "$1" ]; }
+check "slot 1 shows the row's colour" wait_until 5 slot1_is 00FF00
 expect_eq "choosing adds nothing" "$D $A 00FF00" "$(rows)"
 huexctl post-command 1403 >/dev/null # pin the chosen row
 check "the pinned row goes first" wait_until 5 rows_are "00FF00|закреплён $D $A"
