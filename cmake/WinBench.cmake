@@ -15,3 +15,8 @@ add_executable(huex_settings_dialog_bench bench/win/settings_dialog_bench.cpp
                $<TARGET_OBJECTS:huex_resources>)
 target_link_libraries(huex_settings_dialog_bench PRIVATE huex_win)
 target_link_options(huex_settings_dialog_bench PRIVATE -static -municode)
+
+# The colour history window: opening it over 100 entries, and a pick with it open.
+add_executable(huex_history_bench bench/win/history_bench.cpp $<TARGET_OBJECTS:huex_resources>)
+target_link_libraries(huex_history_bench PRIVATE huex_win)
+target_link_options(huex_history_bench PRIVATE -static)

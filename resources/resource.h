@@ -159,6 +159,16 @@
 #define ID_PALETTE_IMPORT 1302
 // The colour under the mouse pointer, as the pick hot key takes it (no menu item)
 #define ID_PICK_AT_CURSOR 1410
+#define ID_HISTORY 1400 // the colour history window, after the contrast window's item
+
+// ---- Colour history window (created at run time) and its row menu ------------------------------
+#define IDC_HISTORY_LIST 1401
+#define ID_HISTORY_COPY 1402
+#define ID_HISTORY_PIN 1403
+#define ID_HISTORY_TO_PALETTE 1404
+#define ID_HISTORY_DELETE 1405
+#define ID_HISTORY_CLEAR 1406
+#define ID_HISTORY_EXPORT 1407
 
 // Palette menu 484 (its texts are copied into the colour menu at run time)
 #define ID_GRADIENT_RGB 503

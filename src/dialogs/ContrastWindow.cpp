@@ -1,9 +1,8 @@
 #include "dialogs/ContrastWindow.h"
 
+#include "geometry/Scale.h"
 #include "resource.h"
-#include "win/Dpi.h"
 #include "win/Fonts.h"
-#include "win/Monitors.h"
 #include "win/Text.h"
 
 #include <string_view>
@@ -18,8 +17,6 @@ constexpr const wchar_t* kClassName = L"HUEXContrast";
 constexpr const wchar_t* kFace = L"MS Shell Dlg 2";
 constexpr const wchar_t* kSample = L"Съешь же ещё этих мягких французских булок";
 constexpr UINT kFrameMilliseconds = 16;
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 
 enum class FontKind { ui, ratio, symbol };
 
@@ -80,63 +77,17 @@ void fill(HDC dc, const RECT& r, COLORREF color) {
     FillRect(dc, &r, brush.get());
 }
 
-// The window's outer rectangle for its client size at `dpi`, with its top left at `at`.
-RECT windowRectFor(POINT at, int dpi) {
-    const Scale scale{dpi};
-    RECT r{at.x, at.y, at.x + scale(kClientSize.cx), at.y + scale(kClientSize.cy)};
-    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-    OffsetRect(&r, at.x - r.left, at.y - r.top);
-    return r;
-}
-
 } // namespace
+
+ContrastWindow::ContrastWindow() : ToolWindow(kClientSize) {}
 
 void ContrastWindow::open(HWND owner, const RgbColor& current) {
     current_ = current;
-    wasOpen_ = true;
-    hiddenWithOwner_ = false;
-    if (hwnd()) {
-        ShowWindow(hwnd(), SW_SHOWNORMAL);
-        SetForegroundWindow(hwnd());
-        return;
-    }
-    registerClass(kClassName);
-    RECT ownerRect{};
-    GetWindowRect(owner, &ownerRect);
-    POINT at{ownerRect.right + 8, ownerRect.top};
-    const RECT size = windowRectFor({0, 0}, win::screenDpi());
-    if (windowPlacement(posX_, posY_, size.right - size.left, win::captionBarFor(kStyle, kExStyle),
-                        win::displayMonitors())
-            .move)
-        at = {posX_, posY_};
-    if (!create(kClassName, kExStyle, kStyle, L"Контраст", windowRectFor(at, win::screenDpi()), owner, 0)) {
-        return;
-    }
-    dpi_ = win::windowDpi(hwnd());
-    const RECT bounds = windowRectFor(at, dpi_);
-    SetWindowPos(hwnd(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
-                 bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!openWindow(owner, kClassName, L"Контраст")) return;
     createControls();
     pair_.following() = toByteColor(current_);
     showColors();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
-}
-
-void ContrastWindow::close() {
-    wasOpen_ = false;
-    hiddenWithOwner_ = false;
-    destroy();
-}
-
-void ContrastWindow::followOwner(bool ownerShown) {
-    if (!hwnd()) return;
-    if (!ownerShown) {
-        if (!IsWindowVisible(hwnd())) return;
-        hiddenWithOwner_ = true;
-        ShowWindow(hwnd(), SW_HIDE);
-    } else if (std::exchange(hiddenWithOwner_, false)) {
-        ShowWindow(hwnd(), SW_SHOWNA);
-    }
 }
 
 void ContrastWindow::currentColorChanged(const RgbColor& current) {
@@ -149,38 +100,22 @@ void ContrastWindow::currentColorChanged(const RgbColor& current) {
     }
 }
 
-bool ContrastWindow::preTranslateMessage(MSG& msg) {
-    if (!hwnd() || (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd))) return false;
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
-        close();
-        return true;
-    }
-    return IsDialogMessageW(hwnd(), &msg) != FALSE;
-}
-
 void ContrastWindow::restore(const ContrastSettings& settings) {
     pair_.text = settings.text;
     pair_.background = settings.background;
     pair_.followBackground = settings.followBackground;
-    posX_ = settings.posX;
-    posY_ = settings.posY;
-    wasOpen_ = settings.open;
+    restorePlace(settings.posX, settings.posY, settings.open);
 }
 
 ContrastSettings ContrastWindow::settings() const {
     ContrastSettings s;
-    s.posX = posX_;
-    s.posY = posY_;
-    if (hwnd()) {
-        RECT r{};
-        GetWindowRect(hwnd(), &r);
-        s.posX = r.left;
-        s.posY = r.top;
-    }
+    const POINT at = place();
+    s.posX = at.x;
+    s.posY = at.y;
     s.text = pair_.text;
     s.background = pair_.background;
     s.followBackground = pair_.followBackground;
-    s.open = wasOpen_;
+    s.open = wasOpen();
     return s;
 }
 
@@ -323,31 +258,9 @@ void ContrastWindow::onCommand(int id) {
     showColors();
 }
 
-void ContrastWindow::rememberPlace() {
-    RECT r{};
-    if (!GetWindowRect(hwnd(), &r)) return;
-    posX_ = r.left;
-    posY_ = r.top;
-}
-
 bool ContrastWindow::onMessage(win::Message& m) {
+    if (onToolMessage(m)) return true;
     switch (m.id) {
-    case WM_PAINT: {
-        const win::PaintDc dc(hwnd());
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        FillRect(dc.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-        return true;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        FillRect(reinterpret_cast<HDC>(m.wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
-        return true;
-    }
-    case WM_ERASEBKGND:
-        m.result = 1;
-        return true;
     case WM_DRAWITEM:
         drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam));
         m.result = TRUE;
@@ -362,9 +275,6 @@ bool ContrastWindow::onMessage(win::Message& m) {
         pair_.following() = toByteColor(current_);
         showColors();
         return true;
-    case WM_CLOSE:
-        close();
-        return true;
     case WM_ACTIVATE: // keys reach a control only when one has the focus
         if (LOWORD(m.wParam) != WA_INACTIVE && !IsChild(hwnd(), GetFocus()))
             SetFocus(item(IDC_CONTRAST_TAKE_CURRENT));
@@ -373,9 +283,7 @@ bool ContrastWindow::onMessage(win::Message& m) {
         dpi_ = HIWORD(m.wParam);
         makeFonts();
         layOut();
-        const RECT& suggested = *reinterpret_cast<const RECT*>(m.lParam);
-        SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        moveForDpi(dpi_, *reinterpret_cast<const RECT*>(m.lParam));
         return true;
     }
     case WM_DESTROY:

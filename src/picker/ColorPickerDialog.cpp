@@ -36,6 +36,7 @@ ColorPickerDialog::ColorPickerDialog(std::optional<SettingsHome> home)
     selectPaletteCell(state.palette, marks, 0, keyDown(VK_CONTROL), keyDown(VK_SHIFT));
     state.selectionAnchor = marks.anchor;
     state.selectionCursor = marks.cursor;
+    connectHistory();
 }
 
 ColorPickerDialog::~ColorPickerDialog() {
@@ -131,6 +132,7 @@ void ColorPickerDialog::finishStartup() {
     trayIconAdded_ = addTrayIcon(self, trayIconShown_.get(), L"HUEX");
     trace::step("later: tray icon");
     if (contrast_.settings().open && !contrast_.hwnd()) openContrast(); // open as the last run ended
+    if (history_.wasOpen() && !history_.hwnd()) openHistory();
 }
 
 void ColorPickerDialog::attachSlotControls() {
@@ -169,6 +171,7 @@ bool ColorPickerDialog::preTranslateMessage(MSG& msg) {
     relayToToolTip(msg);
     if (dropsAltAfterHotKey(msg)) return true;
     if (contrast_.preTranslateMessage(msg)) return true;
+    if (history_.preTranslateMessage(msg)) return true;
     if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && onKeyDown(msg)) return true;
     if (msg.message == WM_HOTKEY && msg.hwnd == hwnd()) return onHotKey(msg.wParam);
     // Popup menus post their commands; the ones the window acts on are taken here.
@@ -279,6 +282,10 @@ bool ColorPickerDialog::onMessage(win::Message& m) {
 void ColorPickerDialog::onTimer(UINT_PTR id) {
     if (id == colorTextTimer) {
         refreshStaleTexts();
+        return;
+    }
+    if (id == historySaveTimer) {
+        onHistorySaveTimer();
         return;
     }
     const win::WindowDc dc(hwnd());

@@ -6,6 +6,7 @@
 #include "controls/TooltipBtn.h"
 #include "controls/XEdit.h"
 #include "dialogs/ContrastWindow.h"
+#include "dialogs/HistoryWindow.h"
 #include "picker/CaptureBitmap.h"
 #include "picker/Frames.h"
 #include "picker/KeyboardRules.h"
@@ -41,7 +42,8 @@ class ColorPickerDialog : public win::Dialog {
     ~ColorPickerDialog() override;
 
     static constexpr UINT_PTR fadeTimer = 6;
-    static constexpr UINT_PTR colorTextTimer = 7;
+    static constexpr UINT_PTR historySaveTimer = 7;
+    static constexpr UINT_PTR colorTextTimer = 8;
     static constexpr unsigned staleSlot1 = 1, staleSlot2 = 2, staleCaption = 4;
     static constexpr UINT colorTextInterval = 16; // milliseconds: one frame of a 60 Hz display
 
@@ -73,6 +75,7 @@ class ColorPickerDialog : public win::Dialog {
     // Per hot key (refresh, toggle, pick): it could not be had at the last registration.
     [[nodiscard]] const std::array<bool, kHotKeyCount>& hotKeysTaken() const { return hotKeysTaken_; }
     [[nodiscard]] const std::array<bool, kHotKeyCount>& hotKeysHeld() const { return hotKeysHeld_; }
+    [[nodiscard]] HistoryWindow& historyWindow() { return history_; }
 
     // Operations other parts of the window call.
     void renderSlotText(int slot);
@@ -145,7 +148,6 @@ class ColorPickerDialog : public win::Dialog {
     void unregisterHotKeys();
     void showHotKeysInMenus();
     bool onHotKey(WPARAM id);
-    bool copyTextToClipboard(const std::wstring& text);
     void toggleShown();
 
   protected:
@@ -185,8 +187,18 @@ class ColorPickerDialog : public win::Dialog {
     // The pattern slot 1 or 2 renders with; null while the list is empty.
     ColorPattern* slotPatternOf(int slot);
     void openContrast();
+    // The colour history (PickerHistory.cpp): a colour taken by a pick, a paste, the colour dialog
+    // or Enter in a slot goes in; its changes reach the settings file within a timer period.
+    void connectHistory();
+    void openHistory();
+    void addToHistory(const RgbColor& color);
+    void chooseFromHistory(ColorRef color);
+    void historyToPalette(ColorRef color);
+    void historyChanged();
+    void onHistorySaveTimer();
     // Palette files (PickerPaletteFiles.cpp).
     void exportPalette();
+    void exportColors(HWND owner, const std::vector<RgbColor>& colors);
     void importPalette();
     // Settings (PickerSettingsCommand.cpp).
     void openSettings();
@@ -283,6 +295,8 @@ class ColorPickerDialog : public win::Dialog {
     std::array<bool, kHotKeyCount> hotKeysHeld_{}, hotKeysTaken_{};
     std::wstring shownCaption_;
     ContrastWindow contrast_;
+    HistoryWindow history_;
+    HistorySaveSchedule historySave_;
     // The DCs a pipette drag holds from its start to its end: the desktop window's, which it reads
     // (the quicker one to stretch from), and the window's, which it draws on with the swatch
     // label's font kept selected (selecting it cost more than drawing the label).

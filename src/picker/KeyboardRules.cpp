@@ -54,6 +54,7 @@ KeyAction keyDownAction(const KeyPress& press, const KeyContext& context, bool s
     const Key key = press.key;
     if (press.ctrl && key == Key::p) return KeyAction::settings;
     if (press.ctrl && key == Key::i) return KeyAction::about;
+    if (press.ctrl && key == Key::h) return KeyAction::history;
     if (press.ctrlAsync && key == Key::minus && context.viewSize < kZoomLevels.back().viewSize)
         return KeyAction::zoomOut;
     if (press.ctrlAsync && key == Key::plus && context.viewSize > kZoomLevels.front().viewSize)

@@ -11,7 +11,7 @@
 
 namespace huex {
 
-enum class Key { other, left, right, up, down, enter, escape, f4, f5, a, c, i, p, v, insert, minus, plus };
+enum class Key { other, left, right, up, down, enter, escape, f4, f5, a, c, h, i, p, v, insert, minus, plus };
 
 // Where the keyboard focus is when the key arrives.
 enum class KeyFocus { marker, slotEdit, other };
@@ -37,6 +37,7 @@ enum class KeyAction {
     exit,          // Alt+F4
     settings,      // Ctrl+P
     about,         // Ctrl+I
+    history,       // Ctrl+H: the colour history window
     zoomOut,       // Ctrl+minus: more pixels at a smaller factor
     zoomIn,        // Ctrl+plus
     refresh,       // F5

@@ -100,6 +100,9 @@ void ColorPickerDialog::onCommand(int id, int code, HWND control) {
     case ID_CONTRAST:
         openContrast();
         break;
+    case ID_HISTORY:
+        openHistory();
+        break;
     case ID_PALETTE_EXPORT:
         exportPalette();
         break;
@@ -112,6 +115,8 @@ void ColorPickerDialog::onCommand(int id, int code, HWND control) {
     default:
         if (id >= ID_MOD_WEB && id <= ID_MOD_COMPLEMENT)
             chooseModifier(id);
+        else if (id >= ID_HISTORY_COPY && id <= ID_HISTORY_EXPORT)
+            history_.runCommand(id); // the row commands reach the history through the picker too
         else
             runMenuCommand(id); // a menu command sent straight to the window
         break;
@@ -151,6 +156,7 @@ void ColorPickerDialog::chooseColorWithDialog() {
     huex::applyDialogColor(state, *chosen);
     InvalidateRect(hwnd(), nullptr, FALSE);
     refreshColorTexts();
+    addToHistory(*chosen);
 }
 
 void ColorPickerDialog::chooseNamedColor(int id) {

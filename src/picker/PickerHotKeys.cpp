@@ -3,6 +3,7 @@
 #include "picker/ColorPickerDialog.h"
 #include "picker/PickerActions.h"
 #include "resource.h"
+#include "win/Clipboard.h"
 #include "win/Handles.h"
 #include "win/Text.h"
 
@@ -83,7 +84,9 @@ void ColorPickerDialog::pickAtCursor() {
         if (paletteWasActive) drawPaletteCells(dc.get());
     }
     refreshColorTexts();
-    if (state.hotKeys.pickCopies && copyTextToClipboard(win::windowText(slotEdit(1))))
+    addToHistory(state.currentColor);
+    // Not worth a wait on another program's clipboard: the pick stands anyway.
+    if (state.hotKeys.pickCopies && win::setClipboardText(hwnd(), win::windowText(slotEdit(1)), 0))
         startFlash(static_cast<int>(FlashKind::copy));
 }
 

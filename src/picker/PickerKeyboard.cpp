@@ -45,6 +45,8 @@ Key keyOf(WPARAM virtualKey) {
         return Key::a;
     case 'C':
         return Key::c;
+    case 'H':
+        return Key::h;
     case 'I':
         return Key::i;
     case 'P':
@@ -99,6 +101,9 @@ bool ColorPickerDialog::onKeyDown(const MSG& msg) {
     case KeyAction::about:
         SendMessageW(hwnd(), WM_COMMAND, ID_ABOUT, 0);
         break;
+    case KeyAction::history:
+        SendMessageW(hwnd(), WM_COMMAND, ID_HISTORY, 0);
+        break;
     case KeyAction::zoomOut:
     case KeyAction::zoomIn:
         stepZoomLevel(action == KeyAction::zoomOut ? +1 : -1);
@@ -148,6 +153,7 @@ void ColorPickerDialog::storeFromEdit() {
     const RgbColor color = state.focusOnColor2 ? modifiedCurrent(state, modifier()) : state.currentColor;
     storeInSelectedCells(state.palette, color);
     if (const win::WindowDc dc(hwnd()); dc) drawPaletteCells(dc.get());
+    addToHistory(color);
 }
 
 void ColorPickerDialog::stepPaletteSelection(Key key, const KeyPress& press) {

@@ -146,6 +146,7 @@ void ColorPickerDialog::onLeftButtonUp(Point p) {
         }
         refreshColorTexts();
         if (const win::WindowDc dc(hwnd()); dc) drawPipetteBar(dc.get());
+        addToHistory(state.currentColor);
         return;
     }
     if (state.dragMode != DragMode::color) return;

@@ -72,7 +72,12 @@ void ColorPickerDialog::exportPalette() {
         tell(hwnd(), L"Палитра пуста", MB_ICONINFORMATION);
         return;
     }
-    const auto chosen = askFile(hwnd(), true);
+    exportColors(hwnd(), cells);
+}
+
+// The save dialog over `owner`, then the colours in the format chosen.
+void ColorPickerDialog::exportColors(HWND owner, const std::vector<RgbColor>& colors) {
+    const auto chosen = askFile(owner, true);
     if (!chosen) return;
     const DWORD index = chosen->filterIndex >= 1 && chosen->filterIndex <= static_cast<DWORD>(kPaletteFormats)
                             ? chosen->filterIndex
@@ -81,11 +86,11 @@ void ColorPickerDialog::exportPalette() {
     const std::wstring path = withPaletteExtension(chosen->path, format);
     // The dialog asked about the name as typed; a name that got its extension here is asked about now.
     if (path != chosen->path && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
-        MessageBoxW(hwnd(), (path + L" уже существует.\nЗаменить его?").c_str(), L"HUEX",
+        MessageBoxW(owner, (path + L" уже существует.\nЗаменить его?").c_str(), L"HUEX",
                     MB_YESNO | MB_ICONWARNING) != IDYES)
         return;
-    if (const DWORD error = win::replaceFileWith(path, writePalette(format, cells)); error != ERROR_SUCCESS)
-        tell(hwnd(), L"Не удалось записать палитру: " + win::systemErrorText(error), MB_ICONWARNING);
+    if (const DWORD error = win::replaceFileWith(path, writePalette(format, colors)); error != ERROR_SUCCESS)
+        tell(owner, L"Не удалось записать палитру: " + win::systemErrorText(error), MB_ICONWARNING);
 }
 
 void ColorPickerDialog::importPalette() {

@@ -45,6 +45,7 @@ void ColorPickerDialog::loadSettings() {
     applySettings(state, loaded);
     trace::step("init: settings file read");
     contrast_.restore(loaded.contrast);
+    history_.restore(loaded.history);
     startMarqueeTimer();
     CheckMenuRadioItem(menuPopup(IDM_MODIFIER), ID_MOD_WEB, ID_MOD_COMPLEMENT,
                        static_cast<UINT>(ID_MOD_WEB + loaded.modifier), MF_BYCOMMAND);
@@ -113,7 +114,12 @@ bool ColorPickerDialog::saveSettings(SaveMoment moment) {
     facts.frameWidth96 = frame.at96;
     Settings s = settingsToSave(state, facts);
     s.contrast = contrast_.settings();
+    s.history = history_.settings();
     const SaveResult saved = saveFiles(*home_, files_, settingsEntries(s), imageFileBytes(capturePixels()));
+    if (saved.settings) { // the history's changes are in the file: no timed save is due
+        historySave_.saved();
+        KillTimer(hwnd(), historySaveTimer);
+    }
     const bool tell = !saved.settings && turn.tellFailure;
     saves_ = afterSave(saves_, moment, tell);
     if (tell) {

@@ -30,6 +30,7 @@ void ColorPickerDialog::show(int showState) {
             ShowWindow(self, SW_RESTORE);
         }
         contrast_.followOwner(true);
+        history_.followOwner(true);
         applyLayout();
         state.savedLeft = state.savedTop = state.savedWidth = useLiveWindowRect;
         SetForegroundWindow(self);
@@ -41,6 +42,7 @@ void ColorPickerDialog::show(int showState) {
         state.savedWidth = window.right - window.left;
         if (trayIconAdded_) modifyTrayIcon(self, trayIconHidden_.get(), L"HUEX - Показать окно");
         contrast_.followOwner(false);
+        history_.followOwner(false);
         if (fades) {
             KillTimer(self, fadeTimer); // the window stays visible until the fade ends
             state.fadeStep = -1;

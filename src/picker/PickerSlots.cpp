@@ -92,6 +92,7 @@ void ColorPickerDialog::setSlotCaption(int slot) {
     SetWindowTextW(check, win::widen(caption).c_str());
     // The edit colours its text by this pattern; it looks it up in the list on every repaint.
     slotEditControl(slot).setPattern(PatternRef(state.patterns, slotPatternIndex(state, slot)));
+    if (slot == 1) history_.setPattern(slotPattern(state, 1)); // the history's rows follow slot 1
 }
 
 } // namespace huex

@@ -371,6 +371,31 @@ void IniDocument::putSection(std::string& out, const Section& section) const {
     }
 }
 
+void IniDocument::clearSection(std::string_view section) {
+    const Section* cleared = find(section);
+    if (!cleared) return;
+    // Rare (a save's few sections written whole): the text without the section's keys is read
+    // again, which keeps the line tables as simple as a fresh read leaves them. Lines without a
+    // value (comments, blank lines) stay, as everywhere.
+    std::string out;
+    out.reserve(text_.size());
+    for (const Section& s : sections_) {
+        if (&s != cleared) {
+            putSection(out, s);
+            continue;
+        }
+        for (std::uint32_t i = s.first; i < s.kept; ++i) {
+            const Line& line = lines_[i];
+            if (line.hasValue) continue;
+            out += lineText(line);
+            out += kLineEnds[line.end];
+        }
+    }
+    const std::uint8_t lineEnd = lineEnd_;
+    *this = parse(out);
+    lineEnd_ = lineEnd;
+}
+
 std::string IniDocument::text() const {
     std::string out;
     out.reserve(text_.size()); // about the size of the result: every line is in text_

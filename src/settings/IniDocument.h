@@ -29,6 +29,11 @@ class IniDocument {
     // breaks and NULs in the value become blanks: a value is one line.
     void write(std::string_view section, std::string_view key, std::string_view value);
 
+    [[nodiscard]] bool hasSection(std::string_view section) const { return find(section) != nullptr; }
+    // The first section of that name loses its keys (its header, comments and blank lines stay):
+    // what is written to it next follows its header in the order it is written.
+    void clearSection(std::string_view section);
+
     // The whole document as file text; new lines end as the file's first line does (CR LF in a
     // new file).
     [[nodiscard]] std::string text() const;

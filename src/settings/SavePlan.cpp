@@ -8,7 +8,8 @@ SettingsPlace placeToRead(bool programFolderWritable, bool userFilesExist) {
 }
 
 SaveTurn saveTurn(SaveMoment moment, const SaveHistory& history) {
-    const bool mayTell = !history.told && !history.sessionEnding && moment != SaveMoment::sessionEnding;
+    const bool mayTell = !history.told && !history.sessionEnding && moment != SaveMoment::sessionEnding &&
+                         moment != SaveMoment::timed;
     const bool save = moment != SaveMoment::windowDestroyed || !history.exitTried;
     return {save, save && mayTell};
 }

@@ -14,7 +14,8 @@ SettingsPlace placeToRead(bool programFolderWritable, bool userFilesExist);
 
 // The moments a save runs at: the Exit command, the window's destruction (which also follows any
 // other way of closing it) and the system's question whether the session may end.
-enum class SaveMoment { exitCommand, windowDestroyed, sessionEnding };
+// `timed`: a save a timer runs so that changes need not wait for the exit; its failure is not told.
+enum class SaveMoment { exitCommand, windowDestroyed, sessionEnding, timed };
 
 struct SaveHistory {
     bool exitTried = false;     // the Exit command saved, or tried to

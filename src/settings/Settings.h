@@ -3,6 +3,7 @@
 // brought into range, and written back as an ordered list of keys.
 #include "color/ByteColor.h"
 #include "color/Color.h"
+#include "color/ColorHistory.h"
 #include "color/Palette.h"
 #include "color/Vision.h"
 #include "geometry/Geometry.h"
@@ -61,6 +62,15 @@ struct ContrastSettings {
     bool open = false;
 };
 
+// The colour history and its window (placed and reopened as the contrast window is).
+struct HistorySettings {
+    ColorHistory history;
+    int posX = useLiveWindowRect, posY = useLiveWindowRect;
+    bool open = false;
+    // Whether the window was ever shown: then the section is kept even for an empty history.
+    [[nodiscard]] bool windowUsed() const { return open || posX != useLiveWindowRect; }
+};
+
 struct Settings {
     bool firstRun = true;
     int animation = 1, interval = 120, period = 3;
@@ -76,6 +86,7 @@ struct Settings {
     int pattern1 = 0, pattern2 = 0;
     bool mode1 = false, mode2 = true; // slot check boxes
     ContrastSettings contrast;
+    HistorySettings history;
     Vision vision = Vision::normal; // of the zoom view
     HotKeySettings hotKeys;
 
@@ -94,12 +105,15 @@ struct SettingsEntry {
     // Written only over a key the file already has: the value is the one a missing key reads as,
     // so a file without the key stays as it was.
     bool onlyOverExisting = false;
+    // An entry without a key starts a section written whole: the section's old lines go (with
+    // onlyOverExisting, only where the file has the section) and its entries follow in order.
 };
 // Every key in the order it is written, values as the file stores them ("%d", "%f", text).
 // posX, posY and width are written as given: the caller puts the live window's values in.
 std::vector<SettingsEntry> settingsEntries(const Settings& s);
 void writeSettings(IniDocument& file, const Settings& s);
-void writeEntry(IniDocument& file, const SettingsEntry& e);
+// Every condition is taken from the file as it is before the first entry is written.
+void writeEntries(IniDocument& file, std::span<const SettingsEntry> entries);
 
 // "%f" of a fraction and atoi/atof of a stored text, in the C locale.
 std::string formatReal(double value);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace huex {
 
@@ -107,6 +108,37 @@ MagnifierState zoomFromFile(const Reader& in) {
     return clampOffsets(m);
 }
 
+// A plain integer (blanks, a sign, digits), else nothing: a history is not cut to nothing by a
+// size or count that is not a number.
+std::optional<int> plainInteger(std::optional<std::string_view> text) {
+    if (!text) return std::nullopt;
+    std::string_view digits = *text;
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return readInteger(*text);
+}
+
+// Keys "0" to count - 1; with a count that is not a number, every key from "0" on that is there.
+HistorySettings historyFromFile(const IniDocument& file, const Reader& in) {
+    HistorySettings h;
+    const auto count = plainInteger(file.read("History", "count"));
+    const int last = std::clamp(count.value_or(ColorHistory::maxStored), 0, ColorHistory::maxStored);
+    std::vector<std::optional<HistoryEntry>> stored;
+    for (int k = 0; k < last; ++k) {
+        const auto value = file.read("History", std::to_string(k));
+        if (!value && !count) break;
+        stored.push_back(value ? parseHistoryEntry(*value) : std::nullopt);
+    }
+    const int size = plainInteger(file.read("History", "size")).value_or(ColorHistory::defaultSize);
+    h.history = ColorHistory::restored(size, stored);
+    h.posX = in.integer("posX", h.posX);
+    h.posY = in.integer("posY", h.posY);
+    h.open = in.integer("open", 0) == 1;
+    return h;
+}
+
 } // namespace
 
 int readInteger(std::string_view text) {
@@ -198,6 +230,8 @@ Settings loadSettings(const IniDocument& file, const Rect& screen) {
         s.hotKeys.keys[i] = parseHotKey(text).value_or(kDefaultHotKeys[i]);
     }
     s.hotKeys.pickCopies = in.integer("pickCopies", 1) == 1;
+    in.section("History");
+    s.history = historyFromFile(file, in);
     return s;
 }
 

@@ -116,13 +116,26 @@ template <class Put> void putEntries(const Settings& s, Put put) {
     for (std::size_t i = 0; i < kHotKeyCount; ++i)
         out.text(kHotKeyNames[i], hotKeyText(s.hotKeys.keys[i]), s.hotKeys.keys[i] == kDefaultHotKeys[i]);
     out.text("pickCopies", s.hotKeys.pickCopies ? "1" : "0", s.hotKeys.pickCopies);
+    // Written whole, and only once there is something to keep, so a file without it stays as it was.
+    const HistorySettings& h = s.history;
+    const std::vector<HistoryEntry>& kept = h.history.entries();
+    const bool onlyOver = kept.empty() && !h.windowUsed();
+    out.section("History");
+    out.text("", "", onlyOver);
+    out.text("size", std::to_string(h.history.size()),
+             onlyOver || h.history.size() == ColorHistory::defaultSize);
+    out.text("count", std::to_string(kept.size()), onlyOver);
+    for (std::size_t k = 0; k < kept.size(); ++k) out.text(std::to_string(k), historyEntryText(kept[k]));
+    out.text("posX", std::to_string(h.posX), onlyOver);
+    out.text("posY", std::to_string(h.posY), onlyOver);
+    out.text("open", h.open ? "1" : "0", onlyOver);
 }
 
 } // namespace
 
 std::vector<SettingsEntry> settingsEntries(const Settings& s) {
     std::vector<SettingsEntry> entries;
-    entries.reserve(80 + s.userPatterns.size() * 11); // as put above
+    entries.reserve(86 + s.userPatterns.size() * 11 + s.history.history.entries().size()); // as put above
     putEntries(s, [&](std::string_view section, std::string_view key, std::string_view value, bool onlyOver) {
         entries.push_back({std::string(section), std::string(key), std::string(value), onlyOver});
     });
@@ -130,13 +143,24 @@ std::vector<SettingsEntry> settingsEntries(const Settings& s) {
 }
 
 void writeSettings(IniDocument& file, const Settings& s) {
-    // Through the list the program saves, so that one copy of the save order is compiled.
-    for (const SettingsEntry& e : settingsEntries(s)) writeEntry(file, e);
+    writeEntries(file, settingsEntries(s));
 }
 
-void writeEntry(IniDocument& file, const SettingsEntry& e) {
-    if (e.onlyOverExisting && !file.read(e.section, e.key)) return;
-    file.write(e.section, e.key, e.value);
+void writeEntries(IniDocument& file, std::span<const SettingsEntry> entries) {
+    std::vector<bool> wanted(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const SettingsEntry& e = entries[i];
+        wanted[i] = !e.onlyOverExisting ||
+                    (e.key.empty() ? file.hasSection(e.section) : file.read(e.section, e.key).has_value());
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const SettingsEntry& e = entries[i];
+        if (!wanted[i]) continue;
+        if (e.key.empty())
+            file.clearSection(e.section);
+        else
+            file.write(e.section, e.key, e.value);
+    }
 }
 
 } // namespace huex

@@ -120,7 +120,7 @@ std::optional<std::vector<std::uint8_t>> newSettingsBytes(const std::wstring& pa
     const TextEncoding encoding =
         original.bytes.empty() ? TextEncoding::utf16le : fileEncoding(original.bytes);
     IniDocument document = IniDocument::parse(fileText(original.bytes, encoding));
-    for (const SettingsEntry& e : entries) writeEntry(document, e);
+    writeEntries(document, entries);
     return fileBytes(original.bytes, encoding, document.text());
 }
 

@@ -73,7 +73,7 @@ e2e_log "the colour menu opens the contrast window"
 xdotool mousemove --sync $((CLIENT_LEFT + SWATCH_X)) $((CLIENT_TOP + SWATCH_Y)) click 3
 sleep 0.5
 huex_focus
-for key in Up Up Up Return; do # from the end: import, export, contrast
+for key in Up Up Up Up Return; do # from the end: import, export, history, contrast
     xdotool key "$key"
     sleep 0.15
 done

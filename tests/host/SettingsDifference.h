@@ -47,6 +47,10 @@ inline std::string settingsDifference(const Settings& a, const Settings& b, doub
         return "contrast";
     if (a.vision != b.vision) return "vision";
     if (a.hotKeys.keys != b.hotKeys.keys || a.hotKeys.pickCopies != b.hotKeys.pickCopies) return "hotKeys";
+    const HistorySettings &h = a.history, &k = b.history;
+    if (h.history.entries() != k.history.entries() || h.history.size() != k.history.size() ||
+        h.posX != k.posX || h.posY != k.posY || h.open != k.open)
+        return "history";
     return "";
 }
 
@@ -83,6 +87,9 @@ inline Settings nonDefaultSettings() {
     s.contrast = {-1200, 77, {0x1A, 0x2B, 0x3C}, {0xFE, 0xDC, 0xBA}, true, true};
     s.vision = Vision::tritanopia;
     s.hotKeys = {{HotKey{}, HotKey{HotKey::shift, 0x87}, HotKey{HotKey::ctrl | HotKey::shift, 0x65}}, false};
+    const std::optional<HistoryEntry> picks[] = {HistoryEntry{0x0C0B0A, true}, HistoryEntry{0xFFFFFF, false},
+                                                 HistoryEntry{0x000000, false}, HistoryEntry{0x123456, true}};
+    s.history = {ColorHistory::restored(12, picks), -900, 66, true};
     return s;
 }
 

@@ -33,6 +33,8 @@ TEST(KeyboardRules, FirstMatchingRuleDecides) {
         {{Key::enter, true}, marker, true, KeyAction::pass}, // other system keys go on
         {{Key::p, false, true}, edit, false, KeyAction::settings},
         {{Key::i, false, true}, marker, false, KeyAction::about},
+        {{Key::h, false, true}, edit, false, KeyAction::history}, // not the edit's backspace
+        {{Key::h}, marker, false, KeyAction::pass},
         {{Key::p}, edit, false, KeyAction::pass},
         {{Key::minus, false, false, true}, marker, false, KeyAction::zoomOut},
         {{Key::minus, false, false, true}, widest, false, KeyAction::pass}, // 25 pixels: nothing further

@@ -179,6 +179,9 @@ TEST(SettingsSave, WritesEveryKeyInItsOrderAndForm) {
     s.palette.selected[2] = true;
     s.userPatterns.push_back(
         ColorPattern("css", "#{rgbR}{rgbG}{rgbB}", std::array<std::string, 9>{"{X|0:255|2.*}"}));
+    const std::optional<HistoryEntry> stored[] = {HistoryEntry{0xAABBCC, false},
+                                                  HistoryEntry{0x332211, true}};
+    s.history.history = ColorHistory::restored(30, stored);
     std::string written;
     for (const SettingsEntry& e : settingsEntries(s))
         written += e.section + "/" + e.key + "=" + e.value + "\n";
@@ -206,7 +209,9 @@ TEST(SettingsSave, WritesEveryKeyInItsOrderAndForm) {
     expected +=
         "Contrast/posX=-30000\nContrast/posY=-30000\nContrast/text=#000000\n"
         "Contrast/background=#FFFFFF\nContrast/follow=text\nContrast/open=0\nVision/mode=0\n"
-        "HotKeys/refresh=Alt+F5\nHotKeys/toggle=Ctrl+Alt+E\nHotKeys/pick=Ctrl+Alt+P\nHotKeys/pickCopies=1\n";
+        "HotKeys/refresh=Alt+F5\nHotKeys/toggle=Ctrl+Alt+E\nHotKeys/pick=Ctrl+Alt+P\nHotKeys/pickCopies=1\n"
+        "History/=\nHistory/size=30\nHistory/count=2\nHistory/0=#112233 pinned\nHistory/1=#CCBBAA\n"
+        "History/posX=-30000\nHistory/posY=-30000\nHistory/open=0\n";
     EXPECT_EQ(written, expected);
 }
 

@@ -111,6 +111,7 @@ const std::vector<MenuSpec> menuSpecs = {
       {0, L"16 W3C цветов", 0, 0, &namedColourItems},
       separator(),
       {ID_CONTRAST, L"Проверить контраст…"},
+      {ID_HISTORY, L"История цветов…"},
       {ID_PALETTE_EXPORT, L"Экспорт палитры…"},
       {ID_PALETTE_IMPORT, L"Импорт палитры…"}}},
     {"Modifier",

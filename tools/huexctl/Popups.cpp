@@ -6,13 +6,16 @@ namespace huexctl {
 
 HWND ownedPopup(HWND owner) {
     struct Search {
-        HWND owner, found;
-    } search{owner, nullptr};
+        HWND owner, found, disabled;
+    } search{owner, nullptr, nullptr};
     EnumWindows(
         [](HWND top, LPARAM data) -> BOOL {
             auto* s = reinterpret_cast<Search*>(data);
-            if (GetWindow(top, GW_OWNER) != s->owner || !IsWindowVisible(top) || !IsWindowEnabled(top))
+            if (GetWindow(top, GW_OWNER) != s->owner || !IsWindowVisible(top)) return TRUE;
+            if (!IsWindowEnabled(top)) { // a tool window under its own modal dialog
+                s->disabled = top;
                 return TRUE;
+            }
             wchar_t name[64] = {};
             GetClassNameW(top, name, 64);
             if (std::wcscmp(name, L"tooltips_class32") == 0) return TRUE;
@@ -20,7 +23,7 @@ HWND ownedPopup(HWND owner) {
             return FALSE;
         },
         reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return search.found || !search.disabled ? search.found : ownedPopup(search.disabled);
 }
 
 HWND openMenu() {
