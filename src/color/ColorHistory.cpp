@@ -26,7 +26,7 @@ bool isBlank(char c) {
 
 std::string historyEntryText(const HistoryEntry& e) {
     std::string text = hexText(bytesOf(e.color));
-    if (e.pinned) text += " " + std::string(kPinnedWord);
+    if (e.pinned) (text += ' ') += kPinnedWord;
     return text;
 }
 

@@ -19,8 +19,8 @@ TEST(HotKeyText, EveryKeyNameReadsBackAsWritten) {
         {"Space", 0x20},    {"Pause", 0x13},  {"PrintScreen", 0x2C}};
     for (char c = 'A'; c <= 'Z'; ++c) names.emplace_back(std::string(1, c), c);
     for (char c = '0'; c <= '9'; ++c) names.emplace_back(std::string(1, c), c);
-    for (unsigned f = 1; f <= 24; ++f) names.emplace_back("F" + std::to_string(f), 0x6F + f);
-    for (unsigned n = 0; n <= 9; ++n) names.emplace_back("Num" + std::to_string(n), 0x60 + n);
+    for (unsigned f = 1; f <= 24; ++f) names.emplace_back(std::string("F").append(std::to_string(f)), 0x6F + f);
+    for (unsigned n = 0; n <= 9; ++n) names.emplace_back(std::string("Num").append(std::to_string(n)), 0x60 + n);
     ASSERT_EQ(names.size(), 13u + 26 + 10 + 24 + 10);
     for (const auto& [name, key] : names) {
         const HotKey k{C | S, key};

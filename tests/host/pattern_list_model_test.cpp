@@ -186,7 +186,7 @@ TEST(PatternList, AddStopsWhereTheSettingsFileStopsKeepingPatterns) {
     std::vector<ColorPattern> list = builtInPatterns();
     PatternListModel model(list, 4);
     for (int i = 0; i < kMaxUserPatterns; ++i)
-        ASSERT_EQ(model.add(model.addEntryItem(), named("p" + std::to_string(i))), AddOutcome::added);
+        ASSERT_EQ(model.add(model.addEntryItem(), named(std::string("p").append(std::to_string(i)))), AddOutcome::added);
     EXPECT_EQ(model.add(model.addEntryItem(), named("one more")), AddOutcome::listFull);
     EXPECT_EQ(list.size(), 4u + kMaxUserPatterns);
     model.remove(5);

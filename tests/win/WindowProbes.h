@@ -41,6 +41,15 @@ inline bool pumpUntil(const std::function<bool()>& done, DWORD limit = 2000) {
     }
 }
 
+// The text colour a window gives its edit control (WM_CTLCOLOREDIT).
+inline COLORREF editTextColour(HWND parent, HWND edit) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    SendMessageW(parent, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
+    const COLORREF colour = GetTextColor(dc);
+    DeleteDC(dc);
+    return colour;
+}
+
 // A window of the test holding a hot key, as another program would.
 struct HotKeyHolder {
     HotKeyHolder(unsigned modifiers, unsigned key) {

@@ -15,12 +15,6 @@
 namespace huex {
 namespace {
 
-COLORREF textColourOf(HWND parent, HWND edit) {
-    win::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    SendMessageW(parent, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(edit));
-    return GetTextColor(dc.get());
-}
-
 class PickerNames : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -65,7 +59,7 @@ TEST_F(PickerNames, ASlotOnNamesShowsThemAndANameTypedIntoTheOtherSlotSetsTheCol
     slot1On("{ruName} {cssName}");
     EXPECT_EQ(text(IDC_EDIT1), "бирюзовый mediumturquoise");
     // Two names write a text no pattern reads: red, as any text that doesn't read.
-    EXPECT_EQ(textColourOf(picker.hwnd(), item(IDC_EDIT1)), XEdit::unparsedText);
+    EXPECT_EQ(test::editTextColour(picker.hwnd(), item(IDC_EDIT1)), XEdit::unparsedText);
     const struct {
         const wchar_t* typed;
         COLORREF color;
@@ -80,7 +74,7 @@ TEST_F(PickerNames, ASlotOnNamesShowsThemAndANameTypedIntoTheOtherSlotSetsTheCol
         SetFocus(edit2);
         SetWindowTextW(edit2, c.typed); // the edit notifies the change as typing does
         EXPECT_EQ(rgbToColorref(picker.state.currentColor), c.color);
-        EXPECT_EQ(textColourOf(picker.hwnd(), edit2), XEdit::parsedText);
+        EXPECT_EQ(test::editTextColour(picker.hwnd(), edit2), XEdit::parsedText);
         ASSERT_TRUE(test::pumpUntil([&] { return !picker.colorTextsStale(); }));
         EXPECT_EQ(text(IDC_EDIT1), c.slot1);
         EXPECT_EQ(test::windowTextOf(edit2), c.typed); // left as typed while it is typed into
@@ -99,7 +93,7 @@ TEST_F(PickerNames, ReRenderingASlotNeverChangesTheCurrentColour) {
     EXPECT_EQ(text(IDC_EDIT1), "бирюзовый");
     // "бирюзовый" reads as #2DE4C2, which is not the colour named.
     EXPECT_EQ(rgbToColorref(picker.state.currentColor), RGB(0x48, 0xD1, 0xCC));
-    EXPECT_EQ(textColourOf(picker.hwnd(), edit1), XEdit::parsedText);
+    EXPECT_EQ(test::editTextColour(picker.hwnd(), edit1), XEdit::parsedText);
     // Typing the same name does take its colour.
     SetWindowTextW(edit1, L"бирюзовый ");
     EXPECT_EQ(rgbToColorref(picker.state.currentColor), RGB(0x2D, 0xE4, 0xC2));

@@ -15,12 +15,6 @@
 namespace huex {
 namespace {
 
-COLORREF textColourOf(HWND parent, HWND edit) {
-    win::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    SendMessageW(parent, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(edit));
-    return GetTextColor(dc.get());
-}
-
 class PickerSlots : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -62,20 +56,20 @@ TEST_F(PickerSlots, CopyButtonsCopyTheirOwnSlotsText) {
 TEST_F(PickerSlots, EditTextColourFollowsTheSlotsPatternAcrossAListReplacement) {
     HWND edit = item(IDC_EDIT2); // pattern 1, "HSB(360, 100, 100)"
     EXPECT_EQ(test::windowTextOf(edit), L"HSB(0, 0, 0)");
-    EXPECT_EQ(textColourOf(picker.hwnd(), edit), XEdit::parsedText);
+    EXPECT_EQ(test::editTextColour(picker.hwnd(), edit), XEdit::parsedText);
     SetWindowTextW(edit, L"HSB(0, 0");
-    EXPECT_EQ(textColourOf(picker.hwnd(), edit), XEdit::unparsedText);
+    EXPECT_EQ(test::editTextColour(picker.hwnd(), edit), XEdit::unparsedText);
     SetWindowTextW(edit, L"HSB(0, 0, 0)");
     // The list is replaced by a shorter one: the slot's entry is gone and the text reads as red.
     picker.state.patterns.resize(1);
-    EXPECT_EQ(textColourOf(picker.hwnd(), edit), XEdit::unparsedText);
+    EXPECT_EQ(test::editTextColour(picker.hwnd(), edit), XEdit::unparsedText);
     // Setting the caption points the edit at the slot's pattern again (clamped into the list).
     picker.state.patterns = builtInPatterns();
     picker.setSlotCaption(2);
-    EXPECT_EQ(textColourOf(picker.hwnd(), edit), XEdit::parsedText);
+    EXPECT_EQ(test::editTextColour(picker.hwnd(), edit), XEdit::parsedText);
     picker.state.pattern2 = 0;
     picker.setSlotCaption(2);
-    EXPECT_EQ(textColourOf(picker.hwnd(), edit), XEdit::unparsedText); // "HSB(...)" is not RRGGBB
+    EXPECT_EQ(test::editTextColour(picker.hwnd(), edit), XEdit::unparsedText); // "HSB(...)" is not RRGGBB
 }
 
 // Slot 1 on "RRGGBB", slot 2 on HSB: what typing a text does to the colour, the text's colour, the
@@ -98,7 +92,7 @@ TEST_F(PickerSlots, CssTextTheSlotsPatternCantReadIsTakenAndRewrittenOnLeaving) 
         SetFocus(edit1);
         SetWindowTextW(edit1, c.typed); // the edit notifies the change as typing does
         EXPECT_EQ(rgbToColorref(picker.state.currentColor), c.color);
-        EXPECT_EQ(textColourOf(picker.hwnd(), edit1), c.textColour);
+        EXPECT_EQ(test::editTextColour(picker.hwnd(), edit1), c.textColour);
         ASSERT_TRUE(test::pumpUntil([&] { return !picker.colorTextsStale(); }));
         EXPECT_EQ(test::windowTextOf(edit2), c.slot2);
         EXPECT_EQ(test::windowTextOf(edit1), c.typed); // left as typed while it is typed into

@@ -673,7 +673,8 @@ TEST_F(SettingsDialog, OkWritesEveryValueAndFindsTheSlotsPatternsByName) {
                                 .interval = 120,
                                 .period = 3,
                                 .animation = 1,
-                                .palette = 10};
+                                .palette = 10,
+                                .hotKeys = {}};
     EXPECT_EQ(values, expected);
 }
 
@@ -692,7 +693,7 @@ TEST_F(SettingsDialog, OkWithoutChangesKeepsEverythingAndADeletedSlotPatternFall
     CheckDlgButton(dialog->hwnd(), IDC_SET_ANIMATION, BST_UNCHECKED);
     command(IDOK);
     // Slot 1's pattern was deleted; the animation stops; the palette count stays.
-    const CallerValues expected{.color1 = 0, .interval = 900, .period = 1, .animation = 0, .palette = 12};
+    const CallerValues expected{.color1 = 0, .interval = 900, .period = 1, .animation = 0, .palette = 12, .hotKeys = {}};
     EXPECT_EQ(values, expected);
 }
 
