@@ -2,7 +2,7 @@
 # The pick hot key, chosen by hand in the settings file: with the pointer on a known pixel of
 # another program's image it puts slot 1's text of that pixel (or of the 3 x 3 mean) on the
 # clipboard, with the window shown or hidden, and leaves the window and the focus as they were.
-# Command 1410 does the same; the default key it replaced does nothing.
+# Command 1410 does the same; the default key it replaced does nothing. Each pick joins the history.
 source "$(dirname "$0")/lib.sh"
 
 readonly IDC_EDIT1=1000 ID_SAMPLE_3X3=1022 ID_SAMPLE_1X1=1021 ID_TOGGLE_WINDOW=494 ID_PICK=1410
@@ -57,5 +57,7 @@ expect_eq "the other program keeps the focus" "$fake" "$(xdotool getwindowfocus)
 
 huex_stop
 expect_eq "the key is written back in its own form" "Ctrl+Shift+K" "$(ini_value HotKeys pick)"
+expect_eq "the picks are in the history, newest first" "#00160E #71783C #006428" \
+    "$(ini_value History 0) $(ini_value History 1) $(ini_value History 2)"
 expect_eq "keys left at their defaults are not added" "" "$(ini_value HotKeys toggle)"
 e2e_finish
